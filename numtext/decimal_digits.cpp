@@ -1,0 +1,105 @@
+#include "numtext/decimal_digits.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <stdexcept>
+#include <string_view>
+
+namespace numtext {
+
+namespace {
+
+constexpr int Expanded_Digits = 18;
+
+void strip_trailing_zeros(std::string& digits) {
+    const auto last = digits.find_last_not_of('0');
+    digits.resize(last == std::string::npos ? 0 : last + 1);
+}
+
+struct Fixed_Parts {
+    std::string integer_digits;
+    std::string fraction_digits;
+};
+
+Fixed_Parts split_at_point(const Decimal_Digits& value) {
+    if (value.is_zero()) return {};
+    if (value.point <= 0) return {"", std::string(static_cast<std::size_t>(-value.point), '0') + value.digits};
+    const auto integer_count = static_cast<std::size_t>(value.point);
+    Fixed_Parts parts{value.digits.substr(0, integer_count), ""};
+    parts.integer_digits.resize(integer_count, '0');
+    if (value.digits.size() > integer_count) parts.fraction_digits = value.digits.substr(integer_count);
+    return parts;
+}
+
+}  // namespace
+
+Decimal_Digits expand_decimal(long double finite_value) {
+    // to_chars is locale independent and exact; the text is "d.ddd...de+XX".
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(finite_value),
+                                      std::chars_format::scientific, Expanded_Digits - 1);
+    if (result.ec != std::errc{}) throw std::logic_error("decimal expansion failed");
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const auto exponent_mark = text.find('e');
+
+    Decimal_Digits value;
+    value.negative = std::signbit(finite_value);
+    for (const char c : text.substr(0, exponent_mark)) {
+        if (c != '.') value.digits += c;
+    }
+    strip_trailing_zeros(value.digits);
+    if (value.is_zero()) return value;
+
+    int exponent = 0;
+    auto exponent_text = text.substr(exponent_mark + 1);
+    if (exponent_text.front() == '+') exponent_text.remove_prefix(1);
+    std::from_chars(exponent_text.data(), exponent_text.data() + exponent_text.size(), exponent);
+    value.point = exponent + 1;
+    return value;
+}
+
+Decimal_Digits round_to_digits(Decimal_Digits value, int kept) {
+    const int count = static_cast<int>(value.digits.size());
+    if (kept >= count) return value;
+    if (kept < 0) {
+        value.digits.clear();
+        return value;
+    }
+    const bool round_up = value.digits[static_cast<std::size_t>(kept)] >= '5';
+    value.digits.resize(static_cast<std::size_t>(kept));
+    if (round_up) {
+        while (!value.digits.empty() && value.digits.back() == '9') value.digits.pop_back();
+        if (value.digits.empty()) {
+            value.digits.push_back('1');
+            ++value.point;
+        } else {
+            ++value.digits.back();
+        }
+    }
+    strip_trailing_zeros(value.digits);
+    return value;
+}
+
+Decimal_Digits round_to_places(const Decimal_Digits& value, int fraction_places) {
+    return round_to_digits(value, value.point + fraction_places);
+}
+
+std::string fixed_notation(const Decimal_Digits& value, int min_integer_digits, int min_fraction_digits) {
+    auto [integer_digits, fraction_digits] = split_at_point(value);
+    if (static_cast<int>(integer_digits.size()) < min_integer_digits) {
+        integer_digits.insert(0, static_cast<std::size_t>(min_integer_digits) - integer_digits.size(), '0');
+    }
+    if (static_cast<int>(fraction_digits.size()) < min_fraction_digits) {
+        fraction_digits.resize(static_cast<std::size_t>(min_fraction_digits), '0');
+    }
+
+    std::string text;
+    if (value.negative && !value.is_zero()) text += '-';
+    text += integer_digits;
+    if (!fraction_digits.empty()) text += '.' + fraction_digits;
+    return text;
+}
+
+}  // namespace numtext

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+#include "ui/form.h"
+#include "ui/types.h"
+
+namespace test_support {
+
+// Drives one form by control names exactly as a user would: every action goes through the
+// window layer's user input, so focus moves, exits, key filters and dispatch all run.
+class Driver {
+public:
+    explicit Driver(ui::Form& form) : form_(form) {}
+
+    ui::Form& form() const { return form_; }
+    template <class T>
+    T& get(const std::string& name) const { return form_.get<T>(name); }
+    std::string text(const std::string& name) const;
+    std::string focused_name() const;
+
+    // A mouse press into a field (no select-all) or any click on a control.
+    void press_into(const std::string& name);
+    void click(const std::string& name);
+    // Focuses the field as Tab would (its text selected) and types over it.
+    void enter_text(const std::string& name, const std::string& text);
+    void type(const std::string& keys);
+    void key(char key);
+    void press(ui::Key key);
+    void tab() { press(ui::Key::Tab); }
+    void enter() { key('\r'); }
+    void escape() { key(27); }
+    void select_page(int index);
+    void select_page(const std::string& caption);
+    void move_track_bar(const std::string& name, int position);
+    void mouse_move(const std::string& name, int x, int y);
+    void mouse_down(const std::string& name, int x, int y, ui::Mouse_Button button = ui::Mouse_Button::Left);
+    void menu(const std::string& item_name);
+    void close();
+
+private:
+    ui::Form& form_;
+};
+
+}  // namespace test_support

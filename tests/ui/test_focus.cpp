@@ -1,0 +1,179 @@
+#include <stdexcept>
+
+#include "tests/ui/fixture.h"
+
+namespace {
+
+class Focus_Test : public Window_Test {
+protected:
+    Focus_Test() {
+        log_click(ok);
+        form.show();
+        log.clear();
+    }
+    ui::Edit& a = edit("A");
+    ui::Edit& b = edit("B");
+    ui::Button& ok = form.create<ui::Button>(nullptr, "Ok");
+};
+
+TEST_F(Focus_Test, ShowingFocusesTheFirstControlInTabOrder) {
+    EXPECT_EQ(driver.focused_name(), "A");
+}
+
+TEST_F(Focus_Test, TheLeftControlsExitRunsBeforeTheNextControlsEnter) {
+    driver.tab();
+    EXPECT_EQ(log, (Log{"exit A", "enter B"}));
+    EXPECT_EQ(driver.focused_name(), "B");
+}
+
+TEST_F(Focus_Test, AnExceptionInAnExitKeepsTheFocusAndIsShownInTheExceptionBox) {
+    a.OnExit = [](ui::Control&) { throw std::runtime_error("'x' is not a valid floating point value"); };
+    driver.click("Ok");
+    EXPECT_EQ(driver.focused_name(), "A");
+    EXPECT_TRUE(log.empty()) << "neither the button's enter nor its click may run";
+    ASSERT_EQ(front_end.boxes.size(), 1u);
+    EXPECT_EQ(front_end.boxes[0], (test_support::Recorded_Box{"'x' is not a valid floating point value.", "Testprog",
+                                                               ui::Message_Icon::Stop}));
+}
+
+TEST_F(Focus_Test, AClickTakesTheFocusBeforeItClicks) {
+    driver.click("Ok");
+    EXPECT_EQ(log, (Log{"exit A", "click Ok"}));
+    EXPECT_EQ(driver.focused_name(), "Ok");
+}
+
+TEST_F(Focus_Test, AnExitThatShowsAnErrorBoxStillLetsTheClickThrough) {
+    a.OnExit = [this](ui::Control&) { app.error_box("Tdb is too high. Please reinput!!"); };
+    driver.click("Ok");
+    EXPECT_EQ(log, (Log{"click Ok"}));
+    EXPECT_EQ(front_end.take_box_texts(), (Log{"Tdb is too high. Please reinput!!"}));
+}
+
+TEST_F(Focus_Test, DisabledAndHiddenControlsAreSkipped) {
+    b.set_enabled(false);
+    driver.tab();
+    EXPECT_EQ(driver.focused_name(), "Ok");
+    b.set_enabled(true);
+    b.set_visible(false);
+    driver.tab();
+    EXPECT_EQ(driver.focused_name(), "A") << "Tab wraps round past the hidden field";
+    EXPECT_THROW(b.set_focus(), std::runtime_error);
+}
+
+TEST_F(Focus_Test, DisablingTheFocusedControlRunsItsExitFirst) {
+    bool enabled_during_exit = false;
+    a.OnExit = [&](ui::Control& sender) { enabled_during_exit = sender.enabled(); };
+    a.set_enabled(false);
+    EXPECT_TRUE(enabled_during_exit);
+    EXPECT_EQ(form.focused(), nullptr);
+}
+
+TEST_F(Focus_Test, AFocusRequestInsideAnExitWins) {
+    a.OnExit = [this](ui::Control&) {
+        log.push_back("exit A");
+        ok.set_focus();
+    };
+    driver.tab();
+    EXPECT_EQ(driver.focused_name(), "Ok");
+    EXPECT_EQ(log, (Log{"exit A"})) << "B never gets the focus, so its enter does not run";
+}
+
+TEST_F(Focus_Test, TabOrderCanDifferFromCreationOrder) {
+    ok.set_tab_order(0);
+    EXPECT_EQ(form.next_tab_control(nullptr, true), &ok);
+    EXPECT_EQ(form.next_tab_control(&ok, true), &a);
+    EXPECT_EQ(form.next_tab_control(&a, false), &ok);
+}
+
+TEST_F(Focus_Test, KeyboardFocusSelectsTheTextAndTypingReplacesIt) {
+    b.set_text("20");
+    driver.enter_text("B", "3");
+    EXPECT_EQ(b.text(), "3");
+    driver.type("5\b\b7");
+    EXPECT_EQ(b.text(), "7");
+    driver.press_into("A");
+    EXPECT_EQ(a.sel_length(), 0) << "a mouse press puts the caret, it selects nothing";
+}
+
+TEST_F(Focus_Test, AKeyFilterCanDropAKeyAndControlCharactersEditNothing) {
+    a.OnKeyPress = [](ui::Control&, char& key) {
+        if (key == 'x') key = 0;
+    };
+    driver.type("1x2");
+    driver.key(22);  // Ctrl+V
+    EXPECT_EQ(a.text(), "12");
+}
+
+TEST_F(Focus_Test, EnterAndEscapeGoToTheDefaultAndCancelButtonsBeforeTheKeyFilter) {
+    auto& cancel = form.create<ui::Button>(nullptr, "Cancel");
+    log_click(cancel);
+    ok.set_default(true);
+    cancel.set_cancel(true);
+    Log keys;
+    a.OnKeyPress = [&](ui::Control&, char& key) { keys.push_back(std::string(1, key)); };
+    driver.enter();
+    driver.escape();
+    EXPECT_EQ(log, (Log{"click Ok", "click Cancel"}));
+    EXPECT_TRUE(keys.empty());
+    EXPECT_EQ(driver.focused_name(), "A") << "a default button's press moves no focus";
+    ok.set_default(false);
+    driver.enter();
+    EXPECT_EQ(keys, (Log{"\r"})) << "without a default button Enter reaches the key filter";
+}
+
+class Page_Test : public Window_Test {
+protected:
+    Page_Test() {
+        pages.OnChange = [this](ui::Control&) { log.push_back("change to page " + std::to_string(pages.active_page_index())); };
+        for (ui::Edit* e : {&first, &second}) {
+            e->OnExit = [this](ui::Control& sender) {
+                log.push_back("exit " + sender.name() + " on page " + std::to_string(pages.active_page_index()));
+            };
+            e->OnEnter = [this](ui::Control& sender) {
+                log.push_back("enter " + sender.name() + " on page " + std::to_string(pages.active_page_index()));
+            };
+        }
+        form.show();
+        log.clear();
+    }
+    ui::Page_Control& pages = form.create<ui::Page_Control>(nullptr, "Pages");
+    ui::Tab_Sheet& page0 = form.create<ui::Tab_Sheet>(&pages, "Page0");
+    ui::Tab_Sheet& page1 = form.create<ui::Tab_Sheet>(&pages, "Page1");
+    ui::Edit& first = form.create<ui::Edit>(&page0, "First");
+    ui::Edit& second = form.create<ui::Edit>(&page1, "Second");
+    ui::Edit& outside = form.create<ui::Edit>(nullptr, "Outside");
+};
+
+TEST_F(Page_Test, TheOldFieldIsLeftOnTheOldPageThenTheNewPageIsEnteredThenChangeRuns) {
+    driver.press_into("First");
+    log.clear();
+    driver.select_page(1);
+    EXPECT_EQ(log, (Log{"exit First on page 0", "enter Second on page 1", "change to page 1"}));
+    EXPECT_EQ(driver.focused_name(), "Second");
+}
+
+TEST_F(Page_Test, AFocusOutsideThePagesStaysWhereItIs) {
+    driver.press_into("Outside");
+    log.clear();
+    driver.select_page(1);
+    EXPECT_EQ(log, (Log{"change to page 1"}));
+    EXPECT_EQ(driver.focused_name(), "Outside");
+}
+
+TEST_F(Page_Test, AnExceptionInTheOldFieldsExitCancelsTheSwitch) {
+    driver.press_into("First");
+    first.OnExit = [](ui::Control&) { throw std::runtime_error("bad"); };
+    driver.select_page(1);
+    EXPECT_EQ(pages.active_page_index(), 0);
+    EXPECT_EQ(driver.focused_name(), "First");
+    EXPECT_EQ(front_end.take_box_texts(), (Log{"bad."}));
+}
+
+TEST_F(Page_Test, ControlsOfAnInactivePageTakeNoFocus) {
+    EXPECT_FALSE(second.can_focus());
+    pages.set_active_page(&page1);
+    EXPECT_TRUE(second.can_focus());
+    EXPECT_FALSE(first.can_focus());
+}
+
+}  // namespace

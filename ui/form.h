@@ -1,0 +1,86 @@
+#pragma once
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/menu.h"
+#include "ui/win_control.h"
+
+namespace ui {
+
+class Application;
+class Button;
+
+
+// A window: owns its controls, menus and actions, and keeps which control has the focus.
+class Form : public Win_Control {
+public:
+    Form(Application& application, std::string name);
+    ~Form() override;
+
+    Application& application() const { return application_; }
+
+    // Creates a control owned by this form inside parent (nullptr: the form itself).
+    template <class T, class... Args>
+    T& create(Win_Control* parent, std::string name, Args&&... args) {
+        auto control = std::make_unique<T>(*this, parent ? parent : this, std::move(name), std::forward<Args>(args)...);
+        T& result = *control;
+        owned_.push_back(std::move(control));
+        return result;
+    }
+    Main_Menu& create_main_menu(std::string name);
+    Main_Menu* main_menu() const { return menu_.get(); }
+    Action_List& create_action_list(std::string name);
+
+    Control* find(const std::string& name) const;
+    template <class T>
+    T& get(const std::string& name) const {
+        auto* control = dynamic_cast<T*>(find(name));
+        if (!control) throw std::logic_error("no control " + name + " of that kind on " + this->name());
+        return *control;
+    }
+    // Every control the form owns, in creation order.
+    std::vector<Control*> controls() const;
+
+    Win_Control* focused() const { return focused_; }
+    // Moves the focus: the focused control's OnExit runs to its end first; an exception out of it
+    // leaves the focus where it was and propagates. A focus request made inside that OnExit
+    // wins over this one. Returns whether the focus is now on target.
+    bool focus_control(Win_Control* target, Focus_Cause cause = Focus_Cause::Program);
+    // The next control that takes the focus by Tab after from, in tab order, wrapping around.
+    Win_Control* next_tab_control(Win_Control* from, bool forward) const;
+    void select_next(bool forward);
+    void select_first_in(Win_Control& container);
+
+    Button* default_button() const;
+    Button* cancel_button() const;
+
+    int modal_result() const { return modal_result_; }
+    void set_modal_result(int result) { modal_result_ = result; }
+    bool modal() const { return modal_; }
+    // Shows the form; the focus goes to its first control in tab order unless it kept one.
+    void show();
+    int show_modal();
+    // Closing a modal form cancels it; closing the main form ends the program.
+    void close();
+
+    int client_width() const { return bounds().width; }
+    int client_height() const { return bounds().height; }
+
+private:
+    void tab_order_list(const Win_Control& container, std::vector<Win_Control*>& list) const;
+
+    Application& application_;
+    std::vector<std::unique_ptr<Control>> owned_;
+    std::unique_ptr<Main_Menu> menu_;
+    std::vector<std::unique_ptr<Action_List>> action_lists_;
+    Win_Control* focused_ = nullptr;
+    bool exiting_ = false;
+    Win_Control* redirected_target_ = nullptr;
+    int modal_result_ = Mr_None;
+    bool modal_ = false;
+};
+
+}  // namespace ui

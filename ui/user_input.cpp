@@ -1,0 +1,113 @@
+#include "ui/user_input.h"
+
+#include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/containers.h"
+#include "ui/edit.h"
+
+namespace ui::user {
+
+namespace {
+
+void as_event(Form& form, const std::function<void()>& handler) { form.application().dispatch(handler); }
+
+bool can_press(const Control& control) { return control.showing() && control.effectively_enabled(); }
+
+// A push button, check box or track bar takes the focus before it acts; an exception out of the
+// left field's exit stops the press.
+bool take_focus(Win_Control& control) {
+    if (!control.can_focus()) return false;
+    control.form().focus_control(&control, Focus_Cause::Mouse);
+    return true;
+}
+
+}  // namespace
+
+void press_into(Win_Control& control) {
+    as_event(control.form(), [&] { take_focus(control); });
+}
+
+void click(Control& control) {
+    as_event(control.form(), [&] {
+        if (!can_press(control)) return;
+        switch (control.kind()) {
+        case Control_Kind::Button:
+            if (take_focus(static_cast<Button&>(control))) static_cast<Button&>(control).click();
+            break;
+        case Control_Kind::Check_Box:
+            if (take_focus(static_cast<Check_Box&>(control))) static_cast<Check_Box&>(control).toggle();
+            break;
+        case Control_Kind::Speed_Button: static_cast<Speed_Button&>(control).click(); break;
+        case Control_Kind::Edit:
+        case Control_Kind::Track_Bar:
+        case Control_Kind::Group_Box: take_focus(static_cast<Win_Control&>(control)); break;
+        default:
+            if (control.OnClick) control.OnClick(control);
+            break;
+        }
+    });
+}
+
+void type(Form& form, char key) {
+    as_event(form, [&form, key]() mutable {
+        Win_Control* focused = form.focused();
+        auto* focused_button = dynamic_cast<Button*>(focused);
+        if (key == '\r' || key == 27) {
+            // Enter and Escape are dialog keys: a focused button, or the default or cancel
+            // button, takes them before any key filter sees them.
+            if (focused_button && key == '\r') return focused_button->click();
+            if (Button* button = key == '\r' ? form.default_button() : form.cancel_button()) return button->click();
+        }
+        if (!focused) return;
+        if (focused->OnKeyPress) focused->OnKeyPress(*focused, key);
+        if (key == 0) return;
+        if (auto* edit = dynamic_cast<Edit*>(focused)) edit->type_char(key);
+        else if (focused_button && key == ' ') focused_button->click();
+        else if (auto* box = dynamic_cast<Check_Box*>(focused); box && key == ' ') box->toggle();
+    });
+}
+
+void press_key(Form& form, Key key) {
+    as_event(form, [&form, key] {
+        if (key == Key::Tab || key == Key::Back_Tab) return form.select_next(key == Key::Tab);
+        Win_Control* focused = form.focused();
+        if (auto* edit = dynamic_cast<Edit*>(focused)) edit->press_key(key);
+        else if (auto* bar = dynamic_cast<Track_Bar*>(focused)) bar->press_key(key);
+    });
+}
+
+void select_page(Page_Control& pages, int index) {
+    as_event(pages.form(), [&pages, index] {
+        if (can_press(pages)) pages.select_page_by_user(index);
+    });
+}
+
+void move_track_bar(Track_Bar& bar, int position) {
+    as_event(bar.form(), [&bar, position] {
+        if (take_focus(bar)) bar.set_position(position);
+    });
+}
+
+void mouse_move(Control& control, int x, int y, Shift_State shift) {
+    as_event(control.form(), [&control, x, y, shift] {
+        if (control.effectively_enabled() && control.OnMouseMove) control.OnMouseMove(control, shift, x, y);
+    });
+}
+
+void mouse_down(Control& control, Mouse_Button button, int x, int y, Shift_State shift) {
+    as_event(control.form(), [&control, button, x, y, shift] {
+        if (!can_press(control)) return;
+        if (control.windowed() && !take_focus(static_cast<Win_Control&>(control))) return;
+        if (control.OnMouseDown) control.OnMouseDown(control, button, shift, x, y);
+    });
+}
+
+void choose_menu(Form& form, Menu_Item& item) {
+    as_event(form, [&item] { item.click(); });
+}
+
+void close(Form& form) {
+    as_event(form, [&form] { form.close(); });
+}
+
+}  // namespace ui::user

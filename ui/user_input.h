@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ui/types.h"
+
+namespace ui {
+
+class Control;
+class Form;
+class Menu_Item;
+class Page_Control;
+class Track_Bar;
+class Win_Control;
+
+// What a user does, turned into model events. Both the Qt front end and the headless test
+// driver go through these, and each runs as one dispatched event.
+namespace user {
+
+// A mouse press on a windowed control: it takes the focus (an edit keeps its caret, no select-all).
+void press_into(Win_Control& control);
+// A click: a push button, check box or track bar takes the focus first and is pressed only when
+// the focus came; speed buttons, labels and images are clicked without a focus move.
+void click(Control& control);
+// A character typed in the form's focused control: default button, cancel button, key filter,
+// then the control's own handling.
+void type(Form& form, char key);
+void press_key(Form& form, Key key);
+void select_page(Page_Control& pages, int index);
+void move_track_bar(Track_Bar& bar, int position);
+void mouse_move(Control& control, int x, int y, Shift_State shift = {});
+void mouse_down(Control& control, Mouse_Button button, int x, int y, Shift_State shift = {});
+void choose_menu(Form& form, Menu_Item& item);
+void close(Form& form);
+
+}  // namespace user
+}  // namespace ui
