@@ -1,0 +1,15 @@
+#include "engine/air_state.h"
+
+#include "engine/property.h"
+
+void Derive_From_Tdb_RH(Air_State& state) {
+    state.Pws = Calc_Property(Kind_Pws, state.Tdb);
+    state.Pw = Calc_Property(Kind_Pw_RH, state.Pws, state.RH);
+    state.AH = Calc_Property(Kind_AH, state.Patm, state.Pw);
+    state.Tdp = Calc_Property(Kind_Tdp, state.Tdb, state.Pw);
+    state.SV = Calc_Property(Kind_SV, state.Patm, state.Tdb, state.AH);
+    state.Twb = Calc_Property(Kind_Twb, state.Tdb, state.Tdp);
+    state.Hfg = Calc_Property(Kind_Hfg, state.Tdb);
+    state.DOS = Calc_Property(Kind_DOS, state.Patm, state.Pws, state.Pw);
+    state.H = Calc_Property(Kind_H, state.Tdb, state.AH);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+// One state of moist air. Every field is a 32-bit float; the order is fixed.
+struct Air_State {
+    float Patm = 0;  // kPa
+    float RH = 0;    // %
+    float Tdb = 0;   // degree C
+    float Pws = 0;   // kPa, saturation pressure at Tdb
+    float Pw = 0;    // kPa
+    float AH = 0;    // humidity ratio, kg/kg dry air
+    float Tdp = 0;   // degree C
+    float SV = 0;    // m3/kg dry air
+    float Twb = 0;   // degree C
+    float Hfg = 0;   // kJ/kg
+    float DOS = 0;   // degree of saturation as a fraction 0..1
+    float H = 0;     // kJ/kg dry air
+};
+
+// Derives the nine other fields from Patm, Tdb and RH. Each result is stored before the next
+// step reads it, so later steps see the rounded 32-bit values.
+void Derive_From_Tdb_RH(Air_State& state);

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "engine/air_state.h"
+#include "main/state_column.h"
+#include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/containers.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/static_controls.h"
+
+// Hygrodex's main window: the four sheets of the current state, the chart and its panels.
+class TForm1 : public ui::Form {
+public:
+    explicit TForm1(ui::Application& application);
+
+    // Rewrites the active sheet's current-state column from State, with the default hint lines.
+    void Show_State();
+
+    // The window's own controls, as its layout creates them.
+    ui::Bevel* Psy_Bevel = nullptr;
+    ui::Image* Chart_Image = nullptr;
+    ui::Page_Control* PageControl1 = nullptr;
+    ui::Tab_Sheet* Sheet_state = nullptr;
+    ui::Tab_Sheet* Sheet_two = nullptr;
+    ui::Tab_Sheet* Sheet_pad = nullptr;
+    ui::Tab_Sheet* Sheet_vpd = nullptr;
+    ui::Status_Bar* StatusBar1 = nullptr;
+    ui::Group_Box* Group_misc = nullptr;
+    ui::Group_Box* Group_corsshair = nullptr;
+    ui::Group_Box* Group_curves = nullptr;
+    ui::Group_Box* Group_message = nullptr;
+
+    // State sheet: Edit_tdb .. Edit_pw.
+    State_Column Col_state;
+
+    // Process sheet: Edit_2tdb1 .., Edit_2tdb2 .., Edit_2tdbd ...
+    ui::Speed_Button* SBtn_two1 = nullptr;
+    ui::Speed_Button* SBtn_two2 = nullptr;
+    State_Column Col_two1;
+    State_Column Col_two2;
+    ui::Button* Btn_2cal = nullptr;
+    State_Column Col_two_diff;
+
+    // Pad sheet: Edit_ptdb1 .. (outdoor), Edit_ptdb2 .. (after the pad).
+    State_Column Col_pad_outdoor;
+    State_Column Col_pad_after;
+    ui::Edit* Edit_peff = nullptr;
+    ui::Button* Btn_efficiency = nullptr;
+
+    // VPD sheet: Edit_vtdb1 .. (air), Edit_vtdb2 .. (leaf).
+    State_Column Col_vpd_air;
+    State_Column Col_vpd_leaf;
+    ui::Button* Btn_vpd = nullptr;
+    ui::Edit* Edit_vvpd = nullptr;
+    ui::Edit* Edit_vtdbd = nullptr;
+
+    ui::Label* Message1 = nullptr;
+    ui::Label* Message2 = nullptr;
+    ui::Label* Message3 = nullptr;
+
+    ui::Button* Btn_h_up = nullptr;
+    ui::Button* Btn_up = nullptr;
+    ui::Button* Btn_h_down = nullptr;
+    ui::Button* ZoomOut = nullptr;
+    ui::Button* ZoomIn = nullptr;
+    ui::Track_Bar* MoveBar = nullptr;
+    ui::Button* Btn_left = nullptr;
+    ui::Button* Btn_down = nullptr;
+    ui::Button* Btn_default = nullptr;
+    ui::Button* Btn_right = nullptr;
+    ui::Button* Btn_rh_down = nullptr;
+    ui::Button* Btn_rh_up = nullptr;
+    ui::Label* Move_Label = nullptr;
+
+    ui::Check_Box* Check_T = nullptr;
+    ui::Check_Box* Check_RH = nullptr;
+    ui::Check_Box* Check_AH = nullptr;
+    ui::Check_Box* Check_H = nullptr;
+    ui::Check_Box* Check_SV = nullptr;
+    ui::Check_Box* Check_Pw = nullptr;
+    ui::Check_Box* Check_auto = nullptr;
+    ui::Check_Box* Check_unit = nullptr;
+
+    ui::Main_Menu* MainMenu1 = nullptr;
+    ui::Menu_Item* N2 = nullptr;
+    ui::Menu_Item* N3 = nullptr;
+    ui::Menu_Item* Tables1 = nullptr;
+    ui::Menu_Item* Twbf = nullptr;
+    ui::Menu_Item* WBDf = nullptr;
+    ui::Menu_Item* RHf = nullptr;
+    ui::Menu_Item* VPDf1 = nullptr;
+    ui::Menu_Item* VPDf2 = nullptr;
+    ui::Menu_Item* Tdpf1 = nullptr;
+    ui::Menu_Item* Tdpf2 = nullptr;
+    ui::Menu_Item* THIf1 = nullptr;
+    ui::Menu_Item* THIf2 = nullptr;
+    ui::Menu_Item* AHDf1 = nullptr;
+    ui::Menu_Item* AHDf2 = nullptr;
+    ui::Menu_Item* N1 = nullptr;
+    ui::Menu_Item* M_about = nullptr;
+    ui::Menu_Item* N5 = nullptr;
+    ui::Menu_Item* M_exit = nullptr;
+    ui::Action_List* ActionList1 = nullptr;
+    ui::Action* DrawPsy = nullptr;
+    ui::Action* Exit = nullptr;
+
+    // The current state.
+    Air_State State;
+
+    // Half the width of the chart's temperature axis, degree C.
+    int Half_Span = 0;
+
+private:
+    void Create_Layout();
+};

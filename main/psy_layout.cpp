@@ -1,0 +1,661 @@
+#include <algorithm>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "main/psy.h"
+
+// The main window's layout as data: every container lists its controls in creation order. The
+// sheets' edit columns are generated from the row table, so an edit's name, place and
+// read-only state follow from its column and its row.
+namespace {
+
+template <class T>
+using Field = T* TForm1::*;
+
+// The field of TForm1 that receives a control; its type gives the control's kind.
+using Control_Field = std::variant<Field<ui::Bevel>, Field<ui::Image>, Field<ui::Page_Control>, Field<ui::Tab_Sheet>,
+                                   Field<ui::Status_Bar>, Field<ui::Group_Box>, Field<ui::Label>,
+                                   Field<ui::Speed_Button>, Field<ui::Button>, Field<ui::Edit>, Field<ui::Check_Box>,
+                                   Field<ui::Track_Bar>>;
+
+// Row labels, headings and the like: the window keeps no field for them.
+constexpr Field<ui::Label> Unheld_Label = nullptr;
+
+constexpr int Creation_Tab_Order = -1;
+
+struct Speed_Group {
+    int index = 0;
+    bool down = false;
+    bool allow_all_up = false;
+};
+
+struct Track_Range {
+    int min = 0;
+    int max = 0;
+    int position = 0;
+    int frequency = 0;
+    int thumb_length = 0;
+};
+
+// One control; the settings that do not apply to its kind are left at their defaults.
+struct Control_Spec {
+    Control_Field field;
+    std::string_view name;
+    ui::Rect bounds;
+    std::string_view caption = {};
+    int tab_order = Creation_Tab_Order;
+    ui::Alignment alignment = ui::Alignment::Left;
+    bool highlighted = false;  // labels: highlight colours on an opaque background
+    std::string_view hint = {};
+    std::string_view glyph = {};
+    bool checked = false;
+    Speed_Group speed = {};
+    Track_Range track = {};
+    bool read_only = false;
+    ui::Cursor cursor = ui::Cursor::Default;
+    bool stretch = false;
+    std::span<const int> panel_widths = {};
+};
+
+// How a sheet names and places its rows.
+struct Sheet_Rows {
+    std::string_view letter;  // in the names of the sheet's edits and labels
+    int first_top;
+    int pitch;
+
+    constexpr int top(Row row) const { return first_top + static_cast<int>(row_index(row)) * pitch; }
+};
+
+// One label per row, its caption taken from the row table.
+struct Row_Captions {
+    const Sheet_Rows* rows;
+    std::string_view name_prefix;
+    std::string_view Row_Info::*caption;
+    int left;
+    int width;
+};
+
+// Which rows of a column take typing; the others are read-only.
+enum class Column_Input { State_Rows_Only, Tdb_Only, None };
+
+struct Column_Spec {
+    State_Column TForm1::*column;
+    const Sheet_Rows* rows;
+    std::string_view suffix;  // in the edits' names
+    int left;
+    int width;
+    Column_Input input;
+    bool enabled;
+};
+
+// The edits of rows first to last of a column, created together.
+struct Column_Rows {
+    const Column_Spec* column;
+    Row first;
+    Row last;
+};
+
+using Layout_Entry = std::variant<Control_Spec, Row_Captions, Column_Rows>;
+
+using Container_Field =
+    std::variant<std::monostate, Field<ui::Page_Control>, Field<ui::Tab_Sheet>, Field<ui::Group_Box>>;
+
+// A container and its children in creation order; std::monostate stands for the window.
+struct Container_Spec {
+    Container_Field container;
+    std::span<const Layout_Entry> entries;
+};
+
+// ---- The window ----
+
+constexpr int Client_Width = 792;
+constexpr int Client_Height = 523;
+constexpr int Chart_Width = 578;
+constexpr int Chart_Height = 503;
+constexpr int Status_Height = 20;
+constexpr int Status_Panel_Widths[] = {180, 642};
+
+constexpr Layout_Entry Window_Entries[] = {
+    Control_Spec{.field = &TForm1::Psy_Bevel, .name = "Psy_Bevel", .bounds = {0, 0, Chart_Width, Chart_Height}},
+    Control_Spec{.field = &TForm1::Chart_Image,
+                 .name = "Chart_Image",
+                 .bounds = {0, 0, Chart_Width, Chart_Height},
+                 .cursor = ui::Cursor::Cross,
+                 .stretch = true},
+    Control_Spec{.field = &TForm1::PageControl1, .name = "PageControl1", .bounds = {584, 0, 201, 257}, .tab_order = 0},
+    Control_Spec{.field = &TForm1::StatusBar1,
+                 .name = "StatusBar1",
+                 .bounds = {0, Client_Height - Status_Height, Client_Width, Status_Height},
+                 .panel_widths = Status_Panel_Widths},
+    Control_Spec{.field = &TForm1::Group_misc,
+                 .name = "Group_misc",
+                 .bounds = {696, 448, 89, 57},
+                 .caption = "Misc.",
+                 .tab_order = 4},
+    Control_Spec{.field = &TForm1::Group_corsshair,
+                 .name = "Group_corsshair",
+                 .bounds = {584, 328, 105, 177},
+                 .caption = "Crosshair",
+                 .tab_order = 2},
+    Control_Spec{.field = &TForm1::Group_curves,
+                 .name = "Group_curves",
+                 .bounds = {696, 328, 89, 120},
+                 .caption = "Lines && Curves",
+                 .tab_order = 3},
+    Control_Spec{.field = &TForm1::Group_message,
+                 .name = "Group_message",
+                 .bounds = {584, 256, 201, 71},
+                 .caption = "Message",
+                 .tab_order = 1},
+};
+
+// ---- The sheets ----
+
+// A page's client area below one row of tabs.
+constexpr ui::Rect Sheet_Client = {4, 24, 193, 229};
+
+constexpr Layout_Entry Page_Entries[] = {
+    Control_Spec{.field = &TForm1::Sheet_state, .name = "Sheet_state", .bounds = Sheet_Client, .caption = "State"},
+    Control_Spec{.field = &TForm1::Sheet_two, .name = "Sheet_two", .bounds = Sheet_Client, .caption = "Process"},
+    Control_Spec{.field = &TForm1::Sheet_pad, .name = "Sheet_pad", .bounds = Sheet_Client, .caption = "Pad"},
+    Control_Spec{.field = &TForm1::Sheet_vpd, .name = "Sheet_vpd", .bounds = Sheet_Client, .caption = "VPD"},
+};
+
+constexpr int Edit_Height = 17;
+constexpr int Label_Height = 13;
+constexpr int Label_Drop = 2;  // lines a label's text up with the text of the edit beside it
+
+// The State sheet: one wide column with the units at its right, rows spread over the page.
+constexpr Sheet_Rows State_Sheet_Rows = {"", 10, 19};
+constexpr int State_Label_Left = 8;
+constexpr int State_Label_Width = 28;
+constexpr int State_Edit_Left = 40;
+constexpr int State_Edit_Width = 80;
+constexpr int State_Unit_Left = 126;
+constexpr int State_Unit_Width = 60;
+
+constexpr Column_Spec State_Column_Spec = {
+    &TForm1::Col_state, &State_Sheet_Rows, "", State_Edit_Left, State_Edit_Width, Column_Input::State_Rows_Only, true};
+
+constexpr Layout_Entry State_Entries[] = {
+    Row_Captions{&State_Sheet_Rows, "Label_", &Row_Info::label, State_Label_Left, State_Label_Width},
+    Row_Captions{&State_Sheet_Rows, "Unit_", &Row_Info::unit, State_Unit_Left, State_Unit_Width},
+    Column_Rows{&State_Column_Spec, Row::Tdb, Row::Pw},
+};
+
+// The other sheets: headings, eleven rows of three narrow columns, a row of buttons below.
+constexpr int Heading_Top = 2;
+constexpr int Column_Rows_Top = Heading_Top + Label_Height + 1;
+constexpr int Column_Row_Pitch = Edit_Height;
+constexpr int Row_Label_Left = 4;
+constexpr int Row_Label_Width = 24;
+constexpr int Column_Left = Row_Label_Left + Row_Label_Width + 2;
+constexpr int Column_Width = 52;
+constexpr int Column_Gap = 2;
+constexpr int Sheet_Button_Height = 22;
+constexpr int Sheet_Button_Top = Column_Rows_Top + static_cast<int>(Row_Count) * Column_Row_Pitch + 2;
+
+constexpr Sheet_Rows Process_Sheet_Rows = {"2", Column_Rows_Top, Column_Row_Pitch};
+constexpr Sheet_Rows Pad_Sheet_Rows = {"p", Column_Rows_Top, Column_Row_Pitch};
+constexpr Sheet_Rows Vpd_Sheet_Rows = {"v", Column_Rows_Top, Column_Row_Pitch};
+
+constexpr int column_left(int column) { return Column_Left + column * (Column_Width + Column_Gap); }
+
+constexpr ui::Rect cell(const Sheet_Rows& rows, int column, Row row) {
+    return {column_left(column), rows.top(row), Column_Width, Edit_Height};
+}
+
+constexpr ui::Rect below_column(int column) {
+    return {column_left(column), Sheet_Button_Top, Column_Width, Sheet_Button_Height};
+}
+
+constexpr Row_Captions row_labels(const Sheet_Rows& rows) {
+    return {&rows, "Label_", &Row_Info::label, Row_Label_Left, Row_Label_Width};
+}
+
+constexpr Control_Spec column_label(std::string_view name, std::string_view caption, int column, int top) {
+    return {.field = Unheld_Label,
+            .name = name,
+            .bounds = {column_left(column), top, Column_Width, Label_Height},
+            .caption = caption,
+            .alignment = ui::Alignment::Center};
+}
+
+constexpr Control_Spec heading(std::string_view name, std::string_view caption, int column) {
+    return column_label(name, caption, column, Heading_Top);
+}
+
+constexpr Control_Spec edit(Field<ui::Edit> field, std::string_view name, ui::Rect bounds, bool read_only) {
+    return {.field = field, .name = name, .bounds = bounds, .read_only = read_only};
+}
+
+constexpr Control_Spec sheet_button(Field<ui::Button> field, std::string_view name, std::string_view caption,
+                                    int column) {
+    return {.field = field, .name = name, .bounds = below_column(column), .caption = caption};
+}
+
+constexpr Column_Spec Process_State1 = {
+    &TForm1::Col_two1, &Process_Sheet_Rows, "1", column_left(0), Column_Width, Column_Input::State_Rows_Only, true};
+constexpr Column_Spec Process_State2 = {
+    &TForm1::Col_two2, &Process_Sheet_Rows, "2", column_left(1), Column_Width, Column_Input::State_Rows_Only, false};
+constexpr Column_Spec Process_Diff = {
+    &TForm1::Col_two_diff, &Process_Sheet_Rows, "d", column_left(2), Column_Width, Column_Input::None, true};
+
+constexpr Layout_Entry Process_Entries[] = {
+    row_labels(Process_Sheet_Rows),
+    Control_Spec{.field = &TForm1::SBtn_two1,
+                 .name = "SBtn_two1",
+                 .bounds = below_column(0),
+                 .caption = "Active",
+                 .speed = {.index = 1, .down = true, .allow_all_up = true}},
+    Control_Spec{.field = &TForm1::SBtn_two2,
+                 .name = "SBtn_two2",
+                 .bounds = below_column(1),
+                 .caption = "Inactive",
+                 .speed = {.index = 1, .down = false, .allow_all_up = true}},
+    heading("Label_2state1", "State 1", 0),
+    heading("Label_2state2", "State 2", 1),
+    heading("Label_2diff", "Diff.", 2),
+    Column_Rows{&Process_State1, Row::Tdb, Row::Pw},
+    Column_Rows{&Process_State2, Row::Tdb, Row::Pw},
+    sheet_button(&TForm1::Btn_2cal, "Btn_2cal", "Cal.", 2),
+    Column_Rows{&Process_Diff, Row::Tdb, Row::Pw},
+};
+
+constexpr Column_Spec Pad_Outdoor = {
+    &TForm1::Col_pad_outdoor, &Pad_Sheet_Rows, "1", column_left(0), Column_Width, Column_Input::State_Rows_Only, true};
+constexpr Column_Spec Pad_After = {
+    &TForm1::Col_pad_after, &Pad_Sheet_Rows, "2", column_left(1), Column_Width, Column_Input::Tdb_Only, true};
+
+constexpr Layout_Entry Pad_Entries[] = {
+    heading("Label_poutdoor", "Outdoor", 0),
+    heading("Label_pafterpad", "AfterPad", 1),
+    row_labels(Pad_Sheet_Rows),
+    heading("Label_peff", "Eff.", 2),
+    Column_Rows{&Pad_Outdoor, Row::Tdb, Row::Pw},
+    Column_Rows{&Pad_After, Row::Tdb, Row::Tdb},
+    edit(&TForm1::Edit_peff, "Edit_peff", cell(Pad_Sheet_Rows, 2, Row::Tdb), false),
+    sheet_button(&TForm1::Btn_efficiency, "Btn_efficiency", "Draw", 2),
+    Column_Rows{&Pad_After, Row::RH, Row::Pw},
+};
+
+constexpr Column_Spec Vpd_Air = {
+    &TForm1::Col_vpd_air, &Vpd_Sheet_Rows, "1", column_left(0), Column_Width, Column_Input::State_Rows_Only, true};
+constexpr Column_Spec Vpd_Leaf = {
+    &TForm1::Col_vpd_leaf, &Vpd_Sheet_Rows, "2", column_left(1), Column_Width, Column_Input::Tdb_Only, true};
+
+constexpr Layout_Entry Vpd_Entries[] = {
+    heading("Label_vair", "Air", 0),
+    heading("Label_vleaf", "Leaf", 1),
+    row_labels(Vpd_Sheet_Rows),
+    column_label("Label_vvpd", "VPD", 2, Vpd_Sheet_Rows.top(Row::Pws) + Label_Drop),
+    heading("Label_vtdbd", "Tleaf-Tair", 2),
+    Column_Rows{&Vpd_Air, Row::Tdb, Row::Pw},
+    Column_Rows{&Vpd_Leaf, Row::Tdb, Row::Tdb},
+    sheet_button(&TForm1::Btn_vpd, "Btn_vpd", "Draw", 2),
+    edit(&TForm1::Edit_vvpd, "Edit_vvpd", cell(Vpd_Sheet_Rows, 2, Row::Pw), true),
+    Column_Rows{&Vpd_Leaf, Row::RH, Row::Pw},
+    edit(&TForm1::Edit_vtdbd, "Edit_vtdbd", cell(Vpd_Sheet_Rows, 2, Row::Tdb), true),
+};
+
+struct Initial_Text {
+    std::string_view edit;
+    std::string_view text;
+};
+
+// The leaf is saturated.
+constexpr Initial_Text Initial_Edit_Texts[] = {{"Edit_vrh2", "100"}};
+
+// ---- The side panels ----
+
+constexpr int Group_Inset = 8;
+constexpr int Group_First_Top = 14;
+
+constexpr ui::Rect message_line(int line) {
+    constexpr int pitch = 18;
+    return {Group_Inset, Group_First_Top + line * pitch, 185, 17};
+}
+
+constexpr Control_Spec message(Field<ui::Label> field, std::string_view name, int line) {
+    return {.field = field,
+            .name = name,
+            .bounds = message_line(line),
+            .alignment = ui::Alignment::Center,
+            .highlighted = true};
+}
+
+constexpr Layout_Entry Message_Entries[] = {
+    message(&TForm1::Message1, "Message1", 0),
+    message(&TForm1::Message2, "Message2", 1),
+    message(&TForm1::Message3, "Message3", 2),
+};
+
+// The crosshair group: a 3 x 3 pad of glyph buttons, the step bar below it, the zoom buttons last.
+constexpr int Pad_Button_Size = 25;
+constexpr int Pad_Left = 15;
+constexpr int Pad_Top = 16;
+constexpr int Step_Top = Pad_Top + 3 * Pad_Button_Size + 5;
+constexpr int Move_Bar_Top = Step_Top + Label_Height + 1;
+constexpr int Move_Bar_Height = 26;
+constexpr int Zoom_Size = 33;
+constexpr int Zoom_Top = Move_Bar_Top + Move_Bar_Height + 2;
+
+struct Pad_Place {
+    int row;
+    int column;
+    int tab_order;  // the pad is tabbed through row by row
+};
+
+constexpr Control_Spec pad_button(Field<ui::Button> field, std::string_view name, Pad_Place place,
+                                  std::string_view hint, std::string_view glyph) {
+    return {.field = field,
+            .name = name,
+            .bounds = {Pad_Left + place.column * Pad_Button_Size, Pad_Top + place.row * Pad_Button_Size,
+                       Pad_Button_Size, Pad_Button_Size},
+            .tab_order = place.tab_order,
+            .hint = hint,
+            .glyph = glyph};
+}
+
+constexpr Control_Spec zoom_button(Field<ui::Button> field, std::string_view name, int left, int tab_order,
+                                   std::string_view hint, std::string_view glyph) {
+    return {.field = field,
+            .name = name,
+            .bounds = {left, Zoom_Top, Zoom_Size, Zoom_Size},
+            .tab_order = tab_order,
+            .hint = hint,
+            .glyph = glyph};
+}
+
+constexpr Layout_Entry Crosshair_Entries[] = {
+    Control_Spec{.field = Unheld_Label, .name = "Label_step", .bounds = {Group_Inset, Step_Top, 64, Label_Height},
+                 .caption = "Step (pixels)"},
+    Control_Spec{.field = &TForm1::Move_Label,
+                 .name = "Move_Label",
+                 .bounds = {76, Step_Top, 20, Label_Height},
+                 .caption = "2",
+                 .alignment = ui::Alignment::Right},
+    pad_button(&TForm1::Btn_h_up, "Btn_h_up", {0, 0, 0}, "H line", "arrow-up-left"),
+    pad_button(&TForm1::Btn_up, "Btn_up", {0, 1, 1}, "T line", "arrow-up"),
+    pad_button(&TForm1::Btn_h_down, "Btn_h_down", {2, 2, 8}, "H line", "arrow-down-right"),
+    zoom_button(&TForm1::ZoomOut, "ZoomOut", 16, 10, "Zoom Out", "magnifier-minus"),
+    zoom_button(&TForm1::ZoomIn, "ZoomIn", 56, 11, "Zoom In", "magnifier-plus"),
+    Control_Spec{.field = &TForm1::MoveBar,
+                 .name = "MoveBar",
+                 .bounds = {4, Move_Bar_Top, 97, Move_Bar_Height},
+                 .tab_order = 9,
+                 .track = {.min = 1, .max = 10, .position = 2, .frequency = 1, .thumb_length = 10}},
+    pad_button(&TForm1::Btn_left, "Btn_left", {1, 0, 3}, "AH line", "arrow-left"),
+    pad_button(&TForm1::Btn_down, "Btn_down", {2, 1, 7}, "T line", "arrow-down"),
+    pad_button(&TForm1::Btn_default, "Btn_default", {1, 1, 4}, "default", "circling-arrows"),
+    pad_button(&TForm1::Btn_right, "Btn_right", {1, 2, 5}, "AH line", "arrow-right"),
+    pad_button(&TForm1::Btn_rh_down, "Btn_rh_down", {2, 0, 6}, "RH curve", "arrow-down-left"),
+    pad_button(&TForm1::Btn_rh_up, "Btn_rh_up", {0, 2, 2}, "RH curve", "arrow-up-right"),
+};
+
+// Check boxes, one per line of their group; the lines need not follow the creation order.
+constexpr Control_Spec check_box(Field<ui::Check_Box> field, std::string_view name, std::string_view caption,
+                                 int line, bool checked) {
+    constexpr int pitch = 16;
+    return {.field = field,
+            .name = name,
+            .bounds = {Group_Inset, Group_First_Top + 2 + line * pitch, 73, pitch},
+            .caption = caption,
+            .checked = checked};
+}
+
+constexpr Layout_Entry Curves_Entries[] = {
+    check_box(&TForm1::Check_T, "Check_T", "T", 0, true),
+    check_box(&TForm1::Check_RH, "Check_RH", "RH", 1, true),
+    check_box(&TForm1::Check_AH, "Check_AH", "AH", 2, false),
+    check_box(&TForm1::Check_H, "Check_H", "H", 4, false),
+    check_box(&TForm1::Check_SV, "Check_SV", "SV", 5, false),
+    check_box(&TForm1::Check_Pw, "Check_Pw", "Pw", 3, false),
+};
+
+constexpr Layout_Entry Misc_Entries[] = {
+    check_box(&TForm1::Check_auto, "Check_auto", "Centralize", 0, true),
+    check_box(&TForm1::Check_unit, "Check_unit", "Unit label", 1, true),
+};
+
+// Parents before their children.
+constexpr Container_Spec Containers[] = {
+    {std::monostate{}, Window_Entries},
+    {&TForm1::PageControl1, Page_Entries},
+    {&TForm1::Sheet_state, State_Entries},
+    {&TForm1::Sheet_two, Process_Entries},
+    {&TForm1::Sheet_pad, Pad_Entries},
+    {&TForm1::Sheet_vpd, Vpd_Entries},
+    {&TForm1::Group_misc, Misc_Entries},
+    {&TForm1::Group_corsshair, Crosshair_Entries},
+    {&TForm1::Group_curves, Curves_Entries},
+    {&TForm1::Group_message, Message_Entries},
+};
+
+// ---- The menu bar and the actions ----
+
+struct Action_Spec {
+    Field<ui::Action> field;
+    std::string_view name;
+    std::string_view caption;
+};
+
+constexpr Action_Spec Actions[] = {
+    {&TForm1::DrawPsy, "DrawPsy", "DrawPsy"},
+    {&TForm1::Exit, "Exit", ""},
+};
+
+struct Menu_Item_Spec {
+    Field<ui::Menu_Item> field;
+    std::string_view name;
+    std::string_view caption;
+    Field<ui::Action> action;  // nullptr: the item runs its own click handler
+};
+
+struct Menu_Spec {
+    Menu_Item_Spec menu;
+    std::span<const Menu_Item_Spec> items;
+};
+
+constexpr Menu_Item_Spec Set_Items[] = {{&TForm1::N3, "N3", "Set Patm.", nullptr}};
+
+constexpr Menu_Item_Spec Table_Items[] = {
+    {&TForm1::Twbf, "Twbf", "Twb = f(Tdb,RH)", nullptr},
+    {&TForm1::WBDf, "WBDf", "WBD = f(Tdb,RH)", nullptr},
+    {&TForm1::RHf, "RHf", "RH = f(Tdb,Twb)", nullptr},
+    {&TForm1::VPDf1, "VPDf1", "VPD = f(Tdb,RH)", nullptr},
+    {&TForm1::VPDf2, "VPDf2", "VPD' = f(Tdb,RH)", nullptr},
+    {&TForm1::Tdpf1, "Tdpf1", "Tdp1 = f(Tdb,RH)", nullptr},
+    {&TForm1::Tdpf2, "Tdpf2", "Tdp2 = f(Tdb,Twb)", nullptr},
+    {&TForm1::THIf1, "THIf1", "THI1 = f(Tdb,RH)", nullptr},
+    {&TForm1::THIf2, "THIf2", "THI2 = f(Tdb,Twb)", nullptr},
+    {&TForm1::AHDf1, "AHDf1", "AHD = f(Tdb,RH)", nullptr},
+    {&TForm1::AHDf2, "AHDf2", "AHD' = f(Tdb,RH)", nullptr},
+};
+
+constexpr Menu_Item_Spec About_Items[] = {{&TForm1::M_about, "M_about", "About", nullptr}};
+
+constexpr Menu_Item_Spec Exit_Items[] = {{&TForm1::M_exit, "M_exit", "Exit", &TForm1::Exit}};
+
+constexpr Menu_Spec Menus[] = {
+    {{&TForm1::N2, "N2", "Set", nullptr}, Set_Items},
+    {{&TForm1::Tables1, "Tables1", "Tables", nullptr}, Table_Items},
+    {{&TForm1::N1, "N1", "About", nullptr}, About_Items},
+    {{&TForm1::N5, "N5", "Exit", nullptr}, Exit_Items},
+};
+
+// ---- Building ----
+
+struct Window_Spec {
+    std::string_view caption;
+    std::string_view font_name;
+    int font_size;
+    ui::Color color;
+};
+
+constexpr Window_Spec Main_Window = {"Hygrodex", "MS Sans Serif", 8, ui::Color_Button_Face};
+
+using Tab_Orders = std::vector<std::pair<ui::Win_Control*, int>>;
+
+void set_up_edit(ui::Edit& edit, bool read_only) {
+    edit.set_read_only(read_only);
+    edit.set_color(read_only ? ui::Color_Info_Background : ui::Color_Window);
+}
+
+void configure(ui::Control&, const Control_Spec&) {}
+
+void configure(ui::Image& image, const Control_Spec& spec) { image.set_stretch(spec.stretch); }
+
+void configure(ui::Label& label, const Control_Spec& spec) {
+    if (!spec.highlighted) return;
+    label.set_transparent(false);
+    label.set_color(ui::Color_Highlight);
+    ui::Font font = label.font();
+    font.color = ui::Color_Highlight_Text;
+    label.set_font(font);
+}
+
+void configure(ui::Speed_Button& button, const Control_Spec& spec) {
+    // The group comes first: a button outside a group cannot stay down.
+    button.set_group_index(spec.speed.index);
+    button.set_allow_all_up(spec.speed.allow_all_up);
+    button.set_down(spec.speed.down);
+}
+
+void configure(ui::Button& button, const Control_Spec& spec) { button.set_glyph(std::string(spec.glyph)); }
+
+void configure(ui::Check_Box& box, const Control_Spec& spec) { box.set_checked(spec.checked); }
+
+void configure(ui::Track_Bar& bar, const Control_Spec& spec) {
+    bar.set_range(spec.track.min, spec.track.max);
+    bar.set_position(spec.track.position);
+    bar.set_frequency(spec.track.frequency);
+    bar.set_thumb_length(spec.track.thumb_length);
+}
+
+void configure(ui::Edit& edit, const Control_Spec& spec) { set_up_edit(edit, spec.read_only); }
+
+void configure(ui::Status_Bar& bar, const Control_Spec& spec) {
+    for (int width : spec.panel_widths) bar.add_panel(width);
+}
+
+template <class T>
+void create_control(TForm1& form, ui::Win_Control& parent, const Control_Spec& spec, Field<T> field,
+                    Tab_Orders& tab_orders) {
+    T& control = form.create<T>(&parent, std::string(spec.name));
+    if (field) form.*field = &control;
+    control.set_bounds(spec.bounds);
+    control.set_caption(std::string(spec.caption));
+    control.set_alignment(spec.alignment);
+    control.set_hint(std::string(spec.hint));
+    control.set_cursor(spec.cursor);
+    configure(control, spec);
+    if constexpr (std::is_base_of_v<ui::Win_Control, T>) {
+        if (spec.tab_order != Creation_Tab_Order) tab_orders.emplace_back(&control, spec.tab_order);
+    }
+}
+
+void create_row_captions(TForm1& form, ui::Win_Control& sheet, const Row_Captions& captions) {
+    for (const Row_Info& info : State_Rows) {
+        auto& label = form.create<ui::Label>(
+            &sheet, std::string(captions.name_prefix) + std::string(captions.rows->letter) + std::string(info.tag));
+        label.set_bounds({captions.left, captions.rows->top(info.row) + Label_Drop, captions.width, Label_Height});
+        label.set_caption(std::string(info.*captions.caption));
+    }
+}
+
+bool column_read_only(Column_Input input, const Row_Info& info) {
+    switch (input) {
+    case Column_Input::State_Rows_Only: return info.read_only;
+    case Column_Input::Tdb_Only: return info.row != Row::Tdb;
+    case Column_Input::None: break;
+    }
+    return true;
+}
+
+void create_column_rows(TForm1& form, ui::Win_Control& sheet, const Column_Rows& rows) {
+    const Column_Spec& column = *rows.column;
+    for (std::size_t i = row_index(rows.first); i <= row_index(rows.last); ++i) {
+        const Row_Info& info = State_Rows[i];
+        auto& edit = form.create<ui::Edit>(
+            &sheet, "Edit_" + std::string(column.rows->letter) + std::string(info.tag) + std::string(column.suffix));
+        edit.set_bounds({column.left, column.rows->top(info.row), column.width, Edit_Height});
+        edit.set_enabled(column.enabled);
+        set_up_edit(edit, column_read_only(column.input, info));
+        (form.*column.column).edits[i] = &edit;
+    }
+}
+
+ui::Win_Control& container_of(TForm1& form, const Container_Field& field) {
+    return std::visit(
+        [&form](auto member) -> ui::Win_Control& {
+            if constexpr (std::is_same_v<decltype(member), std::monostate>) return form;
+            else return *(form.*member);
+        },
+        field);
+}
+
+// Tab orders are given among all siblings, so they are applied once the siblings exist, lowest
+// first: each then lands at its place and pushes the others behind it.
+void apply_tab_orders(Tab_Orders& tab_orders) {
+    std::stable_sort(tab_orders.begin(), tab_orders.end(),
+                     [](const auto& a, const auto& b) { return a.second < b.second; });
+    for (auto& [control, order] : tab_orders) control->set_tab_order(order);
+}
+
+void create_container(TForm1& form, const Container_Spec& spec) {
+    ui::Win_Control& parent = container_of(form, spec.container);
+    Tab_Orders tab_orders;
+    for (const Layout_Entry& entry : spec.entries) {
+        if (const auto* control = std::get_if<Control_Spec>(&entry)) {
+            std::visit([&](auto field) { create_control(form, parent, *control, field, tab_orders); }, control->field);
+        } else if (const auto* captions = std::get_if<Row_Captions>(&entry)) {
+            create_row_captions(form, parent, *captions);
+        } else {
+            create_column_rows(form, parent, std::get<Column_Rows>(entry));
+        }
+    }
+    apply_tab_orders(tab_orders);
+}
+
+void create_menus(TForm1& form) {
+    form.ActionList1 = &form.create_action_list("ActionList1");
+    for (const Action_Spec& spec : Actions) {
+        ui::Action& action = form.ActionList1->add(std::string(spec.name));
+        action.set_caption(std::string(spec.caption));
+        form.*spec.field = &action;
+    }
+    form.MainMenu1 = &form.create_main_menu("MainMenu1");
+    for (const Menu_Spec& spec : Menus) {
+        ui::Menu_Item& menu = form.MainMenu1->add(std::string(spec.menu.name), std::string(spec.menu.caption));
+        form.*spec.menu.field = &menu;
+        for (const Menu_Item_Spec& item_spec : spec.items) {
+            ui::Menu_Item& item = menu.add(std::string(item_spec.name), std::string(item_spec.caption));
+            if (item_spec.action) item.link(*(form.*item_spec.action));
+            form.*item_spec.field = &item;
+        }
+    }
+}
+
+}  // namespace
+
+void TForm1::Create_Layout() {
+    set_caption(std::string(Main_Window.caption));
+    set_bounds({0, 0, Client_Width, Client_Height});
+    ui::Font window_font;
+    window_font.name = Main_Window.font_name;
+    window_font.size = Main_Window.font_size;
+    set_font(window_font);
+    set_color(Main_Window.color);
+
+    for (const Container_Spec& container : Containers) create_container(*this, container);
+    PageControl1->set_active_page(Sheet_state);
+    for (const Initial_Text& initial : Initial_Edit_Texts)
+        get<ui::Edit>(std::string(initial.edit)).set_text(std::string(initial.text));
+    create_menus(*this);
+}

@@ -1,0 +1,20 @@
+#include "main/psy.h"
+
+void TForm1::Show_State() {
+    Message1->set_caption("In addition to Patm,");
+    Message2->set_caption("you still need 2 properties to");
+    Message3->set_caption("define a state.");
+
+    const std::string& page = PageControl1->active_page()->caption();
+    if (page == "State") {
+        Write_Column(Col_state, State);
+    } else if (page == "Process") {
+        // Tested one after the other: a column whose button is up keeps its texts.
+        if (SBtn_two1->down()) Write_Column(Col_two1, State);
+        if (SBtn_two2->down()) Write_Column(Col_two2, State);
+    } else if (page == "Pad") {
+        Write_Column(Col_pad_outdoor, State);
+    } else if (page == "VPD") {
+        Write_Column(Col_vpd_air, State);
+    }
+}
