@@ -1,0 +1,111 @@
+#include "ui/qt/container_peers.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionTabWidgetFrame>
+#include <QToolButton>
+
+#include "ui/qt/colors.h"
+#include "ui/qt/text.h"
+#include "ui/user_input.h"
+
+namespace ui::qt {
+
+Group_Box_Peer::Group_Box_Peer(ui::Group_Box& box, QWidget& parent, Peer_Host& host)
+    : QGroupBox(&parent), Peer(box, *this, host), box_(box) {}
+
+void Group_Box_Peer::show_state() { setTitle(caption_without_mnemonics(box_.caption())); }
+
+Page_Tab_Bar::Page_Tab_Bar(QWidget& parent, std::function<void(int index)> pressed)
+    : QTabBar(&parent), pressed_(std::move(pressed)) {
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setDrawBase(false);
+    setExpanding(false);
+    setUsesScrollButtons(false);
+    // The scroll buttons exist even when unused; they must not take the focus from the model.
+    for (QToolButton* scroll : findChildren<QToolButton*>()) scroll->setFocusPolicy(Qt::NoFocus);
+    // Tabs as narrow as the original's, so that the four captions fit in one row.
+    setStyleSheet("QTabBar::tab { padding: 3px 6px; border: 1px solid #a0a0a0; border-bottom: none;"
+                  " background: #e8e8e8; margin-right: -1px; }"
+                  "QTabBar::tab:selected { background: #f0f0f0; margin-top: -2px; }"
+                  "QTabBar::tab:!selected { margin-top: 2px; }");
+}
+
+void Page_Tab_Bar::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    const int index = tabAt(event->position().toPoint());
+    if (index >= 0) pressed_(index);
+}
+
+void Page_Tab_Bar::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+
+void Page_Tab_Bar::mouseReleaseEvent(QMouseEvent*) {}
+
+void Page_Tab_Bar::wheelEvent(QWheelEvent*) {}
+
+Page_Control_Peer::Page_Control_Peer(ui::Page_Control& pages, QWidget& parent, Peer_Host& host)
+    : QWidget(&parent),
+      Peer(pages, *this, host),
+      pages_(pages),
+      tabs_(*this, [this](int index) { forward([this, index] { ui::user::select_page(pages_, index); }); }) {}
+
+int Page_Control_Peer::tab_height() const { return tabs_.sizeHint().height(); }
+
+QRect Page_Control_Peer::page_area() const {
+    // The page sits inside the frame with the original's margin of 4 pixels.
+    constexpr int margin = 4;
+    const int top = tab_height() + margin;
+    return {margin, top, width() - 2 * margin, height() - top - margin};
+}
+
+void Page_Control_Peer::show_tabs() {
+    const auto& pages = pages_.pages();
+    const int count = static_cast<int>(pages.size());
+    while (tabs_.count() > count) tabs_.removeTab(tabs_.count() - 1);
+    while (tabs_.count() < count) tabs_.addTab(QString());
+    for (int index = 0; index < count; ++index)
+        tabs_.setTabText(index, caption_without_mnemonics(pages[static_cast<std::size_t>(index)]->caption()));
+    tabs_.setCurrentIndex(pages_.active_page_index());
+    tabs_.setGeometry(0, 0, width(), tab_height());
+}
+
+void Page_Control_Peer::show_state() {
+    show_tabs();
+    for (ui::Tab_Sheet* page : pages_.pages()) page->changed();
+    update();
+}
+
+void Page_Control_Peer::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(this);
+    const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, this);
+    frame.rect = QRect(0, tab_height() - overlap, width(), height() - tab_height() + overlap);
+    frame.shape = QTabBar::RoundedNorth;
+    frame.tabBarSize = tabs_.size();
+    frame.tabBarRect = tabs_.geometry();
+    frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, &painter, this);
+}
+
+Tab_Sheet_Peer::Tab_Sheet_Peer(ui::Tab_Sheet& sheet, QWidget& parent, Peer_Host& host)
+    : QWidget(&parent), Peer(sheet, *this, host), sheet_(sheet) {
+    setAutoFillBackground(true);
+}
+
+Page_Control_Peer* Tab_Sheet_Peer::page_control_peer() const { return dynamic_cast<Page_Control_Peer*>(parentWidget()); }
+
+QRect Tab_Sheet_Peer::placement() const {
+    if (const Page_Control_Peer* pages = page_control_peer()) return pages->page_area();
+    return Peer::placement();
+}
+
+bool Tab_Sheet_Peer::shown() const { return sheet_.visible() && sheet_.page_control().active_page() == &sheet_; }
+
+void Tab_Sheet_Peer::show_state() {
+    set_background(*this, QPalette::Window, sheet_.color());
+    if (Page_Control_Peer* pages = page_control_peer()) pages->show_tabs();
+}
+
+}  // namespace ui::qt

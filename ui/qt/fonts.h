@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+
+#include "ui/types.h"
+
+namespace ui::qt {
+
+// Lets the face names of the layouts find the Debian fonts that stand in for them.
+void install_font_substitutions();
+
+// A model font as Qt draws it. Sizes become pixel sizes at 96 dots per inch, the resolution the
+// layouts were made at, so that text fills the same pixels on any screen.
+QFont to_qfont(const ui::Font& font);
+
+}  // namespace ui::qt

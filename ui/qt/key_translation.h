@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QKeyEvent>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+#include "ui/types.h"
+
+namespace ui::qt {
+
+// What one key press means to the model: a key that is no character, or the characters it
+// types (control characters included: Backspace 8, Enter 13, Escape 27, Ctrl+V 22).
+struct Key_Input {
+    std::optional<ui::Key> key;
+    std::string characters;
+    friend bool operator==(const Key_Input&, const Key_Input&) = default;
+};
+
+// Alt combinations belong to the menus and type nothing; characters outside printable
+// Latin-1 are dropped.
+Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QString& text);
+Key_Input translate_key(const QKeyEvent& event);
+
+}  // namespace ui::qt

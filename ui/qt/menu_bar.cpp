@@ -1,0 +1,55 @@
+#include "ui/qt/menu_bar.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <memory>
+#include <vector>
+
+#include "ui/qt/text.h"
+#include "ui/user_input.h"
+
+namespace ui::qt {
+
+namespace {
+
+using Menu_Items = std::vector<std::unique_ptr<ui::Menu_Item>>;
+
+// Menu_Widget is the bar or one of its menus: both take items, menus and separators alike.
+template <class Menu_Widget>
+void add_items(Menu_Widget& menu, const Menu_Items& items, ui::Form& form, Peer_Host& host) {
+    for (const auto& item : items) {
+        if (item->caption() == "-") {
+            menu.addSeparator();
+            continue;
+        }
+        const QString caption = to_qstring(item->caption());
+        if (!item->items().empty()) {
+            QMenu* submenu = menu.addMenu(caption);
+            submenu->setObjectName(to_qstring(item->name()));
+            add_items(*submenu, item->items(), form, host);
+            continue;
+        }
+        QAction* action = menu.addAction(caption);
+        action->setObjectName(to_qstring(item->name()));
+        ui::Menu_Item& chosen = *item;
+        QObject::connect(action, &QAction::triggered, action, [&form, &chosen, &host] {
+            ui::user::choose_menu(form, chosen);
+            host.after_model_event();
+        });
+    }
+}
+
+}  // namespace
+
+QMenuBar* build_menu_bar(ui::Form& form, QWidget& window, Peer_Host& host) {
+    auto* bar = new QMenuBar(&window);
+    bar->setObjectName(to_qstring(form.main_menu()->name()));
+    // Inside the window, so that the client area stands right below it.
+    bar->setNativeMenuBar(false);
+    bar->setFocusPolicy(Qt::NoFocus);
+    add_items(*bar, form.main_menu()->menus(), form, host);
+    return bar;
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QRect>
+#include <QWidget>
+
+#include <functional>
+
+#include "ui/control.h"
+
+namespace ui::qt {
+
+// What peers and windows need of the front end.
+class Peer_Host {
+public:
+    virtual ~Peer_Host() = default;
+    // Runs after every piece of input passed to the model and after every change of a form:
+    // a modal loop whose form now has its result ends, and the Qt focus follows the model's.
+    virtual void after_model_event() = 0;
+};
+
+// What every peer shares, whatever its widget class: it shows one model control and passes the
+// user's input on to the model. It holds no state of the program.
+class Peer : public ui::Control_View {
+public:
+    Peer(ui::Control& control, QWidget& widget, Peer_Host& host);
+
+    QWidget& widget() const { return widget_; }
+
+    void control_changed() final;
+
+protected:
+    // Where the control stands in its parent's client area.
+    virtual QRect placement() const;
+    virtual bool shown() const { return control_.visible(); }
+    // What the kind of control shows besides place, state, font and cursor.
+    virtual void show_state() = 0;
+    void forward(const std::function<void()>& input) const;
+
+private:
+    ui::Control& control_;
+    QWidget& widget_;
+    Peer_Host& host_;
+};
+
+}  // namespace ui::qt
