@@ -1,12 +1,17 @@
 #include "main/psy.h"
 
+#include "chart/chart_tables.h"
+
 TForm1::TForm1(ui::Application& application) : ui::Form(application, "Form1") {
     Create_Layout();
+    Bind_Handlers();
     State.Patm = 101.325f;
     State.Tdb = 20;
     State.RH = 50;
     Derive_From_Tdb_RH(State);
-    Half_Span = 10;
+    Chart.Half_Span = 10;
+    Calc_RHCurves(Chart, State.Patm);
+    Calc_TLines(Chart);
     Show_State();
     // The first drawing is centred on Tdb; afterwards the user decides.
     Check_auto->set_checked(false);

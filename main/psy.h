@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/chart_fields.h"
+#include "chart/chart_painter.h"
 #include "engine/air_state.h"
 #include "main/state_column.h"
 #include "ui/application.h"
@@ -15,8 +17,19 @@ class TForm1 : public ui::Form {
 public:
     explicit TForm1(ui::Application& application);
 
-    // Rewrites the active sheet's current-state column from State, with the default hint lines.
+    // Rewrites the active sheet's current-state column from State, with the default hint lines,
+    // and redraws the chart with the state marked.
     void Show_State();
+    // Repaints the whole chart; mode is a Draw_Mode.
+    void Draw_Chart(int mode);
+
+    // The view commands of the chart.
+    void ZoomOutClick(ui::Control& sender);
+    void ZoomInClick(ui::Control& sender);
+    void Btn_defaultClick(ui::Control& sender);
+    void DrawPsyExecute();
+    void Check_unitClick(ui::Control& sender);
+    void MoveBarChange(ui::Control& sender);
 
     // The window's own controls, as its layout creates them.
     ui::Bevel* Psy_Bevel = nullptr;
@@ -109,9 +122,11 @@ public:
     // The current state.
     Air_State State;
 
-    // Half the width of the chart's temperature axis, degree C.
-    int Half_Span = 0;
+    // The chart's axis, scales and line tables.
+    Chart_Fields Chart;
 
 private:
     void Create_Layout();
+    void Bind_Handlers();
+    Chart_Controls chart_controls() const;
 };

@@ -509,10 +509,10 @@ void set_up_edit(ui::Edit& edit, bool read_only) {
 
 void configure(ui::Control&, const Control_Spec&) {}
 
-void configure(ui::Image& image, const Control_Spec& spec) { image.set_stretch(spec.stretch); }
+void configure(ui::Image& image, const Control_Spec& layout) { image.set_stretch(layout.stretch); }
 
-void configure(ui::Label& label, const Control_Spec& spec) {
-    if (!spec.highlighted) return;
+void configure(ui::Label& label, const Control_Spec& layout) {
+    if (!layout.highlighted) return;
     label.set_transparent(false);
     label.set_color(ui::Color_Highlight);
     ui::Font font = label.font();
@@ -520,43 +520,43 @@ void configure(ui::Label& label, const Control_Spec& spec) {
     label.set_font(font);
 }
 
-void configure(ui::Speed_Button& button, const Control_Spec& spec) {
+void configure(ui::Speed_Button& button, const Control_Spec& layout) {
     // The group comes first: a button outside a group cannot stay down.
-    button.set_group_index(spec.speed.index);
-    button.set_allow_all_up(spec.speed.allow_all_up);
-    button.set_down(spec.speed.down);
+    button.set_group_index(layout.speed.index);
+    button.set_allow_all_up(layout.speed.allow_all_up);
+    button.set_down(layout.speed.down);
 }
 
-void configure(ui::Button& button, const Control_Spec& spec) { button.set_glyph(std::string(spec.glyph)); }
+void configure(ui::Button& button, const Control_Spec& layout) { button.set_glyph(std::string(layout.glyph)); }
 
-void configure(ui::Check_Box& box, const Control_Spec& spec) { box.set_checked(spec.checked); }
+void configure(ui::Check_Box& box, const Control_Spec& layout) { box.set_checked(layout.checked); }
 
-void configure(ui::Track_Bar& bar, const Control_Spec& spec) {
-    bar.set_range(spec.track.min, spec.track.max);
-    bar.set_position(spec.track.position);
-    bar.set_frequency(spec.track.frequency);
-    bar.set_thumb_length(spec.track.thumb_length);
+void configure(ui::Track_Bar& bar, const Control_Spec& layout) {
+    bar.set_range(layout.track.min, layout.track.max);
+    bar.set_position(layout.track.position);
+    bar.set_frequency(layout.track.frequency);
+    bar.set_thumb_length(layout.track.thumb_length);
 }
 
-void configure(ui::Edit& edit, const Control_Spec& spec) { set_up_edit(edit, spec.read_only); }
+void configure(ui::Edit& edit, const Control_Spec& layout) { set_up_edit(edit, layout.read_only); }
 
-void configure(ui::Status_Bar& bar, const Control_Spec& spec) {
-    for (int width : spec.panel_widths) bar.add_panel(width);
+void configure(ui::Status_Bar& bar, const Control_Spec& layout) {
+    for (int width : layout.panel_widths) bar.add_panel(width);
 }
 
 template <class T>
-void create_control(TForm1& form, ui::Win_Control& parent, const Control_Spec& spec, Field<T> field,
+void create_control(TForm1& form, ui::Win_Control& parent, const Control_Spec& layout, Field<T> field,
                     Tab_Orders& tab_orders) {
-    T& control = form.create<T>(&parent, std::string(spec.name));
+    T& control = form.create<T>(&parent, std::string(layout.name));
     if (field) form.*field = &control;
-    control.set_bounds(spec.bounds);
-    control.set_caption(std::string(spec.caption));
-    control.set_alignment(spec.alignment);
-    control.set_hint(std::string(spec.hint));
-    control.set_cursor(spec.cursor);
-    configure(control, spec);
+    control.set_bounds(layout.bounds);
+    control.set_caption(std::string(layout.caption));
+    control.set_alignment(layout.alignment);
+    control.set_hint(std::string(layout.hint));
+    control.set_cursor(layout.cursor);
+    configure(control, layout);
     if constexpr (std::is_base_of_v<ui::Win_Control, T>) {
-        if (spec.tab_order != Creation_Tab_Order) tab_orders.emplace_back(&control, spec.tab_order);
+        if (layout.tab_order != Creation_Tab_Order) tab_orders.emplace_back(&control, layout.tab_order);
     }
 }
 
@@ -608,10 +608,10 @@ void apply_tab_orders(Tab_Orders& tab_orders) {
     for (auto& [control, order] : tab_orders) control->set_tab_order(order);
 }
 
-void create_container(TForm1& form, const Container_Spec& spec) {
-    ui::Win_Control& parent = container_of(form, spec.container);
+void create_container(TForm1& form, const Container_Spec& layout) {
+    ui::Win_Control& parent = container_of(form, layout.container);
     Tab_Orders tab_orders;
-    for (const Layout_Entry& entry : spec.entries) {
+    for (const Layout_Entry& entry : layout.entries) {
         if (const auto* control = std::get_if<Control_Spec>(&entry)) {
             std::visit([&](auto field) { create_control(form, parent, *control, field, tab_orders); }, control->field);
         } else if (const auto* captions = std::get_if<Row_Captions>(&entry)) {
@@ -625,16 +625,16 @@ void create_container(TForm1& form, const Container_Spec& spec) {
 
 void create_menus(TForm1& form) {
     form.ActionList1 = &form.create_action_list("ActionList1");
-    for (const Action_Spec& spec : Actions) {
-        ui::Action& action = form.ActionList1->add(std::string(spec.name));
-        action.set_caption(std::string(spec.caption));
-        form.*spec.field = &action;
+    for (const Action_Spec& layout : Actions) {
+        ui::Action& action = form.ActionList1->add(std::string(layout.name));
+        action.set_caption(std::string(layout.caption));
+        form.*layout.field = &action;
     }
     form.MainMenu1 = &form.create_main_menu("MainMenu1");
-    for (const Menu_Spec& spec : Menus) {
-        ui::Menu_Item& menu = form.MainMenu1->add(std::string(spec.menu.name), std::string(spec.menu.caption));
-        form.*spec.menu.field = &menu;
-        for (const Menu_Item_Spec& item_spec : spec.items) {
+    for (const Menu_Spec& layout : Menus) {
+        ui::Menu_Item& menu = form.MainMenu1->add(std::string(layout.menu.name), std::string(layout.menu.caption));
+        form.*layout.menu.field = &menu;
+        for (const Menu_Item_Spec& item_spec : layout.items) {
             ui::Menu_Item& item = menu.add(std::string(item_spec.name), std::string(item_spec.caption));
             if (item_spec.action) item.link(*(form.*item_spec.action));
             form.*item_spec.field = &item;

@@ -17,4 +17,5 @@ void TForm1::Show_State() {
     } else if (page == "VPD") {
         Write_Column(Col_vpd_air, State);
     }
+    Draw_Chart(Mode_State);
 }

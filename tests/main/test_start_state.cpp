@@ -34,7 +34,7 @@ TEST_F(Start_State, DerivesTheStartStateFromPatmTdbAndRH) {
         {"H", s.H, 38.545f},
     };
     for (const Derived& d : derived) EXPECT_NEAR(d.value, d.expected, d.expected * 5e-5f) << d.name;
-    EXPECT_EQ(form.Half_Span, 10);
+    EXPECT_EQ(form.Chart.Half_Span, 10);
 }
 
 TEST_F(Start_State, TheStateSheetShowsTheStartStateWithItsMasks) {

@@ -24,12 +24,13 @@ int inked_pixels(const QImage& picture) {
 
 }  // namespace
 
-TEST(Canvas_Raster, AnEmptyCanvasIsWhite) {
+TEST(Canvas_Raster, AnEmptyCanvasLeavesThePictureAsItWas) {
     QImage image(8, 6, QImage::Format_RGB32);
     image.fill(Qt::black);
+    image.setPixel(3, 2, qRgb(10, 20, 30));
+    const QImage before = image;
     ui::qt::rasterise(ui::Canvas{}, image);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+    EXPECT_EQ(image, before);
 }
 
 TEST(Canvas_Raster, ABitmapLandsAtItsPlaceInBlueGreenRedOrder) {
@@ -37,6 +38,7 @@ TEST(Canvas_Raster, ABitmapLandsAtItsPlaceInBlueGreenRedOrder) {
     // Two by two: blue, green / red, grey.
     canvas.draw_bitmap(3, 2, 2, 2, pixels({255, 0, 0, 0, 255, 0, 0, 0, 255, 128, 128, 128}));
     QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::white);
     ui::qt::rasterise(canvas, image);
     EXPECT_EQ(image.pixel(3, 2), qRgb(0, 0, 255));
     EXPECT_EQ(image.pixel(4, 2), qRgb(0, 255, 0));
@@ -52,8 +54,8 @@ TEST(Canvas_Raster, ABitmapWithTooFewPixelsOrNoneIsLeftOut) {
     canvas.draw_bitmap(0, 0, 4, 4, nullptr);
     canvas.draw_bitmap(0, 0, -1, 4, pixels({0, 0, 0}));
     canvas.draw_bitmap(0, 0, 2147483647, 2147483647, pixels({0, 0, 0}));
-    canvas.line_to(5, 5);
     QImage image(6, 6, QImage::Format_RGB32);
+    image.fill(Qt::white);
     ui::qt::rasterise(canvas, image);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) ASSERT_EQ(image.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;

@@ -7,21 +7,48 @@
 
 namespace {
 
-// Each program window as the user first sees it, saved beside the test program for a look.
-TEST(Screenshots, TheMainWindowAtStartUp) {
-    ui::Application application("Hygrodex");
-    ui::qt::Qt_Front_End front_end(application);
-    application.set_front_end(front_end);
-    auto& window = application.create_form<TForm1>();
-    front_end.show(window);
-    QWidget* shown = front_end.window_of(window);
-    ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->width(), 792);
-    EXPECT_TRUE(shown->grab().save(TEST_ARTEFACT_DIR "/hygrodex_main_window.png"));
+// The main window shown through the Qt front end; its pictures are saved beside the test
+// program for a look.
+class Screenshots : public ::testing::Test {
+protected:
+    Screenshots() {
+        application.set_front_end(front_end);
+        front_end.show(window);
+    }
+
+    void save(const QString& file) {
+        QWidget* shown = front_end.window_of(window);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_TRUE(shown->grab().save(QString(TEST_ARTEFACT_DIR "/") + file));
+    }
+
+    ui::Application application{"Hygrodex"};
+    ui::qt::Qt_Front_End front_end{application};
+    TForm1& window = application.create_form<TForm1>();
+};
+
+TEST_F(Screenshots, TheMainWindowAtStartUpAndEachSheet) {
+    EXPECT_EQ(front_end.window_of(window)->width(), 792);
+    save("hygrodex_main_window.png");
     for (ui::Tab_Sheet* page : window.PageControl1->pages()) {
         window.PageControl1->set_active_page(page);
-        const QString file = QString(TEST_ARTEFACT_DIR "/hygrodex_sheet_%1.png").arg(page->caption().c_str());
-        EXPECT_TRUE(shown->grab().save(file));
+        save(QString("hygrodex_sheet_%1.png").arg(page->caption().c_str()));
+    }
+}
+
+TEST_F(Screenshots, TheChartWithEveryLineFamilyAtEachZoom) {
+    for (ui::Check_Box* line_switch :
+         {window.Check_T, window.Check_RH, window.Check_AH, window.Check_Pw, window.Check_H, window.Check_SV})
+        line_switch->set_checked(true);
+    const struct {
+        int half_span;
+        const char* file;
+    } zooms[] = {{10, "hygrodex_chart_all_lines.png"}, {5, "hygrodex_chart_half_span_5.png"},
+                 {60, "hygrodex_chart_half_span_60.png"}};
+    for (const auto& zoom : zooms) {
+        window.Chart.Half_Span = zoom.half_span;
+        window.Draw_Chart(Mode_State);
+        save(zoom.file);
     }
 }
 

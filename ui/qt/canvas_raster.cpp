@@ -1,13 +1,317 @@
 #include "ui/qt/canvas_raster.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+
+#include "ui/qt/colors.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/text.h"
 
 namespace ui::qt {
 
 namespace {
+
+// Figure corners are first moved into this range, far beyond any image, so that the corner
+// arithmetic stays exact in 64 bits.
+constexpr int figure_coordinate_limit = 1 << 14;
+// A wider pen only costs time: a line is drawn once per pixel of width.
+constexpr int widest_pen = 256;
+
+int pen_width(const ui::Pen& pen) { return std::clamp(pen.width, 1, widest_pen); }
+
+// The pixels of a 32-bit image, written in place.
+class Surface {
+public:
+    explicit Surface(QImage& image)
+        : bits_(image.bits()), bytes_per_line_(image.bytesPerLine()), width_(image.width()), height_(image.height()) {}
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    QRgb* line(std::int64_t y) { return reinterpret_cast<QRgb*>(bits_ + y * bytes_per_line_); }
+
+    // Columns first..last of row y, as far as they lie on the image.
+    void fill_row(std::int64_t y, std::int64_t first, std::int64_t last, QRgb color) {
+        if (y < 0 || y >= height_) return;
+        first = std::max<std::int64_t>(first, 0);
+        last = std::min<std::int64_t>(last, width_ - 1);
+        if (first > last) return;
+        std::fill(line(y) + first, line(y) + last + 1, color);
+    }
+
+private:
+    uchar* bits_;
+    qsizetype bytes_per_line_;
+    int width_;
+    int height_;
+};
+
+// ---- Lines ----
+
+struct Point {
+    std::int64_t x;
+    std::int64_t y;
+};
+
+// Step i of a line (0 <= i < run) lies i pixels from the start along the major axis and
+// offset(i) pixels along the minor one: i * rise / run rounded to the nearest, a half toward
+// the start, as Bresenham's stepping has it. Step run would be the end point, which is left out.
+// run < 2^32 and rise <= run keep i * rise below 2^64.
+class Line_Steps {
+public:
+    Line_Steps(std::uint64_t run, std::uint64_t rise) : run_(run), rise_(rise) {}
+
+    std::int64_t run() const { return static_cast<std::int64_t>(run_); }
+
+    std::int64_t offset(std::int64_t step) const {
+        const std::uint64_t travelled = static_cast<std::uint64_t>(step) * rise_;
+        return rounded(travelled / run_, travelled % run_);
+    }
+
+    // The first step of first..end-1 whose offset exceeds limit, or end: offsets never fall.
+    std::int64_t first_beyond(std::int64_t first, std::int64_t end, std::int64_t limit) const {
+        while (first < end) {
+            const std::int64_t middle = first + (end - first) / 2;
+            if (offset(middle) > limit) end = middle;
+            else first = middle + 1;
+        }
+        return first;
+    }
+
+    // Walks the steps one by one from a first step, with the quotient and remainder of
+    // step * rise / run kept up to date instead of dividing at every pixel.
+    class Walk {
+    public:
+        Walk(const Line_Steps& steps, std::int64_t first)
+            : steps_(steps), step_(first),
+              quotient_(static_cast<std::uint64_t>(first) * steps.rise_ / steps.run_),
+              remainder_(static_cast<std::uint64_t>(first) * steps.rise_ % steps.run_) {}
+
+        std::int64_t step() const { return step_; }
+        std::int64_t offset() const { return steps_.rounded(quotient_, remainder_); }
+
+        void advance() {
+            ++step_;
+            remainder_ += steps_.rise_;
+            if (remainder_ >= steps_.run_) {
+                remainder_ -= steps_.run_;
+                ++quotient_;
+            }
+        }
+
+    private:
+        const Line_Steps& steps_;
+        std::int64_t step_;
+        std::uint64_t quotient_;
+        std::uint64_t remainder_;
+    };
+
+private:
+    std::int64_t rounded(std::uint64_t quotient, std::uint64_t remainder) const {
+        return static_cast<std::int64_t>(quotient + (2 * remainder > run_ ? 1 : 0));
+    }
+
+    std::uint64_t run_;
+    std::uint64_t rise_;
+};
+
+// The steps i of first..end-1 at which start + direction * i lies in 0..extent-1.
+struct Step_Range {
+    std::int64_t first;
+    std::int64_t end;
+};
+
+Step_Range steps_inside(std::int64_t start, int direction, std::int64_t extent) {
+    if (direction > 0) return {-start, extent - start};
+    return {start - extent + 1, start + 1};
+}
+
+bool is_steep(Point from, Point to) { return std::abs(to.y - from.y) > std::abs(to.x - from.x); }
+
+// One pixel wide, from `from` up to but without `to`. Only the steps that land on the image are
+// walked, found by search rather than by stepping, so a line far outside costs nothing.
+void draw_thin_line(Surface& surface, Point from, Point to, QRgb color, bool dotted) {
+    const bool steep = is_steep(from, to);
+    const std::int64_t major_start = steep ? from.y : from.x;
+    const std::int64_t minor_start = steep ? from.x : from.y;
+    const std::int64_t major_delta = (steep ? to.y : to.x) - major_start;
+    const std::int64_t minor_delta = (steep ? to.x : to.y) - minor_start;
+    const int major_direction = major_delta < 0 ? -1 : 1;
+    const int minor_direction = minor_delta < 0 ? -1 : 1;
+    const Line_Steps steps(static_cast<std::uint64_t>(std::abs(major_delta)),
+                           static_cast<std::uint64_t>(std::abs(minor_delta)));
+
+    const Step_Range along = steps_inside(major_start, major_direction, steep ? surface.height() : surface.width());
+    std::int64_t first = std::max<std::int64_t>(along.first, 0);
+    std::int64_t end = std::min(along.end, steps.run());
+    if (first >= end) return;
+    const Step_Range across = steps_inside(minor_start, minor_direction, steep ? surface.width() : surface.height());
+    first = steps.first_beyond(first, end, across.first - 1);
+    end = steps.first_beyond(first, end, across.end - 1);
+
+    for (Line_Steps::Walk walk(steps, first); walk.step() < end; walk.advance()) {
+        if (dotted && walk.step() % 2 != 0) continue;
+        const std::int64_t major = major_start + major_direction * walk.step();
+        const std::int64_t minor = minor_start + minor_direction * walk.offset();
+        if (steep) surface.line(major)[minor] = color;
+        else surface.line(minor)[major] = color;
+    }
+}
+
+// A wide pen draws the thin line again beside itself, across the major axis (x for a steep
+// line, y otherwise), from -(width - 1) / 2 to width / 2: a pen of 2 adds the +1 neighbour.
+void draw_line(Surface& surface, const ui::Canvas_Op& op) {
+    const QRgb color = to_qcolor(op.pen.color).rgb();
+    const int width = pen_width(op.pen);
+    // Dots need a one-pixel pen; a wider one draws solid, as the original's pens did.
+    const bool dotted = op.pen.style == ui::Pen_Style::Dot && width == 1;
+    const Point from{op.x1, op.y1};
+    const Point to{op.x2, op.y2};
+    const bool steep = is_steep(from, to);
+    for (int shift = -(width - 1) / 2; shift <= width / 2; ++shift) {
+        const Point beside = steep ? Point{shift, 0} : Point{0, shift};
+        draw_thin_line(surface, {from.x + beside.x, from.y + beside.y}, {to.x + beside.x, to.y + beside.y}, color,
+                       dotted);
+    }
+}
+
+// ---- Figures ----
+
+struct Column_Span {
+    std::int64_t first;
+    std::int64_t last;
+};
+
+// The largest whole c with (c / width)^2 + (depth / height)^2 <= 1, for depth < height: half the
+// chord of an ellipse of those axes at that distance from its centre.
+std::int64_t half_chord(std::int64_t width, std::int64_t height, std::int64_t depth) {
+    const std::int64_t height_squared = height * height;
+    const std::int64_t bound = width * width * (height_squared - depth * depth);
+    const auto fits = [&](std::int64_t chord) { return chord * chord * height_squared <= bound; };
+    auto chord = static_cast<std::int64_t>(std::sqrt(static_cast<double>(bound)) / static_cast<double>(height));
+    while (chord > 0 && !fits(chord)) --chord;
+    while (fits(chord + 1)) ++chord;
+    return chord;
+}
+
+// Columns left..right-1 and rows top..bottom-1, the corners rounded by quarters of an ellipse
+// of corner_width x corner_height: 0 for a rectangle, the box's own size for an ellipse.
+// A pixel belongs to the figure when its centre lies inside.
+struct Rounded_Box {
+    int left;
+    int top;
+    int right;
+    int bottom;
+    int corner_width;
+    int corner_height;
+
+    bool empty() const { return right <= left || bottom <= top; }
+    bool has_row(std::int64_t y) const { return !empty() && y >= top && y < bottom; }
+
+    // The box that stays inside an outline of that width, its corners rounded alike.
+    Rounded_Box inset(int width) const {
+        return {left + width, top + width, right - width, bottom - width, std::max(corner_width - 2 * width, 0),
+                std::max(corner_height - 2 * width, 0)};
+    }
+
+    // Worked in half pixels, where the pixel centres are whole: the corner curves' centres sit
+    // corner_height half pixels inside the top and bottom edges, corner_width inside the sides.
+    Column_Span row(std::int64_t y) const {
+        std::int64_t indent = 0;
+        if (corner_width > 0 && corner_height > 0) {
+            const std::int64_t centre = 2 * y + 1;
+            const std::int64_t upper_curve = 2 * static_cast<std::int64_t>(top) + corner_height;
+            const std::int64_t lower_curve = 2 * static_cast<std::int64_t>(bottom) - corner_height;
+            const std::int64_t depth = centre < upper_curve   ? upper_curve - centre
+                                       : centre > lower_curve ? centre - lower_curve
+                                                              : 0;
+            indent = corner_width - half_chord(corner_width, corner_height, depth);
+        }
+        return {left + indent / 2, right - 1 - indent / 2};
+    }
+};
+
+Rounded_Box figure_box(const ui::Canvas_Op& op) {
+    const auto limited = [](int value) { return std::clamp(value, -figure_coordinate_limit, figure_coordinate_limit); };
+    const int x1 = limited(op.x1), y1 = limited(op.y1), x2 = limited(op.x2), y2 = limited(op.y2);
+    Rounded_Box box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), 0, 0};
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    if (op.kind == ui::Canvas_Op_Kind::Ellipse) {
+        box.corner_width = width;
+        box.corner_height = height;
+    } else if (op.kind == ui::Canvas_Op_Kind::Round_Rect) {
+        box.corner_width = std::clamp(op.x3, 0, width);
+        box.corner_height = std::clamp(op.y3, 0, height);
+    }
+    return box;
+}
+
+// The outline in the pen inside the box, the rest in the brush unless it is clear. The pen's
+// style plays no part here: the figures are drawn with solid outlines.
+void draw_figure(Surface& surface, const ui::Canvas_Op& op) {
+    const Rounded_Box outer = figure_box(op);
+    if (outer.empty()) return;
+    const Rounded_Box inner = outer.inset(pen_width(op.pen));
+    const QRgb pen = to_qcolor(op.pen.color).rgb();
+    const QRgb brush = to_qcolor(op.brush.color).rgb();
+    const bool filled = op.brush.style == ui::Brush_Style::Solid;
+    const int end_row = std::min(outer.bottom, surface.height());
+    for (int y = std::max(outer.top, 0); y < end_row; ++y) {
+        const Column_Span edge = outer.row(y);
+        if (!inner.has_row(y)) {
+            surface.fill_row(y, edge.first, edge.last, pen);
+            continue;
+        }
+        const Column_Span inside = inner.row(y);
+        surface.fill_row(y, edge.first, inside.first - 1, pen);
+        surface.fill_row(y, inside.last + 1, edge.last, pen);
+        if (filled) surface.fill_row(y, inside.first, inside.last, brush);
+    }
+}
+
+// ---- Texts ----
+
+// Qt draws the glyphs; the cell behind them is filled here. The font of one text is kept for
+// the next while it stays the same, as it mostly does.
+class Text_Writer {
+public:
+    explicit Text_Writer(QImage& image) : painter_(&image) {}
+
+    void write(Surface& surface, const ui::Canvas_Op& op) {
+        const QString text = to_qstring(op.text);
+        if (text.isEmpty()) return;
+        if (font_ != op.font) {
+            painter_.setFont(to_qfont(op.font));
+            font_ = op.font;
+        }
+        const QFontMetrics metrics = painter_.fontMetrics();
+        const std::int64_t left = op.x1;
+        const std::int64_t top = op.y1;
+        const std::int64_t right = left + metrics.horizontalAdvance(text);
+        const std::int64_t bottom = top + metrics.height();
+        if (right <= 0 || bottom <= 0 || left >= surface.width() || top >= surface.height()) return;
+        if (op.brush.style == ui::Brush_Style::Solid) {
+            const QRgb brush = to_qcolor(op.brush.color).rgb();
+            for (std::int64_t y = top; y < bottom; ++y) surface.fill_row(y, left, right - 1, brush);
+        }
+        painter_.setPen(to_qcolor(op.font.color));
+        painter_.drawText(QPoint(op.x1, op.y1 + metrics.ascent()), text);
+    }
+
+private:
+    QPainter painter_;
+    std::optional<ui::Font> font_;
+};
+
+// ---- Bitmaps ----
 
 // A picture whose pixel record is shorter than its size says is left out, never read past.
 bool holds_whole_picture(const ui::Canvas_Op& op) {
@@ -16,20 +320,49 @@ bool holds_whole_picture(const ui::Canvas_Op& op) {
     return static_cast<std::size_t>(op.y2) <= op.pixels->size() / row_bytes;
 }
 
-void draw_bitmap(QPainter& painter, const ui::Canvas_Op& op) {
+void draw_bitmap(Surface& surface, const ui::Canvas_Op& op) {
     if (!holds_whole_picture(op)) return;
-    const QImage picture(op.pixels->data(), op.x2, op.y2, static_cast<qsizetype>(op.x2) * 3, QImage::Format_BGR888);
-    painter.drawImage(QPoint(op.x1, op.y1), picture);
+    const std::int64_t left = op.x1, top = op.y1, width = op.x2, height = op.y2;
+    const std::int64_t first_column = std::max<std::int64_t>(left, 0);
+    const std::int64_t end_column = std::min<std::int64_t>(left + width, surface.width());
+    const std::int64_t end_row = std::min<std::int64_t>(top + height, surface.height());
+    for (std::int64_t y = std::max<std::int64_t>(top, 0); y < end_row; ++y) {
+        const auto first_byte = static_cast<std::size_t>(((y - top) * width + (first_column - left)) * 3);
+        const std::uint8_t* source = op.pixels->data() + first_byte;
+        QRgb* const target = surface.line(y);
+        for (std::int64_t x = first_column; x < end_column; ++x, source += 3)
+            target[x] = qRgb(source[2], source[1], source[0]);
+    }
+}
+
+bool has_32_bit_pixels(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+           format == QImage::Format_ARGB32_Premultiplied;
 }
 
 }  // namespace
 
 void rasterise(const ui::Canvas& canvas, QImage& image) {
-    if (image.isNull()) return;
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    for (const ui::Canvas_Op& op : canvas.ops())
-        if (op.kind == ui::Canvas_Op_Kind::Bitmap) draw_bitmap(painter, op);
+    if (image.isNull() || canvas.ops().empty()) return;
+    if (!has_32_bit_pixels(image.format())) {
+        QImage drawn = image.convertToFormat(QImage::Format_RGB32);
+        rasterise(canvas, drawn);
+        image = drawn.convertToFormat(image.format());
+        return;
+    }
+    Surface surface(image);
+    Text_Writer texts(image);
+    for (const ui::Canvas_Op& op : canvas.ops()) {
+        switch (op.kind) {
+        case ui::Canvas_Op_Kind::Move_To: break;
+        case ui::Canvas_Op_Kind::Line_To: draw_line(surface, op); break;
+        case ui::Canvas_Op_Kind::Rectangle:
+        case ui::Canvas_Op_Kind::Ellipse:
+        case ui::Canvas_Op_Kind::Round_Rect: draw_figure(surface, op); break;
+        case ui::Canvas_Op_Kind::Text_Out: texts.write(surface, op); break;
+        case ui::Canvas_Op_Kind::Bitmap: draw_bitmap(surface, op); break;
+        }
+    }
 }
 
 }  // namespace ui::qt

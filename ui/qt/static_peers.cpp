@@ -60,7 +60,12 @@ Image_Peer::Image_Peer(ui::Image& image, QWidget& parent, Peer_Host& host)
 
 void Image_Peer::show_state() {
     const QSize size(std::max(image_.bounds().width, 0), std::max(image_.bounds().height, 0));
-    if (picture_.size() != size) picture_ = QImage(size, QImage::Format_RGB32);
+    // The picture is kept from one change to the next, as the original's bitmap was: the canvas
+    // draws over what it showed. A new one starts white.
+    if (picture_.size() != size) {
+        picture_ = QImage(size, QImage::Format_RGB32);
+        picture_.fill(Qt::white);
+    }
     rasterise(image_.canvas(), picture_);
     update();
 }

@@ -1,0 +1,71 @@
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include "main/psy.h"
+#include "ui/qt/canvas_raster.h"
+#include "ui/qt/environment.h"
+#include "ui/qt/fonts.h"
+
+namespace {
+
+// Answers nothing: a full drawing of the start state shows no box.
+class Silent_Front_End : public ui::Front_End {
+public:
+    void run(ui::Form&) override {}
+    void run_modal(ui::Form& form) override { form.set_modal_result(ui::Mr_Cancel); }
+    void show_message(const ui::Message_Box&) override {}
+    void quit() override {}
+};
+
+struct Start_Window {
+    Start_Window() {
+        application.set_front_end(front_end);
+        for (ui::Check_Box* line_switch :
+             {window.Check_T, window.Check_RH, window.Check_AH, window.Check_Pw, window.Check_H, window.Check_SV})
+            line_switch->set_checked(true);
+    }
+    Silent_Front_End front_end;
+    ui::Application application{"Hygrodex"};
+    TForm1& window = application.create_form<TForm1>();
+    QImage image{578, 503, QImage::Format_RGB32};
+};
+
+// Recording one full drawing of the start state with every line family on.
+void BM_Draw_Chart_Recorded(benchmark::State& run) {
+    Start_Window start;
+    for (auto _ : run) start.window.Draw_Chart(Mode_State);
+    run.counters["ops"] = static_cast<double>(start.window.Chart_Image->canvas().ops().size());
+}
+BENCHMARK(BM_Draw_Chart_Recorded)->Unit(benchmark::kMicrosecond);
+
+// Turning that record into pixels.
+void BM_Draw_Chart_Rasterised(benchmark::State& run) {
+    Start_Window start;
+    start.window.Draw_Chart(Mode_State);
+    for (auto _ : run) ui::qt::rasterise(start.window.Chart_Image->canvas(), start.image);
+}
+BENCHMARK(BM_Draw_Chart_Rasterised)->Unit(benchmark::kMicrosecond);
+
+// What a user's redraw costs from the handler to the pixels.
+void BM_Draw_Chart_Recorded_And_Rasterised(benchmark::State& run) {
+    Start_Window start;
+    for (auto _ : run) {
+        start.window.Draw_Chart(Mode_State);
+        ui::qt::rasterise(start.window.Chart_Image->canvas(), start.image);
+    }
+}
+BENCHMARK(BM_Draw_Chart_Recorded_And_Rasterised)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ui::qt::prepare_environment(true);
+    QGuiApplication qt_application(argc, argv);
+    ui::qt::install_font_substitutions();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

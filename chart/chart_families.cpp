@@ -1,0 +1,182 @@
+#include "chart/chart_families.h"
+
+#include <array>
+#include <string>
+
+#include "chart/chart_colors.h"
+#include "chart/pixel_mapping.h"
+#include "engine/float_env.h"
+#include "engine/property.h"
+#include "numtext/general_format.h"
+#include "numtext/int_text.h"
+
+namespace {
+
+using Level_Table = std::array<float, Level_Count>;
+using Line_Table = std::array<float, Line_Count>;
+// Products and differences of the 32-bit table values are formed in extended precision.
+using Wide = long double;
+
+// The T, H and SV lines thin out as the axis widens: every degree, every even one, every fifth.
+bool Passes_Spacing(int Half_Span, int index) {
+    if (Half_Span <= 15) return true;
+    if (Half_Span <= 30) return index % 2 == 0;
+    return index % 5 == 0;
+}
+
+void Draw_RH_Curves(ui::Canvas& canvas, const Chart_Fields& chart, bool shown) {
+    canvas.pen.color = chart_color::Red;
+    canvas.font.color = chart_color::Red;
+    if (!shown) return;
+    for (int r = 1; r <= 10; ++r) {
+        const auto& curve = chart.W_Grid[r];
+        canvas.move_to(0, y_of_humidity(chart, curve[chart.Tmin_Index]));
+        for (int i = chart.Tmin_Index; i <= chart.Tmax_Index; ++i) {
+            canvas.line_to(x_of_index(chart, static_cast<float>(i)), y_of_humidity(chart, curve[i]));
+        }
+        // Labelled at the curve's right end; the saturation label sits lower, clear of the frame's corner.
+        const int xe = x_of_index(chart, static_cast<float>(chart.Tmax_Index));
+        const int ye = y_of_humidity(chart, curve[chart.Tmax_Index]);
+        const bool saturation = r == 10;
+        canvas.text_out(saturation ? xe - 19 : xe - 14, saturation ? ye + 2 : ye, numtext::int_to_text(10 * r));
+    }
+    canvas.text_out(510, 2, "RH");
+}
+
+void Draw_T_Lines(ui::Canvas& canvas, const Chart_Fields& chart) {
+    canvas.pen.color = chart_color::Bright_Green;
+    canvas.pen.style = ui::Pen_Style::Dot;
+    canvas.font.color = chart_color::Bright_Green;
+    for (int i = chart.Tmin_Index; i <= chart.Tmax_Index; ++i) {
+        if (!Passes_Spacing(chart.Half_Span, i)) continue;
+        const int x = numtext::truncate_to_int(
+            (Wide{chart.Sat_X[i]} - chart.Sat_X[chart.Tmin_Index]) * chart.X_Scale);
+        canvas.move_to(x, 480);
+        canvas.line_to(x, y_of_humidity(chart, chart.Sat_Y[i]));
+        canvas.text_out(x - 7, 483, numtext::int_to_text(i - 40));
+    }
+    canvas.font.size = 10;
+    canvas.text_out(0, 481, "T");
+    canvas.font.size = 8;
+    canvas.pen.style = ui::Pen_Style::Solid;
+}
+
+// Horizontal lines at tenths of the right edge's saturation humidity ratio, from the saturation
+// curve (or the left edge) to the right edge, labelled in the band right of the plot.
+struct Level_Family {
+    const Level_Table& start_x;
+    const Level_Table& level;
+    ui::Color pen;
+    ui::Color font;
+    Wide (*label_value)(const Chart_Fields& chart, int n);
+    int label_x;
+    int label_dy;
+    const char* caption;
+    int caption_x;
+    int caption_y;
+};
+
+void Draw_Level_Family(ui::Canvas& canvas, const Chart_Fields& chart, const Level_Family& family) {
+    canvas.pen.color = family.pen;
+    canvas.font.color = family.font;
+    for (int n = 1; n <= 9; ++n) {
+        const int y = y_of_humidity(chart, family.level[n]);
+        const bool crosses_inside = Wide{family.start_x[n]} - chart.Tmin_Index > 0;
+        canvas.move_to(crosses_inside ? x_of_index(chart, family.start_x[n]) : 0, y);
+        canvas.line_to(550, y);
+        canvas.text_out(family.label_x, y + family.label_dy, numtext::format_general(family.label_value(chart, n)));
+    }
+    canvas.text_out(family.caption_x, family.caption_y, family.caption);
+}
+
+// g/kg of the line's humidity ratio.
+Wide AH_Label(const Chart_Fields& chart, int n) {
+    return Wide{chart.AH_Start_X[0]} * 1000 * n * 0.1L;
+}
+
+// Tenths of the saturation pressure at the right edge, kPa.
+Wide Pw_Label(const Chart_Fields& chart, int n) {
+    return n * Wide{chart.Pw_Start_X[0]} * 0.1L;
+}
+
+// Slanted lines through the saturation points, each extended up-left to a guide line above the
+// saturation curve where its label stands.
+struct Slant_Family {
+    const Line_Table& start_x;
+    const Line_Table& start_y;
+    const Line_Table& end_x;
+    const Line_Table& end_y;
+    ui::Color pen;
+    ui::Color font;
+    float (*saturation_value)(float Patm, float T);
+    int label_dx;
+    int label_dy;
+};
+
+float Saturation_Enthalpy(float Patm, float T) {
+    return Calc_Property(Kind_H, T, Calc_Property(Kind_AH, Patm, Calc_Property(Kind_Pws, T)));
+}
+
+float Saturation_Volume(float Patm, float T) {
+    return Calc_Property(Kind_SV, Patm, T, Calc_Property(Kind_AH, Patm, Calc_Property(Kind_Pws, T)));
+}
+
+// The intermediates are 32-bit floats, each formed in extended precision and rounded once.
+float single(Wide value) { return engine::to_single(value); }
+
+void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm, const Slant_Family& family) {
+    canvas.pen.color = family.pen;
+    canvas.font.color = family.font;
+    const float origin_x = family.start_x[chart.Tmin_Index];
+    // The guide runs from (0, y0), 50 pixels above the left end of the saturation curve, to (500, 0).
+    const float y0 = single(430 - Wide{chart.H_Start_Y[chart.Tmin_Index]} * chart.Y_Scale);
+    const float g = single(-Wide{y0} * 0.002L);
+    for (int i = 0; i < chart.Tmax_Index; ++i) {
+        if (!(Wide{family.end_x[i]} - origin_x > 0)) continue;
+        if (!Passes_Spacing(chart.Half_Span, i)) continue;
+        const float Ex = single((Wide{family.end_x[i]} - origin_x) * chart.X_Scale);
+        const float Ey = single(480 - Wide{family.end_y[i]} * chart.Y_Scale);
+        const float Sx = single((Wide{family.start_x[i]} - origin_x) * chart.X_Scale);
+        const float Sy = single(480 - Wide{family.start_y[i]} * chart.Y_Scale);
+        // The line through E and S is y = a x + c; it meets the guide y = g x + y0 at P.
+        const Wide run = Wide{Sx} - Ex;
+        if (run == 0) continue;  // a degenerate table entry: no line to extend
+        const float a = single((Wide{Sy} - Ey) / run);
+        const float c = single((Wide{Ey} * Sx - Wide{Sy} * Ex) / run);
+        const Wide closing = Wide{a} - g;
+        if (closing == 0) continue;
+        const int Px = numtext::truncate_to_int((y0 - Wide{c}) / closing);
+        const int Py = numtext::truncate_to_int((Wide{a} * y0 - Wide{c} * g) / closing);
+        canvas.move_to(numtext::truncate_to_int(Ex), numtext::truncate_to_int(Ey));
+        canvas.line_to(Px, Py);
+        const std::string value = numtext::format_general(family.saturation_value(Patm, static_cast<float>(i - 40)));
+        canvas.text_out(Px + family.label_dx, Py + family.label_dy, value.substr(0, 6));
+        canvas.move_to(500, 0);
+        canvas.line_to(0, numtext::truncate_to_int(y0));
+    }
+}
+
+}  // namespace
+
+void Draw_Families(const Chart_Controls& controls, const Chart_Fields& chart, float Patm) {
+    ui::Canvas& canvas = controls.image.canvas();
+    Draw_RH_Curves(canvas, chart, controls.rh_lines.checked());
+    if (controls.t_lines.checked()) Draw_T_Lines(canvas, chart);
+    if (controls.ah_lines.checked()) {
+        Draw_Level_Family(canvas, chart, {chart.AH_Start_X, chart.AH_Level, chart_color::Dark_Yellow,
+                                          chart_color::Yellow, AH_Label, 556, 0, "AH x0.001", 526, 17});
+    }
+    if (controls.pw_lines.checked()) {
+        Draw_Level_Family(canvas, chart, {chart.Pw_Start_X, chart.Pw_Level, chart_color::Mauve,
+                                          chart_color::Light_Pink, Pw_Label, 550, -15, "Pw", 555, 2});
+    }
+    if (controls.h_lines.checked()) {
+        Draw_Slant_Family(canvas, chart, Patm, {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y,
+                                                chart_color::Brown, chart_color::Light_Orange,
+                                                Saturation_Enthalpy, 0, 0});
+    }
+    if (controls.sv_lines.checked()) {
+        Draw_Slant_Family(canvas, chart, Patm, {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y,
+                                                chart_color::Gray, chart_color::Silver, Saturation_Volume, -31, -11});
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+
+// The chart's data beside the current state: the axis of the last drawing, its scales, and the
+// line tables in chart coordinates (temperature index i = T + 40, humidity ratio in kg/kg).
+inline constexpr int Index_Count = 111;        // temperature indexes 0..110, -40..70 degree C
+inline constexpr int RH_Rows = 11;             // RH 0, 10, .., 100 %
+inline constexpr int Level_Count = 10;         // [0] a base value, [1..9] the lines
+inline constexpr int Line_Count = 112;         // [0..110] by saturation index, [111] the state's line
+inline constexpr int State_Line = 111;
+
+enum Draw_Mode : int { Mode_State = 0, Mode_Process = 1, Mode_Pad = 2, Mode_VPD = 3 };
+
+struct Chart_Fields {
+    int Half_Span = 0;
+    int Tmin_Index = 0;
+    int Tmax_Index = 0;
+    int Center_T = 0;
+    int Chart_Mode = Mode_State;
+    float Y_Scale = 0;
+    float X_Scale = 0;
+    std::array<std::array<float, Index_Count>, RH_Rows> W_Grid{};
+    std::array<float, Index_Count> Sat_X{};
+    std::array<float, Index_Count> Sat_Y{};
+    std::array<float, Level_Count> AH_Start_X{};
+    std::array<float, Level_Count> AH_Level{};
+    std::array<float, Level_Count> Pw_Start_X{};
+    std::array<float, Level_Count> Pw_Level{};
+    std::array<float, Line_Count> H_Start_X{};
+    std::array<float, Line_Count> H_Start_Y{};
+    std::array<float, Line_Count> H_End_X{};
+    std::array<float, Line_Count> H_End_Y{};
+    std::array<float, Line_Count> SV_Start_X{};
+    std::array<float, Line_Count> SV_Start_Y{};
+    std::array<float, Line_Count> SV_End_X{};
+    std::array<float, Line_Count> SV_End_Y{};
+};

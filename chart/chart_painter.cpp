@@ -1,0 +1,168 @@
+#include "chart/chart_painter.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/chart_colors.h"
+#include "chart/chart_families.h"
+#include "chart/chart_markers.h"
+#include "chart/chart_tables.h"
+#include "chart/pixel_mapping.h"
+#include "engine/float_env.h"
+#include "numtext/int_text.h"
+#include "numtext/mask_format.h"
+
+namespace {
+
+constexpr int Axis_Low = -40;   // degree C
+constexpr int Axis_High = 70;
+constexpr int Index_Offset = 40;  // temperature index = T + 40
+
+// Whatever way the drawing ends, the next one must find the pen one pixel wide, and the image
+// must show what was drawn up to here.
+class Drawing_Finish {
+public:
+    explicit Drawing_Finish(ui::Image& image) : image_(image) {}
+    ~Drawing_Finish() {
+        image_.canvas().pen.width = 1;
+        image_.canvas_changed();
+    }
+    Drawing_Finish(const Drawing_Finish&) = delete;
+    Drawing_Finish& operator=(const Drawing_Finish&) = delete;
+
+private:
+    ui::Image& image_;
+};
+
+bool outside(std::int64_t Tmin, std::int64_t Tmax, float Tdb) {
+    // Compared as floating-point numbers, so a Tdb exactly on an edge stays inside.
+    return static_cast<long double>(Tmax) < Tdb || static_cast<long double>(Tmin) > Tdb;
+}
+
+// The axis spans 2 Half_Span degrees around Center_T, shifted inside -40..70; only a span wider
+// than that range is cut, and only then can ZoomOut not widen it further.
+void Set_Axis_Range(const Chart_Controls& controls, Chart_Fields& chart, float Tdb) {
+    if (controls.centralize.checked()) chart.Center_T = numtext::truncate_to_int(Tdb);
+    // 64 bits: a saturated Center_T plus the span must not overflow.
+    std::int64_t Tmax = std::int64_t{chart.Center_T} + chart.Half_Span;
+    std::int64_t Tmin = std::int64_t{chart.Center_T} - chart.Half_Span;
+    if (outside(Tmin, Tmax, Tdb)) {
+        chart.Center_T = numtext::truncate_to_int(Tdb);
+        Tmax = std::int64_t{chart.Center_T} + chart.Half_Span;
+        Tmin = std::int64_t{chart.Center_T} - chart.Half_Span;
+    }
+    const std::int64_t span = 2 * std::int64_t{chart.Half_Span};
+    if (Tmax > Axis_High) {
+        Tmax = Axis_High;
+        Tmin = Axis_High - span;
+        if (Tmin < Axis_Low) {
+            Tmin = Axis_Low;
+            controls.zoom_out.set_enabled(false);
+        }
+    } else if (Tmin < Axis_Low) {
+        Tmin = Axis_Low;
+        Tmax = span + Axis_Low;
+        if (Tmax > Axis_High) {
+            Tmax = Axis_High;
+            controls.zoom_out.set_enabled(false);
+        }
+    }
+    chart.Tmin_Index = static_cast<int>(Tmin + Index_Offset);
+    chart.Tmax_Index = static_cast<int>(Tmax + Index_Offset);
+}
+
+void Set_Scales(Chart_Fields& chart) {
+    chart.X_Scale = engine::to_single(engine::divide(550, chart.Tmax_Index - chart.Tmin_Index));
+    chart.Y_Scale = engine::to_single(engine::divide(480, chart.W_Grid[10][chart.Tmax_Index]));
+}
+
+// Black at the top-left corner, bluer along the diagonal; one 24-bit buffer, rows top first.
+void Paint_Background(ui::Image& image) {
+    const int width = image.bounds().width;
+    const int height = image.bounds().height;
+    auto pixels = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(width) * height * 3, 0);
+    std::size_t at = 0;
+    for (int r = 0; r < height; ++r) {
+        for (int c = 0; c < width; ++c) {
+            (*pixels)[at] = static_cast<std::uint8_t>((r + c) * 255 / (width + height));
+            at += 3;  // green and red stay 0
+        }
+    }
+    image.canvas().draw_bitmap(0, 0, width, height, std::move(pixels));
+}
+
+void Write_Pressure(ui::Canvas& canvas, float Patm) {
+    canvas.brush.style = ui::Brush_Style::Clear;
+    canvas.font.color = chart_color::White;
+    canvas.font.size = 12;
+    canvas.text_out(120, 10, "Patm : " + numtext::format_mask(Patm, "###0.###") + "  kPa");
+    canvas.font.size = 8;
+}
+
+struct Legend_Row {
+    ui::Color color;
+    const char* name;
+    const char* unit;
+};
+
+constexpr std::array<Legend_Row, 8> Legend_Rows{{
+    {chart_color::Bright_Green, " T", ": degree C"},
+    {chart_color::Red, " RH", ":  %"},
+    {chart_color::Yellow, " AH", ": kg/kg DA"},
+    {chart_color::Light_Orange, " H", ": kJ/kg DA"},
+    {chart_color::Silver, " SV", ": m3/kg DA"},
+    {chart_color::White, "Hfg", ": kJ/kg"},
+    {chart_color::White, "DOS", ":  %"},
+    {chart_color::Light_Pink, " Pw", ": kPa"},
+}};
+
+void Draw_Legend(ui::Canvas& canvas) {
+    canvas.pen.color = chart_color::Silver;
+    canvas.round_rect(5, 7, 100, 150, 5, 5);
+    canvas.text_out(40, 10, "Units");
+    int y = 10;
+    for (const Legend_Row& row : Legend_Rows) {
+        y += 15;
+        canvas.font.color = row.color;
+        canvas.text_out(15, y, row.name);
+        canvas.text_out(40, y, row.unit);
+    }
+}
+
+// The saturation curve, the right edge down from its end and the bottom axis; no left edge.
+void Draw_Frame(ui::Canvas& canvas, const Chart_Fields& chart) {
+    canvas.pen.color = chart_color::Silver;
+    canvas.font.color = chart_color::White;
+    const auto& saturation = chart.W_Grid[10];
+    canvas.move_to(0, y_of_humidity(chart, saturation[chart.Tmin_Index]));
+    for (int i = chart.Tmin_Index; i <= chart.Tmax_Index; ++i) {
+        canvas.line_to(x_of_index(chart, static_cast<float>(i)), y_of_humidity(chart, saturation[i]));
+    }
+    canvas.line_to(550, 480);
+    canvas.line_to(0, 480);
+}
+
+}  // namespace
+
+void Draw_Chart(const Chart_Controls& controls, Chart_Fields& chart, const Air_State& state, int mode) {
+    ui::Canvas& canvas = controls.image.canvas();
+    canvas.clear();
+    const Drawing_Finish finish(controls.image);
+
+    Set_Axis_Range(controls, chart, state.Tdb);
+    Set_Scales(chart);
+    Calc_AHLines(chart);
+    Calc_PwLines(chart, state.Patm);
+    Calc_HLines(chart, state.H, state.Twb);
+    Calc_SVLines(chart, state.Patm, state.SV);
+
+    Paint_Background(controls.image);
+    Write_Pressure(canvas, state.Patm);
+    if (controls.unit_label.checked()) Draw_Legend(canvas);
+    Draw_Frame(canvas, chart);
+    Draw_Families(controls, chart, state.Patm);
+    Draw_Markers(controls, chart, state, mode);
+}
