@@ -2,6 +2,8 @@
 
 #include <exception>
 
+#include "dialogs/about.h"
+#include "dialogs/status.h"
 #include "main/psy.h"
 #include "ui/application.h"
 #include "ui/qt/environment.h"
@@ -18,7 +20,11 @@ int main(int argc, char** argv) {
     ui::qt::Qt_Front_End front_end(application);
     application.set_front_end(front_end);
     try {
-        application.create_form<TForm1>();
+        // The main window comes first and so is the application's main window.
+        TForm1& main_window = application.create_form<TForm1>();
+        TAboutBox& about_box = application.create_form<TAboutBox>();
+        Tconfig& settings = application.create_form<Tconfig>();
+        main_window.Connect_Dialogs(about_box, settings);
         application.run();
     } catch (const std::exception& error) {
         application.show_exception(error);

@@ -13,3 +13,17 @@ void Derive_From_Tdb_RH(Air_State& state) {
     state.DOS = Calc_Property(Kind_DOS, state.Patm, state.Pws, state.Pw);
     state.H = Calc_Property(Kind_H, state.Tdb, state.AH);
 }
+
+void Set_Saturated(Air_State& state) {
+    state.Pw = state.Pws;
+    state.Twb = state.Tdb;
+    state.Tdp = state.Tdb;
+}
+
+void Derive_Common_Tail(Air_State& state) {
+    state.AH = Calc_Property(Kind_AH, state.Patm, state.Pw);
+    state.SV = Calc_Property(Kind_SV, state.Patm, state.Tdb, state.AH);
+    state.Hfg = Calc_Property(Kind_Hfg, state.Tdb);
+    state.DOS = Calc_Property(Kind_DOS, state.Patm, state.Pws, state.Pw);
+    state.H = Calc_Property(Kind_H, state.Tdb, state.AH);
+}

@@ -19,3 +19,9 @@ struct Air_State {
 // Derives the nine other fields from Patm, Tdb and RH. Each result is stored before the next
 // step reads it, so later steps see the rounded 32-bit values.
 void Derive_From_Tdb_RH(Air_State& state);
+
+// Saturated air at the stored Tdb, without the engine: Pw := Pws, Twb := Tdb, Tdp := Tdb.
+void Set_Saturated(Air_State& state);
+
+// AH, SV, Hfg, DOS and H, in this order, from Patm, Tdb, Pws and Pw.
+void Derive_Common_Tail(Air_State& state);

@@ -12,6 +12,9 @@
 #include "ui/menu.h"
 #include "ui/static_controls.h"
 
+class TAboutBox;
+class Tconfig;
+
 // Hygrodex's main window: the four sheets of the current state, the chart and its panels.
 class TForm1 : public ui::Form {
 public:
@@ -30,6 +33,144 @@ public:
     void DrawPsyExecute();
     void Check_unitClick(ui::Control& sender);
     void MoveBarChange(ui::Control& sender);
+
+    // The chart's pointer: the readout of the point under it, and the click that makes it the state.
+    void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
+    void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
+
+    // The crosshair pad: moves the state by MoveBar's step along one of its lines.
+    void Btn_upClick(ui::Control& sender);
+    void Btn_downClick(ui::Control& sender);
+    void Btn_leftClick(ui::Control& sender);
+    void Btn_rightClick(ui::Control& sender);
+    void Btn_rh_upClick(ui::Control& sender);
+    void Btn_rh_downClick(ui::Control& sender);
+    void Btn_h_upClick(ui::Control& sender);
+    void Btn_h_downClick(ui::Control& sender);
+
+    // The State sheet's entries, taken when their field is left.
+    void Edit_tdbExit(ui::Control& sender);
+    void Edit_rhExit(ui::Control& sender);
+    void Edit_twbExit(ui::Control& sender);
+    void Edit_tdpExit(ui::Control& sender);
+    void Edit_ahExit(ui::Control& sender);
+    void Edit_hExit(ui::Control& sender);
+    void Edit_svExit(ui::Control& sender);
+    void Edit_dosExit(ui::Control& sender);
+    void Edit_pwExit(ui::Control& sender);
+
+    // The same entries in the other sheets' current-state columns: Process State 1 and State 2,
+    // Pad Outdoor, VPD Air.
+    void Edit_2tdb1Exit(ui::Control& sender);
+    void Edit_2rh1Exit(ui::Control& sender);
+    void Edit_2twb1Exit(ui::Control& sender);
+    void Edit_2tdp1Exit(ui::Control& sender);
+    void Edit_2ah1Exit(ui::Control& sender);
+    void Edit_2h1Exit(ui::Control& sender);
+    void Edit_2sv1Exit(ui::Control& sender);
+    void Edit_2dos1Exit(ui::Control& sender);
+    void Edit_2pw1Exit(ui::Control& sender);
+    void Edit_2tdb2Exit(ui::Control& sender);
+    void Edit_2rh2Exit(ui::Control& sender);
+    void Edit_2twb2Exit(ui::Control& sender);
+    void Edit_2tdp2Exit(ui::Control& sender);
+    void Edit_2ah2Exit(ui::Control& sender);
+    void Edit_2h2Exit(ui::Control& sender);
+    void Edit_2sv2Exit(ui::Control& sender);
+    void Edit_2dos2Exit(ui::Control& sender);
+    void Edit_2pw2Exit(ui::Control& sender);
+    void Edit_ptdb1Exit(ui::Control& sender);
+    void Edit_prh1Exit(ui::Control& sender);
+    void Edit_ptwb1Exit(ui::Control& sender);
+    void Edit_ptdp1Exit(ui::Control& sender);
+    void Edit_pah1Exit(ui::Control& sender);
+    void Edit_ph1Exit(ui::Control& sender);
+    void Edit_psv1Exit(ui::Control& sender);
+    void Edit_pdos1Exit(ui::Control& sender);
+    void Edit_ppw1Exit(ui::Control& sender);
+    void Edit_vtdb1Exit(ui::Control& sender);
+    void Edit_vrh1Exit(ui::Control& sender);
+    void Edit_vtwb1Exit(ui::Control& sender);
+    void Edit_vtdp1Exit(ui::Control& sender);
+    void Edit_vah1Exit(ui::Control& sender);
+    void Edit_vh1Exit(ui::Control& sender);
+    void Edit_vsv1Exit(ui::Control& sender);
+    void Edit_vdos1Exit(ui::Control& sender);
+    void Edit_vpw1Exit(ui::Control& sender);
+
+    // The Process sheet: the speed buttons move the current state to the other column; "Cal."
+    // writes State 2 - State 1 and draws both states.
+    void SBtn_two1Click(ui::Control& sender);
+    void SBtn_two2Click(ui::Control& sender);
+    void Btn_2calClick(ui::Control& sender);
+
+    // The Pad sheet: the after-pad state from an after-pad Tdb or from the pad's efficiency.
+    void Edit_ptdb2Exit(ui::Control& sender);
+    void Edit_peffExit(ui::Control& sender);
+    void Btn_efficiencyClick(ui::Control& sender);
+    // Recomputes the AfterPad column from the current state and the efficiency text.
+    void Calc_Pad();
+
+    // The VPD sheet: the leaf as saturated air at its temperature, and the deficit to the air.
+    void Edit_vtdb2Exit(ui::Control& sender);
+    void Btn_vpdClick(ui::Control& sender);
+    // Matches the VPD to the current Pw.
+    void Calc_VPD();
+
+    // A sheet brought to the front makes its current column the state.
+    void PageControl1Change(ui::Control& sender);
+    // Ends the program.
+    void ExitExecute();
+    // Shows the About box.
+    void M_aboutClick(ui::Menu_Item& sender);
+    // Fills the settings dialog from the current Patm and shows it.
+    void N3Click(ui::Menu_Item& sender);
+    // Takes the pressure of the settings dialog's kPa edit and recomputes the state at it, with
+    // Tdb and RH held.
+    void Set_Patm();
+    // The start-up hands over the dialogs it created after this window; the settings dialog's
+    // OK then applies its pressure here.
+    void Connect_Dialogs(TAboutBox& about_box, Tconfig& settings);
+
+    // The sheets' key filters: the characters of a number pass, Enter moves to the next field.
+    void EditKeyPress(ui::Control& sender, char& key);
+    void Edit_2KeyPress(ui::Control& sender, char& key);
+    void Edit_pKeyPress(ui::Control& sender, char& key);
+    void Edit_vKeyPress(ui::Control& sender, char& key);
+
+    // The hint lines of an entered field: its property, the range of an entry, a note.
+    void Edit_tdbEnter(ui::Control& sender);
+    void Edit_rhEnter(ui::Control& sender);
+    void Edit_twbEnter(ui::Control& sender);
+    void Edit_tdpEnter(ui::Control& sender);
+    void Edit_ahEnter(ui::Control& sender);
+    void Edit_hEnter(ui::Control& sender);
+    void Edit_svEnter(ui::Control& sender);
+    void Edit_hfgEnter(ui::Control& sender);
+    void Edit_dosEnter(ui::Control& sender);
+    void Edit_pwsEnter(ui::Control& sender);
+    void Edit_pwEnter(ui::Control& sender);
+    void Edit_ptdb2Enter(ui::Control& sender);
+    void Edit_peffEnter(ui::Control& sender);
+    void Edit_clsEnter(ui::Control& sender);
+
+    // Hover hints in the status bar's second panel; the window's background empties it.
+    void FormMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Group_curvesMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Group_corsshairMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Btn_h_upMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Btn_h_downMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Btn_rh_upMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Btn_rh_downMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Btn_upMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Btn_downMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Btn_rightMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Btn_leftMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void ZoomOutMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void ZoomInMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Btn_defaultMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Check_autoMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Check_unitMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
 
     // The window's own controls, as its layout creates them.
     ui::Bevel* Psy_Bevel = nullptr;
@@ -125,8 +266,15 @@ public:
     // The chart's axis, scales and line tables.
     Chart_Fields Chart;
 
+    // The dialogs this window opens, once connected.
+    TAboutBox* AboutBox = nullptr;
+    Tconfig* config = nullptr;
+
 private:
     void Create_Layout();
     void Bind_Handlers();
     Chart_Controls chart_controls() const;
+    // Takes the row's text of the column into the state: range tests, change test, recompute,
+    // then Show_State.
+    void Enter_Property(Row row, const State_Column& column);
 };

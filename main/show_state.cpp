@@ -13,8 +13,11 @@ void TForm1::Show_State() {
         if (SBtn_two1->down()) Write_Column(Col_two1, State);
         if (SBtn_two2->down()) Write_Column(Col_two2, State);
     } else if (page == "Pad") {
+        // The AfterPad column (and on the VPD sheet the deficit) follows every new state.
+        Calc_Pad();
         Write_Column(Col_pad_outdoor, State);
     } else if (page == "VPD") {
+        Calc_VPD();
         Write_Column(Col_vpd_air, State);
     }
     Draw_Chart(Mode_State);

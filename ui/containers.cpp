@@ -10,6 +10,9 @@ namespace ui {
 Group_Box::Group_Box(Form& form, Win_Control* parent, std::string name)
     : Win_Control(form, parent, std::move(name), Control_Kind::Group_Box) {}
 
+Panel::Panel(Form& form, Win_Control* parent, std::string name)
+    : Win_Control(form, parent, std::move(name), Control_Kind::Panel) {}
+
 Page_Control::Page_Control(Form& form, Win_Control* parent, std::string name)
     : Win_Control(form, parent, std::move(name), Control_Kind::Page_Control) {
     set_tab_stop(true);

@@ -12,6 +12,12 @@ public:
     Group_Box(Form& form, Win_Control* parent, std::string name);
 };
 
+// A plain container framed by a lowered outer and a raised inner bevel.
+class Panel : public Win_Control {
+public:
+    Panel(Form& form, Win_Control* parent, std::string name);
+};
+
 class Tab_Sheet;
 
 class Page_Control : public Win_Control {

@@ -20,7 +20,7 @@ public:
 
 enum class Control_Kind {
     Form, Bevel, Image, Label, Speed_Button, Edit, Button, Group_Box, Check_Box, Track_Bar,
-    Page_Control, Tab_Sheet, Status_Bar
+    Page_Control, Tab_Sheet, Status_Bar, Panel
 };
 
 using Notify_Event = std::function<void(class Control& sender)>;

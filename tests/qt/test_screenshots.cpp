@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "dialogs/about.h"
+#include "dialogs/status.h"
 #include "main/psy.h"
 #include "ui/qt/qt_front_end.h"
 
@@ -16,8 +18,9 @@ protected:
         front_end.show(window);
     }
 
-    void save(const QString& file) {
-        QWidget* shown = front_end.window_of(window);
+    void save(const QString& file) { save(window, file); }
+    void save(const ui::Form& form, const QString& file) {
+        QWidget* shown = front_end.window_of(form);
         ASSERT_NE(shown, nullptr);
         EXPECT_TRUE(shown->grab().save(QString(TEST_ARTEFACT_DIR "/") + file));
     }
@@ -49,6 +52,23 @@ TEST_F(Screenshots, TheChartWithEveryLineFamilyAtEachZoom) {
         window.Chart.Half_Span = zoom.half_span;
         window.Draw_Chart(Mode_State);
         save(zoom.file);
+    }
+}
+
+TEST_F(Screenshots, TheSettingsDialogAndTheAboutBox) {
+    auto& about_box = application.create_form<TAboutBox>();
+    auto& settings = application.create_form<Tconfig>();
+    const struct {
+        ui::Form& form;
+        int width;
+        int height;
+        const char* file;
+    } dialogs[] = {{settings, 382, 118, "hygrodex_settings_dialog.png"},
+                   {about_box, 329, 240, "hygrodex_about_box.png"}};
+    for (const auto& dialog : dialogs) {
+        front_end.show(dialog.form);
+        EXPECT_EQ(front_end.window_of(dialog.form)->size(), QSize(dialog.width, dialog.height));
+        save(dialog.form, dialog.file);
     }
 }
 

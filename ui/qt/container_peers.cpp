@@ -16,6 +16,16 @@ Group_Box_Peer::Group_Box_Peer(ui::Group_Box& box, QWidget& parent, Peer_Host& h
 
 void Group_Box_Peer::show_state() { setTitle(caption_without_mnemonics(box_.caption())); }
 
+Panel_Peer::Panel_Peer(ui::Panel& panel, QWidget& parent, Peer_Host& host)
+    : QFrame(&parent), Peer(panel, *this, host), panel_(panel) {
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    setLineWidth(1);
+    setMidLineWidth(0);
+    setAutoFillBackground(true);
+}
+
+void Panel_Peer::show_state() { set_background(*this, QPalette::Window, panel_.color()); }
+
 Page_Tab_Bar::Page_Tab_Bar(QWidget& parent, std::function<void(int index)> pressed)
     : QTabBar(&parent), pressed_(std::move(pressed)) {
     setFocusPolicy(Qt::NoFocus);

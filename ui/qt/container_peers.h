@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFrame>
 #include <QGroupBox>
 #include <QTabBar>
 #include <QWidget>
@@ -20,6 +21,18 @@ protected:
 
 private:
     ui::Group_Box& box_;
+};
+
+// The two bevels drawn as one etched line, on the panel's colour.
+class Panel_Peer final : public QFrame, public Peer {
+public:
+    Panel_Peer(ui::Panel& panel, QWidget& parent, Peer_Host& host);
+
+protected:
+    void show_state() override;
+
+private:
+    ui::Panel& panel_;
 };
 
 // Tabs that switch pages only through the model: a press on a tab is reported, and the tab bar

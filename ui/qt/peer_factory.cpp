@@ -22,6 +22,7 @@ Peer* make_peer(ui::Control& control, QWidget& parent, Peer_Host& host) {
     case ui::Control_Kind::Edit: return new Edit_Peer(static_cast<ui::Edit&>(control), parent, host);
     case ui::Control_Kind::Button: return new Button_Peer(static_cast<ui::Button&>(control), parent, host);
     case ui::Control_Kind::Group_Box: return new Group_Box_Peer(static_cast<ui::Group_Box&>(control), parent, host);
+    case ui::Control_Kind::Panel: return new Panel_Peer(static_cast<ui::Panel&>(control), parent, host);
     case ui::Control_Kind::Check_Box: return new Check_Box_Peer(static_cast<ui::Check_Box&>(control), parent, host);
     case ui::Control_Kind::Track_Bar: return new Track_Bar_Peer(static_cast<ui::Track_Bar&>(control), parent, host);
     case ui::Control_Kind::Page_Control:
