@@ -80,32 +80,32 @@ void Tconfig::Create_Layout() {
     set_bounds({0, 0, Client_Width, Client_Height});
     set_color(ui::Color_Button_Face);
 
-    for (const Button_Spec& spec : Buttons) {
-        auto& button = create<ui::Button>(nullptr, std::string(spec.name));
-        button.set_bounds(spec.bounds);
-        button.set_caption(std::string(spec.caption));
-        button.set_modal_result(spec.modal_result);
-        button.set_cancel(spec.cancel);
-        this->*spec.field = &button;
+    for (const Button_Spec& layout : Buttons) {
+        auto& button = create<ui::Button>(nullptr, std::string(layout.name));
+        button.set_bounds(layout.bounds);
+        button.set_caption(std::string(layout.caption));
+        button.set_modal_result(layout.modal_result);
+        button.set_cancel(layout.cancel);
+        this->*layout.field = &button;
     }
-    for (const Group_Spec& spec : Groups) {
-        auto& group = create<ui::Group_Box>(nullptr, std::string(spec.name));
-        group.set_bounds(spec.bounds);
-        group.set_caption(std::string(spec.caption));
+    for (const Group_Spec& layout : Groups) {
+        auto& group = create<ui::Group_Box>(nullptr, std::string(layout.name));
+        group.set_bounds(layout.bounds);
+        group.set_caption(std::string(layout.caption));
         group.set_font(group_font());
-        this->*spec.field = &group;
+        this->*layout.field = &group;
     }
-    for (const Unit_Edit_Spec& spec : Unit_Edits) {
-        ui::Group_Box* group = this->*spec.group;
-        auto& edit = create<ui::Edit>(group, std::string(spec.edit_name));
-        edit.set_bounds(spec.edit_bounds);
-        edit.set_text(std::string(spec.text));
+    for (const Unit_Edit_Spec& layout : Unit_Edits) {
+        ui::Group_Box* group = this->*layout.group;
+        auto& edit = create<ui::Edit>(group, std::string(layout.edit_name));
+        edit.set_bounds(layout.edit_bounds);
+        edit.set_text(std::string(layout.text));
         edit.set_font(group_font());
-        this->*spec.edit = &edit;
-        auto& label = create<ui::Label>(group, std::string(spec.label_name));
-        label.set_bounds(spec.label_bounds);
-        label.set_caption(std::string(spec.unit));
+        this->*layout.edit = &edit;
+        auto& label = create<ui::Label>(group, std::string(layout.label_name));
+        label.set_bounds(layout.label_bounds);
+        label.set_caption(std::string(layout.unit));
         label.set_font(group_font());
-        this->*spec.label = &label;
+        this->*layout.label = &label;
     }
 }
