@@ -7,18 +7,15 @@
 #include "main/psy.h"
 #include "ui/application.h"
 #include "ui/qt/environment.h"
-#include "ui/qt/fonts.h"
 #include "ui/qt/qt_front_end.h"
 
 // Hygrodex reads no command-line argument; argv goes to Qt only.
 int main(int argc, char** argv) {
     ui::qt::prepare_environment(false);
     QApplication qt_application(argc, argv);
-    ui::qt::install_font_substitutions();
 
     ui::Application application("Hygrodex");
     ui::qt::Qt_Front_End front_end(application);
-    application.set_front_end(front_end);
     try {
         // The main window comes first and so is the application's main window.
         TForm1& main_window = application.create_form<TForm1>();

@@ -49,7 +49,7 @@ void Draw_T_Lines(ui::Canvas& canvas, const Chart_Fields& chart) {
     canvas.font.color = chart_color::Bright_Green;
     for (int i = chart.Tmin_Index; i <= chart.Tmax_Index; ++i) {
         if (!Passes_Spacing(chart.Half_Span, i)) continue;
-        const int x = numtext::truncate_to_int(
+        const int x = pixel_of(
             (Wide{chart.Sat_X[i]} - chart.Sat_X[chart.Tmin_Index]) * chart.X_Scale);
         canvas.move_to(x, 480);
         canvas.line_to(x, y_of_humidity(chart, chart.Sat_Y[i]));
@@ -145,14 +145,14 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
         const float c = single((Wide{Ey} * Sx - Wide{Sy} * Ex) / run);
         const Wide closing = Wide{a} - g;
         if (closing == 0) continue;
-        const int Px = numtext::truncate_to_int((y0 - Wide{c}) / closing);
-        const int Py = numtext::truncate_to_int((Wide{a} * y0 - Wide{c} * g) / closing);
-        canvas.move_to(numtext::truncate_to_int(Ex), numtext::truncate_to_int(Ey));
+        const int Px = pixel_of((y0 - Wide{c}) / closing);
+        const int Py = pixel_of((Wide{a} * y0 - Wide{c} * g) / closing);
+        canvas.move_to(pixel_of(Ex), pixel_of(Ey));
         canvas.line_to(Px, Py);
         const std::string value = numtext::format_general(family.saturation_value(Patm, static_cast<float>(i - 40)));
         canvas.text_out(Px + family.label_dx, Py + family.label_dy, value.substr(0, 6));
         canvas.move_to(500, 0);
-        canvas.line_to(0, numtext::truncate_to_int(y0));
+        canvas.line_to(0, pixel_of(y0));
     }
 }
 

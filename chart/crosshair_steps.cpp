@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "engine/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
 #include "numtext/int_text.h"
@@ -13,13 +14,7 @@ using engine::to_single;
 using numtext::truncate_to_int;
 
 // The enthalpy formula's constants at the precisions the entries of H use too.
-constexpr double Cp_Dry_Air = 1.006;   // kJ/(kg K)
-constexpr double Cp_Vapour = 1.805;    // kJ/(kg K)
-constexpr float Latent_Heat_At_0 = 2501;  // kJ/kg
-
 long double sign_of(Step_Direction direction) { return static_cast<int>(direction); }
-
-float relative_humidity(float Pw, float Pws) { return to_single(divide(Pw, Pws) * 100); }
 
 float at_most_saturated(float RH) { return RH > 100 ? 100 : RH; }
 
@@ -46,12 +41,12 @@ Chart_Point along_temperature_line(const Chart_Fields& chart, const Air_State& s
     // A humidity ratio of 0 or below would give no vapour pressure to take a dew point of.
     if (truncate_to_int(ys - shift) >= Plot_Bottom || W <= 0) return driest_at(state.Tdb, state.Pws);
     const float Pw = Calc_Property(Kind_Pw_AH, state.Patm, W);
-    return {state.Tdb, at_most_saturated(relative_humidity(Pw, state.Pws)), state.Pws, Pw};
+    return {state.Tdb, at_most_saturated(RH_From_Pw(Pw, state.Pws)), state.Pws, Pw};
 }
 
 Chart_Point along_humidity_ratio_line(Chart_Point point, const Air_State& state) {
     point.Pw = Calc_Property(Kind_Pw_AH, state.Patm, state.AH);
-    point.RH = at_most_saturated(relative_humidity(point.Pw, point.Pws));
+    point.RH = at_most_saturated(RH_From_Pw(point.Pw, point.Pws));
     return point;
 }
 
@@ -61,15 +56,9 @@ Chart_Point along_relative_humidity_curve(Chart_Point point, const Air_State& st
     return point;
 }
 
-// The humidity ratio of the state's enthalpy at the point's temperature.
-float humidity_ratio_on_enthalpy_line(float H, float T) {
-    const long double t = T;
-    return to_single(divide(H - Cp_Dry_Air * t, Cp_Vapour * t + Latent_Heat_At_0));
-}
-
 Crosshair_Target along_enthalpy_line(Chart_Point point, const Chart_Fields& chart, const Air_State& state,
                                      Step_Direction direction) {
-    float W = humidity_ratio_on_enthalpy_line(state.H, point.Tdb);
+    float W = AH_From_H(point.Tdb, state.H);
     if (direction == Step_Direction::Increasing) {
         // Never more humid than saturated air at the temperature it leaves.
         const float W_limit = Calc_Property(Kind_AH, state.Patm, state.Pws);
@@ -77,11 +66,11 @@ Crosshair_Target along_enthalpy_line(Chart_Point point, const Chart_Fields& char
         // Past the bottom axis a vapour pressure would be zero or negative.
         if (W <= 0) return {driest_at(point.Tdb, point.Pws), Enthalpy_Rule::Derive};
         point.Pw = Calc_Property(Kind_Pw_AH, state.Patm, W);
-        point.RH = at_most_saturated(relative_humidity(point.Pw, point.Pws));
+        point.RH = at_most_saturated(RH_From_Pw(point.Pw, point.Pws));
         return {point, Enthalpy_Rule::Keep};
     }
     point.Pw = Calc_Property(Kind_Pw_AH, state.Patm, W);
-    point.RH = relative_humidity(point.Pw, point.Pws);
+    point.RH = RH_From_Pw(point.Pw, point.Pws);
     if (W > chart.H_Start_Y[State_Line]) {
         point.Tdb = state.Twb;
         point.Pws = Calc_Property(Kind_Pws, point.Tdb);

@@ -1,18 +1,28 @@
 #include "chart/pixel_mapping.h"
 
+#include <algorithm>
+
 #include "numtext/int_text.h"
+
+namespace {
+constexpr int Farthest_Pixel = 1 << 24;
+}  // namespace
+
+int pixel_of(long double coordinate) {
+    return std::clamp(numtext::truncate_to_int(coordinate), -Farthest_Pixel, Farthest_Pixel);
+}
 
 // The products are formed in extended precision from the 32-bit operands and truncated once.
 
 int x_of_temperature(const Chart_Fields& chart, float T) {
     const long double index = static_cast<long double>(T) + 40;
-    return numtext::truncate_to_int((index - chart.Tmin_Index) * chart.X_Scale);
+    return pixel_of((index - chart.Tmin_Index) * chart.X_Scale);
 }
 
 int x_of_index(const Chart_Fields& chart, float u) {
-    return numtext::truncate_to_int((static_cast<long double>(u) - chart.Tmin_Index) * chart.X_Scale);
+    return pixel_of((static_cast<long double>(u) - chart.Tmin_Index) * chart.X_Scale);
 }
 
 int y_of_humidity(const Chart_Fields& chart, float W) {
-    return numtext::truncate_to_int(480 - static_cast<long double>(W) * chart.Y_Scale);
+    return pixel_of(480 - static_cast<long double>(W) * chart.Y_Scale);
 }

@@ -1,5 +1,6 @@
 #include "chart/pixel_to_point.h"
 
+#include "engine/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
 
@@ -21,7 +22,7 @@ Chart_Point Map_Pixel(const Chart_Fields& chart, float Patm, int X, int Y) {
     // In extended precision: Y may be any int.
     const float W = to_single(divide(static_cast<long double>(Plot_Bottom) - Y, chart.Y_Scale));
     point.Pw = Calc_Property(Kind_Pw_AH, Patm, W);
-    point.RH = to_single(divide(point.Pw, point.Pws) * 100);
+    point.RH = RH_From_Pw(point.Pw, point.Pws);
     if (point.RH > 100) point.RH = 100;
     return point;
 }

@@ -20,6 +20,12 @@ struct Air_State {
 // step reads it, so later steps see the rounded 32-bit values.
 void Derive_From_Tdb_RH(Air_State& state);
 
+// The humidity ratio at which air of dry bulb tdb has enthalpy h: the inverse of Kind_H in AH.
+float AH_From_H(float tdb, float h);
+
+// The relative humidity (%) of a vapour pressure at a saturation pressure, not capped at 100.
+float RH_From_Pw(float pw, float pws);
+
 // Saturated air at the stored Tdb, without the engine: Pw := Pws, Twb := Tdb, Tdp := Tdb.
 void Set_Saturated(Air_State& state);
 

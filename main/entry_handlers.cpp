@@ -13,13 +13,9 @@ void TForm1::Enter_Property(Row row, const State_Column& column) {
         // A text that is not a number ends the entry here, before the refresh.
         const float value = numtext::text_to_single(text);
         if (entry.stores_pws_first) State.Pws = Calc_Property(Kind_Pws, State.Tdb);
-        if (value > entry.upper_limit(State, rule)) {
-            application().error_box(Too_High_Message(entry.name));
-        } else if (value < entry.lower_limit(State, rule)) {
-            application().error_box(Too_Low_Message(entry.name));
-        } else if (text != numtext::format_mask(shown_value(row, State), entry.change_mask)) {
+        if (Within_Limits(application(), entry.name, value, entry.lower_limit(State, rule), entry.upper_limit(State, rule)) &&
+            text != numtext::format_mask(shown_value(row, State), entry.change_mask))
             entry.store(State, value, rule);
-        }
     }
     Show_State();
 }

@@ -35,7 +35,7 @@ Air_State after_pad_state(const Air_State& outdoor, float t2) {
         after.Twb = outdoor.Twb;
         after.Tdp = outdoor.Twb;
     } else {
-        after.RH = engine::to_single(engine::divide(after.Pw, after.Pws) * 100);
+        after.RH = RH_From_Pw(after.Pw, after.Pws);
         after.Tdp = Dew_Point(after);
         after.Twb = Calc_Property(Kind_Twb, t2, after.Tdp);
     }

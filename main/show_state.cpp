@@ -1,9 +1,8 @@
+#include "main/message_lines.h"
 #include "main/psy.h"
 
 void TForm1::Show_State() {
-    Message1->set_caption("In addition to Patm,");
-    Message2->set_caption("you still need 2 properties to");
-    Message3->set_caption("define a state.");
+    Write_Message_Lines(*this, State_Lines);
 
     const std::string& page = PageControl1->active_page()->caption();
     if (page == "State") {

@@ -8,12 +8,6 @@
 
 namespace {
 
-// The constants of the enthalpy, widened from their double values so that the arithmetic runs
-// in extended precision on exactly those numbers.
-constexpr long double Cp_Dry_Air = 1.006;       // kJ/(kg K)
-constexpr long double Cp_Vapour = 1.805;        // kJ/(kg K)
-constexpr long double Latent_Heat_At_0 = 2501;  // kJ/kg
-
 // Float halving of 0.001..100 ends after about forty steps; the bound only guards the loop.
 constexpr int Max_Halvings = 200;
 
@@ -40,10 +34,6 @@ float rh_by_halving(const Air_State& state, float twb) {
 }
 
 }  // namespace
-
-float AH_From_H(float tdb, float h) {
-    return engine::to_single(engine::divide(h - Cp_Dry_Air * tdb, Cp_Vapour * tdb + Latent_Heat_At_0));
-}
 
 float Dew_Point(const Air_State& state) {
     const float driest = Calc_Property(Kind_Pw_RH, state.Pws, Dry_Air_RH);

@@ -8,9 +8,6 @@
 // An RH entered as 0 is held as this (the float nearest 0.001 %), shown as 0.
 inline constexpr float Dry_Air_RH = 0.001f;
 
-// The humidity ratio at which air of dry bulb tdb has enthalpy h: the inverse of Kind_H in AH.
-float AH_From_H(float tdb, float h);
-
 // The dew point of the stored Tdb and Pw. The fit means nothing for perfectly dry air (a Pw of 0
 // or below, or a hair above it after rounding): a Pw below the one of an RH of Dry_Air_RH is taken
 // as that one, the convention of an RH entry of 0. The stored Pw is not changed.

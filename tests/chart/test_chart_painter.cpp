@@ -697,6 +697,17 @@ TEST_F(Chart_Painter_Test, MarkersFromTheSheetTextsAsShown) {
     EXPECT_EQ(describe(markers[2]), dot(550, y_w(0.012f)));
 }
 
+// A refused entry stays in its field as typed; a far-off point it gives is still drawn safely.
+TEST_F(Chart_Painter_Test, AFarOffMarkerIsHeldWithinTheSafePixelRange) {
+    vpd_tdb2.set_text("2599999999999");
+    draw(Mode_VPD);
+    const Ops markers = marker_ops();
+    const auto leaf = std::find_if(markers.rbegin(), markers.rend(),
+                                   [](const ui::Canvas_Op& op) { return op.kind == ui::Canvas_Op_Kind::Ellipse; });
+    ASSERT_NE(leaf, markers.rend());
+    EXPECT_EQ(leaf->x1, (1 << 24) - 3) << "the Leaf point's box around the held x";
+}
+
 TEST_F(Chart_Painter_Test, ConversionErrorKeepsWhatWasDrawn) {
     struct Case {
         int mode;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string_view>
+
+class TForm1;
+
+// The three lines of the message group, top to bottom.
+struct Message_Lines {
+    std::string_view first;
+    std::string_view second;
+    std::string_view third;
+};
+
+// The lines a refresh leaves: what every state still needs.
+inline constexpr Message_Lines State_Lines = {"In addition to Patm,", "you still need 2 properties to", "define a state."};
+
+void Write_Message_Lines(TForm1& form, const Message_Lines& lines);
