@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "engine/property.h"
+#include "numtext/number_keys.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
 
@@ -24,10 +25,6 @@ constexpr float Highest_Chart_Tdb = 70;
 
 constexpr const char* Elevation_Too_High = "Elevation is too high. Please reinput!!";
 constexpr const char* Patm_Too_Low = "Patm is too low. Please reinput!!";
-
-bool is_number_key(char key) {
-    return (key >= '0' && key <= '9') || key == '.' || key == '-' || key == '\b' || key == '\r';
-}
 
 }  // namespace
 
@@ -105,7 +102,7 @@ void Tconfig::Write_Others(const Unit& unit, const Pressure_Set& set) {
 }
 
 void Tconfig::edit_KeyPress(ui::Control&, char& key) {
-    if (!is_number_key(key)) {
+    if (!numtext::is_number_key(key)) {
         key = 0;
         return;
     }

@@ -1,11 +1,11 @@
 #include "main/psy.h"
+#include "numtext/number_keys.h"
 
 // The sheets' key filters: only the characters of a decimal number reach an edit, and Enter
 // moves the focus to the next windowed control of the sheet. Whether the text is a number is
 // found out when the field is left.
 namespace {
 
-constexpr char Backspace = 8;
 constexpr char Enter = 13;
 constexpr char Dropped_Key = 0;
 
@@ -26,10 +26,6 @@ constexpr Enter_Walk Pad_Walk = {&TForm1::Sheet_pad, 0, 24};
 // Not reached: the Leaf column ends at Tleaf-Tair, which has no filter.
 constexpr Enter_Walk Vpd_Walk = {&TForm1::Sheet_vpd, 0, 11};
 
-bool is_number_key(char key) {
-    return (key >= '0' && key <= '9') || key == '.' || key == '-' || key == Backspace || key == Enter;
-}
-
 void move_to_next_field(const ui::Win_Control& sheet, const Enter_Walk& walk) {
     const int count = sheet.child_count();
     int next = 1;
@@ -44,7 +40,7 @@ void move_to_next_field(const ui::Win_Control& sheet, const Enter_Walk& walk) {
 }
 
 void filter_key(TForm1& form, const Enter_Walk& walk, char& key) {
-    if (!is_number_key(key)) {
+    if (!numtext::is_number_key(key)) {
         form.Message3->set_caption("Please input a value.");
         key = Dropped_Key;
         return;

@@ -8,6 +8,7 @@
 #include "numtext/decimal_digits.h"
 #include "numtext/general_format.h"
 #include "numtext/int_text.h"
+#include "numtext/text_scanner.h"
 
 namespace numtext {
 
@@ -27,7 +28,6 @@ struct Directive {
     throw std::logic_error("format '" + std::string(format) + "': " + std::string(problem));
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Reads an optional unsigned number at `pos`; returns 0 when there are no digits.
 int read_number(std::string_view format, std::size_t& pos) {

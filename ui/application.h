@@ -21,7 +21,6 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    const std::string& program_file() const { return program_file_; }
     const std::string& title() const { return title_; }
 
     void set_front_end(Front_End& front_end) { front_end_ = &front_end; }
@@ -36,7 +35,6 @@ public:
         return result;
     }
     Form* main_form() const { return forms_.empty() ? nullptr : forms_.front().get(); }
-    const std::vector<std::unique_ptr<Form>>& forms() const { return forms_; }
 
     void run();
     void terminate();

@@ -56,8 +56,6 @@ public:
     // Puts a whole 24-bit picture of width x height at (x, y).
     void draw_bitmap(int x, int y, int width, int height, std::shared_ptr<const std::vector<std::uint8_t>> pixels);
 
-    int pen_x() const { return pen_x_; }
-    int pen_y() const { return pen_y_; }
     const std::vector<Canvas_Op>& ops() const { return ops_; }
     void clear();
 

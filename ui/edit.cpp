@@ -22,7 +22,8 @@ void Edit::set_caption(std::string caption) {
 }
 
 void Edit::focus_arrived(Focus_Cause cause) {
-    if (auto_select_ && cause != Focus_Cause::Mouse) select_all();
+    // Reached by the keyboard or the program, a field selects its text, so typing replaces it.
+    if (cause != Focus_Cause::Mouse) select_all();
 }
 
 void Edit::set_selection(int start, int length) {

@@ -13,7 +13,6 @@ public:
     void set_read_only(bool read_only);
     void set_caption(std::string caption) override;
     void focus_arrived(Focus_Cause cause) override;
-    bool auto_select() const { return auto_select_; }
 
     int sel_start() const { return sel_start_; }
     int sel_length() const { return sel_length_; }
@@ -29,7 +28,6 @@ private:
     void clamp_selection();
 
     bool read_only_ = false;
-    bool auto_select_ = true;
     int sel_start_ = 0;
     int sel_length_ = 0;
 };

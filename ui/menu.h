@@ -28,7 +28,6 @@ public:
     const std::string& name() const { return name_; }
     Action& add(std::string name);
     Action* find(const std::string& name) const;
-    const std::vector<std::unique_ptr<Action>>& actions() const { return actions_; }
 
 private:
     std::string name_;

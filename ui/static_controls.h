@@ -15,8 +15,6 @@ private:
     bool transparent_ = true;
 };
 
-enum class Bevel_Shape { Box, Frame, Lowered_Box };
-
 class Bevel : public Control {
 public:
     Bevel(Form& form, Win_Control* parent, std::string name);

@@ -22,12 +22,6 @@ void Win_Control::add_child(Win_Control& child) {
     tab_list_.push_back(&child);
 }
 
-int Win_Control::tab_order() const {
-    if (!parent()) return 0;
-    const auto& list = parent()->tab_list_;
-    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
-}
-
 void Win_Control::set_tab_order(int order) {
     if (!parent()) return;
     auto& list = parent()->tab_list_;

@@ -21,7 +21,6 @@ public:
     Control& child(int index) const { return *children_.at(static_cast<std::size_t>(index)); }
     // Windowed children in tab order.
     const std::vector<Win_Control*>& tab_list() const { return tab_list_; }
-    int tab_order() const;
     void set_tab_order(int order);
     bool tab_stop() const { return tab_stop_; }
     void set_tab_stop(bool tab_stop) { tab_stop_ = tab_stop; }
