@@ -51,9 +51,9 @@ void Draw_T_Lines(ui::Canvas& canvas, const Chart_Fields& chart) {
         if (!Passes_Spacing(chart.Half_Span, i)) continue;
         const int x = pixel_of(
             (Wide{chart.Sat_X[i]} - chart.Sat_X[chart.Tmin_Index]) * chart.X_Scale);
-        canvas.move_to(x, 480);
+        canvas.move_to(x, Plot_Bottom);
         canvas.line_to(x, y_of_humidity(chart, chart.Sat_Y[i]));
-        canvas.text_out(x - 7, 483, numtext::int_to_text(i - 40));
+        canvas.text_out(x - 7, 483, numtext::int_to_text(i - Temperature_Index_Offset));
     }
     canvas.font.size = 10;
     canvas.text_out(0, 481, "T");
@@ -83,7 +83,7 @@ void Draw_Level_Family(ui::Canvas& canvas, const Chart_Fields& chart, const Leve
         const int y = y_of_humidity(chart, family.level[n]);
         const bool crosses_inside = Wide{family.start_x[n]} - chart.Tmin_Index > 0;
         canvas.move_to(crosses_inside ? x_of_index(chart, family.start_x[n]) : 0, y);
-        canvas.line_to(550, y);
+        canvas.line_to(Plot_Right, y);
         canvas.text_out(family.label_x, y + family.label_dy, numtext::format_general(family.label_value(chart, n)));
     }
     canvas.text_out(family.caption_x, family.caption_y, family.caption);
@@ -135,9 +135,9 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
         if (!(Wide{family.end_x[i]} - origin_x > 0)) continue;
         if (!Passes_Spacing(chart.Half_Span, i)) continue;
         const float Ex = single((Wide{family.end_x[i]} - origin_x) * chart.X_Scale);
-        const float Ey = single(480 - Wide{family.end_y[i]} * chart.Y_Scale);
+        const float Ey = single(Plot_Bottom - Wide{family.end_y[i]} * chart.Y_Scale);
         const float Sx = single((Wide{family.start_x[i]} - origin_x) * chart.X_Scale);
-        const float Sy = single(480 - Wide{family.start_y[i]} * chart.Y_Scale);
+        const float Sy = single(Plot_Bottom - Wide{family.start_y[i]} * chart.Y_Scale);
         // The line through E and S is y = a x + c; it meets the guide y = g x + y0 at P.
         const Wide run = Wide{Sx} - Ex;
         if (run == 0) continue;  // a degenerate table entry: no line to extend
@@ -149,7 +149,7 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
         const int Py = pixel_of((Wide{a} * y0 - Wide{c} * g) / closing);
         canvas.move_to(pixel_of(Ex), pixel_of(Ey));
         canvas.line_to(Px, Py);
-        const std::string value = numtext::format_general(family.saturation_value(Patm, static_cast<float>(i - 40)));
+        const std::string value = numtext::format_general(family.saturation_value(Patm, static_cast<float>(i - Temperature_Index_Offset)));
         canvas.text_out(Px + family.label_dx, Py + family.label_dy, value.substr(0, 6));
         canvas.move_to(500, 0);
         canvas.line_to(0, pixel_of(y0));

@@ -10,6 +10,15 @@ inline constexpr int Level_Count = 10;         // [0] a base value, [1..9] the l
 inline constexpr int Line_Count = 112;         // [0..110] by saturation index, [111] the state's line
 inline constexpr int State_Line = 111;
 
+inline constexpr int Saturation_Row = RH_Rows - 1;  // W_Grid's row of RH 100 %
+
+// Temperature index = T + 40.
+inline constexpr int Temperature_Index_Offset = 40;
+
+// The plot's right edge and bottom axis in image pixels.
+inline constexpr int Plot_Right = 550;
+inline constexpr int Plot_Bottom = 480;
+
 enum Draw_Mode : int { Mode_State = 0, Mode_Process = 1, Mode_Pad = 2, Mode_VPD = 3 };
 
 struct Chart_Fields {

@@ -42,8 +42,8 @@ struct Marker_Context {
         canvas.move_to(from.x, from.y);
         canvas.line_to(to.x, to.y);
     }
-    void line_from_bottom(Pixel to) const { line({to.x, 480}, to); }
-    void line_to_right_edge(Pixel from) const { line(from, {550, from.y}); }
+    void line_from_bottom(Pixel to) const { line({to.x, Plot_Bottom}, to); }
+    void line_to_right_edge(Pixel from) const { line(from, {Plot_Right, from.y}); }
     Pixel enthalpy_line_end() const {
         return of_table(chart.H_End_X[State_Line], chart.H_End_Y[State_Line]);
     }
@@ -61,7 +61,7 @@ void Mark_State(const Marker_Context& m) {
     const Pixel dew = m.of_state(s.Tdp, s.AH);
     m.canvas.move_to(dew.x, dew.y);
     m.dot(dew);
-    m.canvas.line_to(550, dew.y);
+    m.canvas.line_to(Plot_Right, dew.y);
     m.canvas.text_out(dew.x - 25, dew.y - 15, "Tdp");
 
     const Pixel wet_bulb = m.point(m.enthalpy_line_start(), "Twb", 0, -15);
@@ -82,7 +82,7 @@ void Mark_Pad(const Marker_Context& m) {
     m.line_from_bottom(m.point(m.of_state(m.state.Tdb, m.state.AH), "Outdoor"));
     m.line_from_bottom(m.sheet_point(m.controls.pad_tdb2, m.controls.pad_ah2, "AfterPad"));
     const Pixel saturated = m.point(m.enthalpy_line_start(), "100%", -10, -15);
-    m.line(saturated, {saturated.x, 480});
+    m.line(saturated, {saturated.x, Plot_Bottom});
     m.line(saturated, m.enthalpy_line_end());
 }
 

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int Axis_Low = -40;   // degree C
 constexpr int Axis_High = 70;
-constexpr int Index_Offset = 40;  // temperature index = T + 40
 
 // Whatever way the drawing ends, the next one must find the pen one pixel wide, and the image
 // must show what was drawn up to here.
@@ -70,13 +69,13 @@ void Set_Axis_Range(const Chart_Controls& controls, Chart_Fields& chart, float T
             controls.zoom_out.set_enabled(false);
         }
     }
-    chart.Tmin_Index = static_cast<int>(Tmin + Index_Offset);
-    chart.Tmax_Index = static_cast<int>(Tmax + Index_Offset);
+    chart.Tmin_Index = static_cast<int>(Tmin + Temperature_Index_Offset);
+    chart.Tmax_Index = static_cast<int>(Tmax + Temperature_Index_Offset);
 }
 
 void Set_Scales(Chart_Fields& chart) {
-    chart.X_Scale = engine::to_single(engine::divide(550, chart.Tmax_Index - chart.Tmin_Index));
-    chart.Y_Scale = engine::to_single(engine::divide(480, chart.W_Grid[10][chart.Tmax_Index]));
+    chart.X_Scale = engine::to_single(engine::divide(Plot_Right, chart.Tmax_Index - chart.Tmin_Index));
+    chart.Y_Scale = engine::to_single(engine::divide(Plot_Bottom, chart.W_Grid[Saturation_Row][chart.Tmax_Index]));
 }
 
 // Black at the top-left corner, bluer along the diagonal; one 24-bit buffer, rows top first.
@@ -136,13 +135,13 @@ void Draw_Legend(ui::Canvas& canvas) {
 void Draw_Frame(ui::Canvas& canvas, const Chart_Fields& chart) {
     canvas.pen.color = chart_color::Silver;
     canvas.font.color = chart_color::White;
-    const auto& saturation = chart.W_Grid[10];
+    const auto& saturation = chart.W_Grid[Saturation_Row];
     canvas.move_to(0, y_of_humidity(chart, saturation[chart.Tmin_Index]));
     for (int i = chart.Tmin_Index; i <= chart.Tmax_Index; ++i) {
         canvas.line_to(x_of_index(chart, static_cast<float>(i)), y_of_humidity(chart, saturation[i]));
     }
-    canvas.line_to(550, 480);
-    canvas.line_to(0, 480);
+    canvas.line_to(Plot_Right, Plot_Bottom);
+    canvas.line_to(0, Plot_Bottom);
 }
 
 }  // namespace

@@ -9,13 +9,6 @@ struct Chart_Point {
     float Pw = 0;   // kPa, the candidate vapour pressure
 };
 
-// Temperature index = T + 40.
-inline constexpr int Temperature_Index_Offset = 40;
-
-// The plot's right edge and bottom axis in image pixels.
-inline constexpr int Plot_Right = 550;
-inline constexpr int Plot_Bottom = 480;
-
 // The temperature of index 0. No point lies left of it: the saturation pressure of a temperature
 // far beyond it (down to absolute zero) is not defined.
 inline constexpr float Lowest_Temperature = -40;

@@ -22,7 +22,6 @@ using chart::segment_fraction;
 using engine::to_single;
 
 constexpr int Dry_Row = 0;
-constexpr int Saturation_Row = RH_Rows - 1;
 constexpr int Last_Index = Index_Count - 1;
 constexpr int Lines_Per_Family = Level_Count - 1;
 
@@ -30,7 +29,7 @@ constexpr int Lines_Per_Family = Level_Count - 1;
 // axis; a state beyond it is extrapolated along the segment 99..100.
 constexpr int State_Search_Limit = 100;
 
-float temperature_at(int index) { return static_cast<float>(index - 40); }
+float temperature_at(int index) { return static_cast<float>(index - Temperature_Index_Offset); }
 
 // The right edge as an index into the tables. The painter keeps Tmax_Index in 10..110; this only
 // stops a bad value from reaching outside the arrays (the edge needs one segment to its left).
@@ -185,7 +184,7 @@ void Calc_PwLines(Chart_Fields& chart, float Patm) {
 }
 
 void Calc_HLines(Chart_Fields& chart, float H, float Twb) {
-    build_lines(chart, enthalpy_lines, 0, H, to_single(Twb + 40.0L));
+    build_lines(chart, enthalpy_lines, 0, H, to_single(Twb + static_cast<long double>(Temperature_Index_Offset)));
 }
 
 void Calc_SVLines(Chart_Fields& chart, float Patm, float SV) {

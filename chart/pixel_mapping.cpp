@@ -15,7 +15,7 @@ int pixel_of(long double coordinate) {
 // The products are formed in extended precision from the 32-bit operands and truncated once.
 
 int x_of_temperature(const Chart_Fields& chart, float T) {
-    const long double index = static_cast<long double>(T) + 40;
+    const long double index = static_cast<long double>(T) + Temperature_Index_Offset;
     return pixel_of((index - chart.Tmin_Index) * chart.X_Scale);
 }
 
@@ -24,5 +24,5 @@ int x_of_index(const Chart_Fields& chart, float u) {
 }
 
 int y_of_humidity(const Chart_Fields& chart, float W) {
-    return pixel_of(480 - static_cast<long double>(W) * chart.Y_Scale);
+    return pixel_of(Plot_Bottom - static_cast<long double>(W) * chart.Y_Scale);
 }
