@@ -22,15 +22,6 @@ constexpr std::string_view Contact_Lines[] = {
     "E-mail: support@example.org",
 };
 
-ui::Font face(std::string_view name, int height, bool bold = false) {
-    ui::Font result;
-    result.name = std::string(name);
-    result.size = 0;
-    result.height = height;
-    result.bold = bold;
-    return result;
-}
-
 ui::Label& add_label(TAboutBox& box, std::string name, ui::Rect bounds, std::string caption) {
     auto& label = box.create<ui::Label>(box.Panel1, std::move(name));
     label.set_bounds(bounds);
@@ -50,7 +41,7 @@ void TAboutBox::Create_Layout() {
     set_caption(std::string(Caption));
     set_bounds({0, 0, Client_Width, Client_Height});
     set_color(ui::Color_Button_Face);
-    set_font(face("MS Sans Serif", 11));
+    set_font(ui::font_of_height("MS Sans Serif", 11));
 
     Panel1 = &create<ui::Panel>(nullptr, "Panel1");
     Panel1->set_bounds({8, 8, 313, 225});
@@ -62,13 +53,13 @@ void TAboutBox::Create_Layout() {
     Draw_Program_Icon(ProgramIcon->canvas(), ProgramIcon->bounds().width, ProgramIcon->bounds().height);
 
     ProductName = &add_label(*this, "ProductName", {164, 24, 100, 23}, "Hygrodex");
-    ProductName->set_font(face("MS Sans Serif", 19, true));
+    ProductName->set_font(ui::font_of_height("MS Sans Serif", 19, true));
     Version = &add_label(*this, "Version", {176, 56, 70, 13}, "Version : 1.2");
     Label1 = &add_label(*this, "Label1", {16, 112, 40, 13}, "Authors:");
 
     Memo1 = &add_label(*this, "Memo1", {58, 112, 249, 105}, "");
     // A label cannot take the focus or be edited; its text is greyed as a disabled memo's.
-    ui::Font memo_font = face("Arial", 11);
+    ui::Font memo_font = ui::font_of_height("Arial", 11);
     memo_font.color = Grey_Text;
     Memo1->set_font(memo_font);
     Memo1->set_transparent(false);

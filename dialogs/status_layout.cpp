@@ -65,14 +65,6 @@ constexpr Unit_Edit_Spec Unit_Edits[] = {
      &Tconfig::Label5, "Label5", {96, 65, 10, Label_Height}, "ft"},
 };
 
-ui::Font group_font() {
-    ui::Font font;
-    font.name = std::string(Group_Font_Name);
-    font.size = 0;
-    font.height = Group_Font_Height;
-    return font;
-}
-
 }  // namespace
 
 void Tconfig::Create_Layout() {
@@ -92,7 +84,7 @@ void Tconfig::Create_Layout() {
         auto& group = create<ui::Group_Box>(nullptr, std::string(layout.name));
         group.set_bounds(layout.bounds);
         group.set_caption(std::string(layout.caption));
-        group.set_font(group_font());
+        group.set_font(ui::font_of_height(std::string(Group_Font_Name), Group_Font_Height));
         this->*layout.field = &group;
     }
     for (const Unit_Edit_Spec& layout : Unit_Edits) {
@@ -100,12 +92,12 @@ void Tconfig::Create_Layout() {
         auto& edit = create<ui::Edit>(group, std::string(layout.edit_name));
         edit.set_bounds(layout.edit_bounds);
         edit.set_text(std::string(layout.text));
-        edit.set_font(group_font());
+        edit.set_font(ui::font_of_height(std::string(Group_Font_Name), Group_Font_Height));
         this->*layout.edit = &edit;
         auto& label = create<ui::Label>(group, std::string(layout.label_name));
         label.set_bounds(layout.label_bounds);
         label.set_caption(std::string(layout.unit));
-        label.set_font(group_font());
+        label.set_font(ui::font_of_height(std::string(Group_Font_Name), Group_Font_Height));
         this->*layout.label = &label;
     }
 }

@@ -1,20 +1,17 @@
 #include "numtext/format_string.h"
 
 #include <charconv>
-#include <cmath>
 #include <optional>
 #include <stdexcept>
 
-#include "numtext/decimal_digits.h"
-#include "numtext/general_format.h"
 #include "numtext/int_text.h"
+#include "numtext/mask_format.h"
 #include "numtext/text_scanner.h"
 
 namespace numtext {
 
 namespace {
 
-constexpr long double Largest_Fixed_Value = 1e18L;
 // Widths and decimal counts beyond this are certainly a mistake in the format.
 constexpr int Largest_Directive_Number = 999;
 
@@ -58,16 +55,11 @@ Directive parse_directive(std::string_view format, std::size_t& pos) {
     return directive;
 }
 
-std::string fixed_text(long double value, int decimals) {
-    if (!std::isfinite(value) || std::fabs(value) >= Largest_Fixed_Value) return format_general(value);
-    return fixed_notation(round_to_places(expand_decimal(value), decimals), 1, decimals);
-}
-
 std::string directive_text(std::string_view format, const Directive& directive, const Format_Arg& arg) {
     if (directive.type == 'f') {
         const auto* real = std::get_if<long double>(&arg.value);
         if (real == nullptr) fail(format, "%f needs a floating-point argument");
-        return fixed_text(*real, *directive.decimals);
+        return format_fixed(*real, *directive.decimals, 1, *directive.decimals);
     }
     const auto* integer = std::get_if<std::int32_t>(&arg.value);
     if (integer == nullptr) fail(format, "%d needs an integer argument");

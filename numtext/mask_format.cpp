@@ -11,7 +11,7 @@ namespace numtext {
 
 namespace {
 
-constexpr long double Largest_Masked_Value = 1e18L;
+constexpr long double Largest_Fixed_Value = 1e18L;
 
 struct Mask_Layout {
     int min_integer_digits = 0;
@@ -38,11 +38,15 @@ Mask_Layout parse_mask(std::string_view mask) {
 
 }  // namespace
 
+std::string format_fixed(long double value, int fraction_places, int min_integer_digits, int min_fraction_digits) {
+    if (!std::isfinite(value) || std::fabs(value) >= Largest_Fixed_Value) return format_general(value);
+    return fixed_notation(round_to_places(expand_decimal(value), fraction_places), min_integer_digits,
+                          min_fraction_digits);
+}
+
 std::string format_mask(long double value, std::string_view mask) {
     const Mask_Layout layout = parse_mask(mask);
-    if (!std::isfinite(value) || std::fabs(value) >= Largest_Masked_Value) return format_general(value);
-    const Decimal_Digits rounded = round_to_places(expand_decimal(value), layout.fraction_places);
-    return fixed_notation(rounded, layout.min_integer_digits, layout.min_fraction_digits);
+    return format_fixed(value, layout.fraction_places, layout.min_integer_digits, layout.min_fraction_digits);
 }
 
 }  // namespace numtext

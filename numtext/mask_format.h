@@ -11,4 +11,7 @@ namespace numtext {
 // Values that are not finite or of 1e18 and more are written in the general format.
 std::string format_mask(long double value, std::string_view mask);
 
+// The same with the mask's layout given as numbers; formatted strings' "%W.Pf" use it as well.
+std::string format_fixed(long double value, int fraction_places, int min_integer_digits, int min_fraction_digits);
+
 }  // namespace numtext

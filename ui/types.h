@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace ui {
 
@@ -41,6 +42,16 @@ struct Font {
     bool italic = false;
     friend bool operator==(const Font&, const Font&) = default;
 };
+
+// A font given by its pixel height, as some layouts give theirs.
+inline Font font_of_height(std::string name, int height, bool bold = false) {
+    Font font;
+    font.name = std::move(name);
+    font.size = 0;
+    font.height = height;
+    font.bold = bold;
+    return font;
+}
 
 enum class Alignment { Left, Center, Right };
 enum class Mouse_Button { Left, Right, Middle };
