@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "chart/chart_tables.h"
-#include "engine/air_state.h"
+#include "state/air_state.h"
 
 namespace {
 

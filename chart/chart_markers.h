@@ -2,7 +2,7 @@
 
 #include "chart/chart_fields.h"
 #include "chart/chart_painter.h"
-#include "engine/air_state.h"
+#include "state/air_state.h"
 
 // The markers of a drawing mode over the finished chart: sets the marker pen (width 2), font and
 // brush, stores a mode of 0..3 in Chart_Mode before any sheet text is read, and draws that mode's

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/chart_fields.h"
-#include "engine/air_state.h"
+#include "state/air_state.h"
 #include "ui/buttons.h"
 #include "ui/edit.h"
 #include "ui/static_controls.h"

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "engine/air_state.h"
+#include "state/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
 #include "numtext/int_text.h"

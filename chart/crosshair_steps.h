@@ -3,7 +3,7 @@
 #include "chart/chart_fields.h"
 #include "chart/chart_point.h"
 #include "chart/derive_state.h"
-#include "engine/air_state.h"
+#include "state/air_state.h"
 
 // A move of the current state by a few pixels along one of its lines on the chart.
 enum class Step_Line { Temperature, Humidity_Ratio, Relative_Humidity, Enthalpy };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "chart/chart_point.h"
-#include "engine/air_state.h"
+#include "state/air_state.h"
 
 // Whether a derivation computes the enthalpy or leaves it as it is (a move along the state's own
 // enthalpy line keeps it).

@@ -1,6 +1,6 @@
 #include "chart/pixel_to_point.h"
 
-#include "engine/air_state.h"
+#include "state/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "engine/air_state.h"
+#include "state/air_state.h"
 
 // The main window's status texts of the chart's pointer and crosshair.
 

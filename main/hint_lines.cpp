@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "main/entry_limits.h"
+#include "state/entry_limits.h"
 #include "main/psy.h"
 #include "numtext/format_string.h"
 

@@ -5,7 +5,7 @@
 #include "engine/property.h"
 #include "main/psy.h"
 #include "main/range_messages.h"
-#include "main/state_steps.h"
+#include "state/state_steps.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
 

@@ -7,8 +7,8 @@
 
 #include "engine/float_env.h"
 #include "engine/property.h"
-#include "main/entry_limits.h"
-#include "main/state_steps.h"
+#include "state/entry_limits.h"
+#include "state/state_steps.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
 

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "engine/air_state.h"
+#include "state/air_state.h"
 #include "main/state_rows.h"
 
 // Which Tdb bounds a wet-bulb or dew-point entry. The State sheet bounds them by the Tdb it

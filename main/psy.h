@@ -2,7 +2,7 @@
 
 #include "chart/chart_fields.h"
 #include "chart/chart_painter.h"
-#include "engine/air_state.h"
+#include "state/air_state.h"
 #include "main/state_column.h"
 #include "ui/application.h"
 #include "ui/buttons.h"

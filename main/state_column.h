@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/air_state.h"
+#include "state/air_state.h"
 #include "main/state_rows.h"
 #include "ui/edit.h"
 

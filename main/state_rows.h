@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/air_state.h"
+#include "state/air_state.h"
 
 // The eleven properties of a state in the order every sheet lists them, top to bottom.
 enum class Row { Tdb, RH, Twb, Tdp, AH, H, SV, Hfg, DOS, Pws, Pw };

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "chart/chart_search.h"
-#include "engine/air_state.h"
+#include "state/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
 

@@ -7,7 +7,7 @@
 
 #include "chart/derive_state.h"
 #include "chart/pointer_texts.h"
-#include "engine/air_state.h"
+#include "state/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
 

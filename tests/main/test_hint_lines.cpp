@@ -1,7 +1,7 @@
 #include <array>
 #include <string>
 
-#include "engine/air_state.h"
+#include "state/air_state.h"
 #include "tests/main/main_window_test.h"
 
 namespace {

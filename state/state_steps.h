@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/air_state.h"
+#include "state/air_state.h"
 
 // Steps that the recompute chains of the current state share. Each stores its results in the
 // state as 32-bit floats, one after the other, so later steps read the rounded values.

@@ -1,4 +1,4 @@
-#include "main/entry_limits.h"
+#include "state/entry_limits.h"
 
 #include "engine/float_env.h"
 #include "engine/property.h"

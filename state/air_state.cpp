@@ -1,4 +1,4 @@
-#include "engine/air_state.h"
+#include "state/air_state.h"
 
 #include "engine/float_env.h"
 #include "engine/property.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/air_state.h"
+#include "state/air_state.h"
 
 // The limits of a property's entry at a state, from its Patm, Tdb and Pws. The entries test
 // them and the hint lines show them.

@@ -1,4 +1,4 @@
-#include "main/state_steps.h"
+#include "state/state_steps.h"
 
 #include <algorithm>
 #include <cmath>
