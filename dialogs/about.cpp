@@ -4,13 +4,19 @@
 #include <string_view>
 
 #include "dialogs/program_icon.h"
+#include "ui/layout.h"
 
 namespace {
 
-constexpr std::string_view Caption = "About";
-constexpr int Client_Width = 329;
-constexpr int Client_Height = 240;
+using Control_Spec = ui::layout::Control_Spec<TAboutBox>;
+using Layout = ui::layout::Layout<TAboutBox>;
+using Layout_Entry = Layout::Entry;
+
+constexpr ui::layout::Font_Spec Box_Font = {.name = "MS Sans Serif", .height = 11};
 constexpr ui::Color Grey_Text = ui::rgb(109, 109, 109);
+
+constexpr ui::layout::Window_Spec Window = {
+    .caption = "About", .client_width = 329, .client_height = 240, .font = Box_Font};
 
 constexpr std::string_view Contact_Lines[] = {
     "Hygrodex development team",
@@ -22,54 +28,50 @@ constexpr std::string_view Contact_Lines[] = {
     "E-mail: support@example.org",
 };
 
-ui::Label& add_label(TAboutBox& box, std::string name, ui::Rect bounds, std::string caption) {
-    auto& label = box.create<ui::Label>(box.Panel1, std::move(name));
-    label.set_bounds(bounds);
-    label.set_caption(std::move(caption));
-    label.set_font(box.font());
-    return label;
+constexpr Control_Spec label(ui::Label* TAboutBox::*field, std::string_view name, ui::Rect bounds,
+                             std::string_view caption, ui::layout::Font_Spec font = Box_Font) {
+    return {.field = field, .name = name, .bounds = bounds, .caption = caption, .font = font};
 }
+
+constexpr Layout_Entry Window_Entries[] = {
+    Control_Spec{.field = &TAboutBox::Panel1, .name = "Panel1", .bounds = {8, 8, 313, 225}, .font = Box_Font},
+};
+
+constexpr Layout_Entry Panel_Entries[] = {
+    Control_Spec{.field = &TAboutBox::ProgramIcon, .name = "ProgramIcon", .bounds = {8, 8, 100, 97}, .stretch = true},
+    label(&TAboutBox::ProductName, "ProductName", {164, 24, 100, 23}, "Hygrodex",
+          {.name = "MS Sans Serif", .height = 19, .bold = true}),
+    label(&TAboutBox::Version, "Version", {176, 56, 70, 13}, "Version : 1.2"),
+    label(&TAboutBox::Label1, "Label1", {16, 112, 40, 13}, "Authors:"),
+    // A label cannot take the focus or be edited; its text is greyed as a disabled memo's.
+    Control_Spec{.field = &TAboutBox::Memo1,
+                 .name = "Memo1",
+                 .bounds = {58, 112, 249, 105},
+                 .color = ui::Color_Button_Face,
+                 .font = {.name = "Arial", .height = 11, .color = Grey_Text}},
+    Control_Spec{.field = &TAboutBox::OKButton,
+                 .name = "OKButton",
+                 .bounds = {248, 184, 58, 25},
+                 .caption = "OK",
+                 .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
+};
+
+constexpr Layout::Container Containers[] = {
+    {std::monostate{}, Window_Entries},
+    {&TAboutBox::Panel1, Panel_Entries},
+};
 
 }  // namespace
 
 TAboutBox::TAboutBox(ui::Application& application) : ui::Form(application, "AboutBox") {
     Create_Layout();
+    Draw_Program_Icon(ProgramIcon->canvas(), ProgramIcon->bounds().width, ProgramIcon->bounds().height);
     Fill_Contacts();
 }
 
 void TAboutBox::Create_Layout() {
-    set_caption(std::string(Caption));
-    set_bounds({0, 0, Client_Width, Client_Height});
-    set_color(ui::Color_Button_Face);
-    set_font(ui::font_of_height("MS Sans Serif", 11));
-
-    Panel1 = &create<ui::Panel>(nullptr, "Panel1");
-    Panel1->set_bounds({8, 8, 313, 225});
-    Panel1->set_font(font());
-
-    ProgramIcon = &create<ui::Image>(Panel1, "ProgramIcon");
-    ProgramIcon->set_bounds({8, 8, 100, 97});
-    ProgramIcon->set_stretch(true);
-    Draw_Program_Icon(ProgramIcon->canvas(), ProgramIcon->bounds().width, ProgramIcon->bounds().height);
-
-    ProductName = &add_label(*this, "ProductName", {164, 24, 100, 23}, "Hygrodex");
-    ProductName->set_font(ui::font_of_height("MS Sans Serif", 19, true));
-    Version = &add_label(*this, "Version", {176, 56, 70, 13}, "Version : 1.2");
-    Label1 = &add_label(*this, "Label1", {16, 112, 40, 13}, "Authors:");
-
-    Memo1 = &add_label(*this, "Memo1", {58, 112, 249, 105}, "");
-    // A label cannot take the focus or be edited; its text is greyed as a disabled memo's.
-    ui::Font memo_font = ui::font_of_height("Arial", 11);
-    memo_font.color = Grey_Text;
-    Memo1->set_font(memo_font);
-    Memo1->set_transparent(false);
-    Memo1->set_color(ui::Color_Button_Face);
-
-    OKButton = &create<ui::Button>(Panel1, "OKButton");
-    OKButton->set_bounds({248, 184, 58, 25});
-    OKButton->set_caption("OK");
-    OKButton->set_default(true);
-    OKButton->set_modal_result(ui::Mr_Ok);
+    ui::layout::apply_window(*this, Window);
+    Layout::create(*this, Containers);
 }
 
 void TAboutBox::Fill_Contacts() {

@@ -1,13 +1,8 @@
-#include <algorithm>
-#include <span>
 #include <string>
 #include <string_view>
-#include <type_traits>
-#include <utility>
-#include <variant>
-#include <vector>
 
 #include "main/psy.h"
+#include "ui/layout.h"
 
 // The main window's layout as data: every container lists its controls in creation order. The
 // sheets' edit columns are generated from the row table, so an edit's name, place and
@@ -15,52 +10,11 @@
 namespace {
 
 template <class T>
-using Field = T* TForm1::*;
-
-// The field of TForm1 that receives a control; its type gives the control's kind.
-using Control_Field = std::variant<Field<ui::Bevel>, Field<ui::Image>, Field<ui::Page_Control>, Field<ui::Tab_Sheet>,
-                                   Field<ui::Status_Bar>, Field<ui::Group_Box>, Field<ui::Label>,
-                                   Field<ui::Speed_Button>, Field<ui::Button>, Field<ui::Edit>, Field<ui::Check_Box>,
-                                   Field<ui::Track_Bar>>;
+using Field = ui::layout::Field<TForm1, T>;
+using Control_Spec = ui::layout::Control_Spec<TForm1>;
 
 // Row labels, headings and the like: the window keeps no field for them.
 constexpr Field<ui::Label> Unheld_Label = nullptr;
-
-constexpr int Creation_Tab_Order = -1;
-
-struct Speed_Group {
-    int index = 0;
-    bool down = false;
-    bool allow_all_up = false;
-};
-
-struct Track_Range {
-    int min = 0;
-    int max = 0;
-    int position = 0;
-    int frequency = 0;
-    int thumb_length = 0;
-};
-
-// One control; the settings that do not apply to its kind are left at their defaults.
-struct Control_Spec {
-    Control_Field field;
-    std::string_view name;
-    ui::Rect bounds;
-    std::string_view caption = {};
-    int tab_order = Creation_Tab_Order;
-    ui::Alignment alignment = ui::Alignment::Left;
-    bool highlighted = false;  // labels: highlight colours on an opaque background
-    std::string_view hint = {};
-    std::string_view glyph = {};
-    bool checked = false;
-    Speed_Group speed = {};
-    Track_Range track = {};
-    bool read_only = false;
-    ui::Cursor cursor = ui::Cursor::Default;
-    bool stretch = false;
-    std::span<const int> panel_widths = {};
-};
 
 // How a sheet names and places its rows.
 struct Sheet_Rows {
@@ -100,16 +54,8 @@ struct Column_Rows {
     Row last;
 };
 
-using Layout_Entry = std::variant<Control_Spec, Row_Captions, Column_Rows>;
-
-using Container_Field =
-    std::variant<std::monostate, Field<ui::Page_Control>, Field<ui::Tab_Sheet>, Field<ui::Group_Box>>;
-
-// A container and its children in creation order; std::monostate stands for the window.
-struct Container_Spec {
-    Container_Field container;
-    std::span<const Layout_Entry> entries;
-};
+using Layout = ui::layout::Layout<TForm1, Row_Captions, Column_Rows>;
+using Layout_Entry = Layout::Entry;
 
 // ---- The window ----
 
@@ -326,7 +272,8 @@ constexpr Control_Spec message(Field<ui::Label> field, std::string_view name, in
             .name = name,
             .bounds = message_line(line),
             .alignment = ui::Alignment::Center,
-            .highlighted = true};
+            .color = ui::Color_Highlight,
+            .font = {.color = ui::Color_Highlight_Text}};
 }
 
 constexpr Layout_Entry Message_Entries[] = {
@@ -424,7 +371,7 @@ constexpr Layout_Entry Misc_Entries[] = {
 };
 
 // Parents before their children.
-constexpr Container_Spec Containers[] = {
+constexpr Layout::Container Containers[] = {
     {std::monostate{}, Window_Entries},
     {&TForm1::PageControl1, Page_Entries},
     {&TForm1::Sheet_state, State_Entries},
@@ -491,81 +438,24 @@ constexpr Menu_Spec Menus[] = {
 
 // ---- Building ----
 
-struct Window_Spec {
-    std::string_view caption;
-    std::string_view font_name;
-    int font_size;
-    ui::Color color;
+constexpr ui::layout::Window_Spec Main_Window = {
+    .caption = "Hygrodex",
+    .client_width = Client_Width,
+    .client_height = Client_Height,
+    .font = {.name = "MS Sans Serif", .size = 8},
+    .color = ui::Color_Button_Face,
 };
 
-constexpr Window_Spec Main_Window = {"Hygrodex", "MS Sans Serif", 8, ui::Color_Button_Face};
-
-using Tab_Orders = std::vector<std::pair<ui::Win_Control*, int>>;
-
-void set_up_edit(ui::Edit& edit, bool read_only) {
-    edit.set_read_only(read_only);
-    edit.set_color(read_only ? ui::Color_Info_Background : ui::Color_Window);
-}
-
-void configure(ui::Control&, const Control_Spec&) {}
-
-void configure(ui::Image& image, const Control_Spec& layout) { image.set_stretch(layout.stretch); }
-
-void configure(ui::Label& label, const Control_Spec& layout) {
-    if (!layout.highlighted) return;
-    label.set_transparent(false);
-    label.set_color(ui::Color_Highlight);
-    ui::Font font = label.font();
-    font.color = ui::Color_Highlight_Text;
-    label.set_font(font);
-}
-
-void configure(ui::Speed_Button& button, const Control_Spec& layout) {
-    // The group comes first: a button outside a group cannot stay down.
-    button.set_group_index(layout.speed.index);
-    button.set_allow_all_up(layout.speed.allow_all_up);
-    button.set_down(layout.speed.down);
-}
-
-void configure(ui::Button& button, const Control_Spec& layout) { button.set_glyph(std::string(layout.glyph)); }
-
-void configure(ui::Check_Box& box, const Control_Spec& layout) { box.set_checked(layout.checked); }
-
-void configure(ui::Track_Bar& bar, const Control_Spec& layout) {
-    bar.set_range(layout.track.min, layout.track.max);
-    bar.set_position(layout.track.position);
-    bar.set_frequency(layout.track.frequency);
-    bar.set_thumb_length(layout.track.thumb_length);
-}
-
-void configure(ui::Edit& edit, const Control_Spec& layout) { set_up_edit(edit, layout.read_only); }
-
-void configure(ui::Status_Bar& bar, const Control_Spec& layout) {
-    for (int width : layout.panel_widths) bar.add_panel(width);
-}
-
-template <class T>
-void create_control(TForm1& form, ui::Win_Control& parent, const Control_Spec& layout, Field<T> field,
-                    Tab_Orders& tab_orders) {
-    T& control = form.create<T>(&parent, std::string(layout.name));
-    if (field) form.*field = &control;
-    control.set_bounds(layout.bounds);
-    control.set_caption(std::string(layout.caption));
-    control.set_alignment(layout.alignment);
-    control.set_hint(std::string(layout.hint));
-    control.set_cursor(layout.cursor);
-    configure(control, layout);
-    if constexpr (std::is_base_of_v<ui::Win_Control, T>) {
-        if (layout.tab_order != Creation_Tab_Order) tab_orders.emplace_back(&control, layout.tab_order);
-    }
-}
-
-void create_row_captions(TForm1& form, ui::Win_Control& sheet, const Row_Captions& captions) {
+void create_generated(TForm1& form, ui::Win_Control& sheet, const Row_Captions& captions) {
     for (const Row_Info& info : State_Rows) {
-        auto& label = form.create<ui::Label>(
-            &sheet, std::string(captions.name_prefix) + std::string(captions.rows->letter) + std::string(info.tag));
-        label.set_bounds({captions.left, captions.rows->top(info.row) + Label_Drop, captions.width, Label_Height});
-        label.set_caption(std::string(info.*captions.caption));
+        const std::string name =
+            std::string(captions.name_prefix) + std::string(captions.rows->letter) + std::string(info.tag);
+        const Control_Spec label = {
+            .field = Unheld_Label,
+            .name = name,
+            .bounds = {captions.left, captions.rows->top(info.row) + Label_Drop, captions.width, Label_Height},
+            .caption = info.*captions.caption};
+        ui::layout::create_control(form, sheet, label);
     }
 }
 
@@ -578,49 +468,20 @@ bool column_read_only(Column_Input input, const Row_Info& info) {
     return true;
 }
 
-void create_column_rows(TForm1& form, ui::Win_Control& sheet, const Column_Rows& rows) {
+void create_generated(TForm1& form, ui::Win_Control& sheet, const Column_Rows& rows) {
     const Column_Spec& column = *rows.column;
     for (std::size_t i = row_index(rows.first); i <= row_index(rows.last); ++i) {
         const Row_Info& info = State_Rows[i];
-        auto& edit = form.create<ui::Edit>(
-            &sheet, "Edit_" + std::string(column.rows->letter) + std::string(info.tag) + std::string(column.suffix));
-        edit.set_bounds({column.left, column.rows->top(info.row), column.width, Edit_Height});
+        const std::string name =
+            "Edit_" + std::string(column.rows->letter) + std::string(info.tag) + std::string(column.suffix);
+        const Control_Spec spec = {.field = Field<ui::Edit>{nullptr},
+                                   .name = name,
+                                   .bounds = {column.left, column.rows->top(info.row), column.width, Edit_Height},
+                                   .read_only = column_read_only(column.input, info)};
+        auto& edit = ui::layout::create_control(form, sheet, spec, Field<ui::Edit>{nullptr});
         edit.set_enabled(column.enabled);
-        set_up_edit(edit, column_read_only(column.input, info));
         (form.*column.column).edits[i] = &edit;
     }
-}
-
-ui::Win_Control& container_of(TForm1& form, const Container_Field& field) {
-    return std::visit(
-        [&form](auto member) -> ui::Win_Control& {
-            if constexpr (std::is_same_v<decltype(member), std::monostate>) return form;
-            else return *(form.*member);
-        },
-        field);
-}
-
-// Tab orders are given among all siblings, so they are applied once the siblings exist, lowest
-// first: each then lands at its place and pushes the others behind it.
-void apply_tab_orders(Tab_Orders& tab_orders) {
-    std::stable_sort(tab_orders.begin(), tab_orders.end(),
-                     [](const auto& a, const auto& b) { return a.second < b.second; });
-    for (auto& [control, order] : tab_orders) control->set_tab_order(order);
-}
-
-void create_container(TForm1& form, const Container_Spec& layout) {
-    ui::Win_Control& parent = container_of(form, layout.container);
-    Tab_Orders tab_orders;
-    for (const Layout_Entry& entry : layout.entries) {
-        if (const auto* control = std::get_if<Control_Spec>(&entry)) {
-            std::visit([&](auto field) { create_control(form, parent, *control, field, tab_orders); }, control->field);
-        } else if (const auto* captions = std::get_if<Row_Captions>(&entry)) {
-            create_row_captions(form, parent, *captions);
-        } else {
-            create_column_rows(form, parent, std::get<Column_Rows>(entry));
-        }
-    }
-    apply_tab_orders(tab_orders);
 }
 
 void create_menus(TForm1& form) {
@@ -645,15 +506,8 @@ void create_menus(TForm1& form) {
 }  // namespace
 
 void TForm1::Create_Layout() {
-    set_caption(std::string(Main_Window.caption));
-    set_bounds({0, 0, Client_Width, Client_Height});
-    ui::Font window_font;
-    window_font.name = Main_Window.font_name;
-    window_font.size = Main_Window.font_size;
-    set_font(window_font);
-    set_color(Main_Window.color);
-
-    for (const Container_Spec& container : Containers) create_container(*this, container);
+    ui::layout::apply_window(*this, Main_Window);
+    Layout::create(*this, Containers);
     PageControl1->set_active_page(Sheet_state);
     for (const Initial_Text& initial : Initial_Edit_Texts)
         get<ui::Edit>(std::string(initial.edit)).set_text(std::string(initial.text));

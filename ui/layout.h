@@ -1,0 +1,259 @@
+#pragma once
+
+#include <algorithm>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "ui/buttons.h"
+#include "ui/containers.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/static_controls.h"
+
+// The one layout format of every window: each container lists its controls in creation order,
+// each control as a row of data. A control's kind follows from the type of the form's field that
+// receives it; a null field creates a control the form keeps no field for.
+namespace ui::layout {
+
+template <class Form, class T>
+using Field = T* Form::*;
+
+template <class Form>
+using Control_Field =
+    std::variant<Field<Form, Bevel>, Field<Form, Image>, Field<Form, Page_Control>, Field<Form, Tab_Sheet>,
+                 Field<Form, Status_Bar>, Field<Form, Group_Box>, Field<Form, Panel>, Field<Form, Label>,
+                 Field<Form, Speed_Button>, Field<Form, Button>, Field<Form, Edit>, Field<Form, Check_Box>,
+                 Field<Form, Track_Bar>>;
+
+inline constexpr int Creation_Tab_Order = -1;
+// No colour of the layout's own: the control keeps its kind's colour.
+inline constexpr Color Kind_Color = 0xFFFFFFFFu;
+
+// A font of the layout's own; an empty name keeps the control's font. A size in points wins
+// over a height in pixels.
+struct Font_Spec {
+    std::string_view name = {};
+    int size = 0;
+    int height = 0;
+    bool bold = false;
+    Color color = Kind_Color;
+};
+
+struct Speed_Group {
+    int index = 0;
+    bool down = false;
+    bool allow_all_up = false;
+};
+
+struct Track_Range {
+    int min = 0;
+    int max = 0;
+    int position = 0;
+    int frequency = 0;
+    int thumb_length = 0;
+};
+
+struct Button_Role {
+    int modal_result = Mr_None;
+    bool is_default = false;
+    bool is_cancel = false;
+};
+
+// One control; the settings that do not apply to its kind are left at their defaults.
+template <class Form>
+struct Control_Spec {
+    Control_Field<Form> field;
+    std::string_view name;
+    Rect bounds;
+    std::string_view caption = {};
+    int tab_order = Creation_Tab_Order;
+    Alignment alignment = Alignment::Left;
+    // A label with a colour of its own is opaque.
+    Color color = Kind_Color;
+    Font_Spec font = {};
+    std::string_view hint = {};
+    std::string_view glyph = {};
+    Button_Role button = {};
+    bool checked = false;
+    Speed_Group speed = {};
+    Track_Range track = {};
+    bool read_only = false;
+    Cursor cursor = Cursor::Default;
+    bool stretch = false;
+    std::span<const int> panel_widths = {};
+};
+
+struct Window_Spec {
+    std::string_view caption;
+    int client_width;
+    int client_height;
+    Font_Spec font = {};
+    Color color = Color_Button_Face;
+};
+
+inline bool has_font(const Font_Spec& spec) { return !spec.name.empty() || spec.color != Kind_Color; }
+
+inline Font font_of(const Font_Spec& spec, Font font) {
+    if (!spec.name.empty()) {
+        font.name = std::string(spec.name);
+        font.size = spec.size;
+        font.height = spec.size > 0 ? 0 : spec.height;
+        font.bold = spec.bold;
+    }
+    if (spec.color != Kind_Color) font.color = spec.color;
+    return font;
+}
+
+inline void apply_window(ui::Form& form, const Window_Spec& spec) {
+    form.set_caption(std::string(spec.caption));
+    form.set_bounds({0, 0, spec.client_width, spec.client_height});
+    if (has_font(spec.font)) form.set_font(font_of(spec.font, form.font()));
+    form.set_color(spec.color);
+}
+
+namespace detail {
+
+template <class Spec>
+void configure(Control&, const Spec&) {}
+
+template <class Spec>
+void configure(Label& label, const Spec& spec) {
+    if (spec.color != Kind_Color) label.set_transparent(false);
+}
+
+template <class Spec>
+void configure(Image& image, const Spec& spec) {
+    image.set_stretch(spec.stretch);
+}
+
+template <class Spec>
+void configure(Speed_Button& button, const Spec& spec) {
+    // The group comes first: a button outside a group cannot stay down.
+    button.set_group_index(spec.speed.index);
+    button.set_allow_all_up(spec.speed.allow_all_up);
+    button.set_down(spec.speed.down);
+}
+
+template <class Spec>
+void configure(Button& button, const Spec& spec) {
+    button.set_glyph(std::string(spec.glyph));
+    button.set_modal_result(spec.button.modal_result);
+    button.set_default(spec.button.is_default);
+    button.set_cancel(spec.button.is_cancel);
+}
+
+template <class Spec>
+void configure(Check_Box& box, const Spec& spec) {
+    box.set_checked(spec.checked);
+}
+
+template <class Spec>
+void configure(Track_Bar& bar, const Spec& spec) {
+    bar.set_range(spec.track.min, spec.track.max);
+    bar.set_position(spec.track.position);
+    bar.set_frequency(spec.track.frequency);
+    bar.set_thumb_length(spec.track.thumb_length);
+}
+
+template <class Spec>
+void configure(Edit& edit, const Spec& spec) {
+    edit.set_read_only(spec.read_only);
+    if (spec.read_only && spec.color == Kind_Color) edit.set_color(Color_Info_Background);
+}
+
+template <class Spec>
+void configure(Status_Bar& bar, const Spec& spec) {
+    for (int width : spec.panel_widths) bar.add_panel(width);
+}
+
+}  // namespace detail
+
+// Creates one control inside parent and hands it to the form's field; its tab order is left to
+// the caller.
+template <class Form, class T>
+T& create_control(Form& form, Win_Control& parent, const Control_Spec<Form>& spec, Field<Form, T> field) {
+    T& control = form.template create<T>(&parent, std::string(spec.name));
+    if (field) form.*field = &control;
+    control.set_bounds(spec.bounds);
+    control.set_caption(std::string(spec.caption));
+    control.set_alignment(spec.alignment);
+    control.set_hint(std::string(spec.hint));
+    control.set_cursor(spec.cursor);
+    if (has_font(spec.font)) control.set_font(font_of(spec.font, control.font()));
+    if (spec.color != Kind_Color) control.set_color(spec.color);
+    detail::configure(control, spec);
+    return control;
+}
+
+template <class Form>
+Control& create_control(Form& form, Win_Control& parent, const Control_Spec<Form>& spec) {
+    return std::visit([&](auto field) -> Control& { return create_control(form, parent, spec, field); },
+                      spec.field);
+}
+
+// A form's whole layout: its containers, parents before their children, each with its entries
+// in creation order. Besides plain controls an entry may be one of the form's own Generated
+// kinds, which stand for several controls made by a routine of the form's layout; the routine is
+// found as create_generated(form, parent, entry).
+template <class Form, class... Generated>
+struct Layout {
+    using Entry = std::variant<Control_Spec<Form>, Generated...>;
+    using Container_Field = std::variant<std::monostate, Field<Form, Page_Control>, Field<Form, Tab_Sheet>,
+                                         Field<Form, Group_Box>, Field<Form, Panel>>;
+
+    // std::monostate stands for the window itself.
+    struct Container {
+        Container_Field container;
+        std::span<const Entry> entries;
+    };
+
+    static void create(Form& form, std::span<const Container> containers) {
+        for (const Container& container : containers) create_container(form, container);
+    }
+
+private:
+    using Tab_Orders = std::vector<std::pair<Win_Control*, int>>;
+
+    static Win_Control& container_of(Form& form, const Container_Field& field) {
+        return std::visit(
+            [&form](auto member) -> Win_Control& {
+                if constexpr (std::is_same_v<decltype(member), std::monostate>) return form;
+                else return *(form.*member);
+            },
+            field);
+    }
+
+    // Tab orders are given among all siblings, so they are applied once the siblings exist, lowest
+    // first: each then lands at its place and pushes the others behind it.
+    static void apply_tab_orders(Tab_Orders& tab_orders) {
+        std::stable_sort(tab_orders.begin(), tab_orders.end(),
+                         [](const auto& a, const auto& b) { return a.second < b.second; });
+        for (auto& [control, order] : tab_orders) control->set_tab_order(order);
+    }
+
+    static void create_container(Form& form, const Container& layout) {
+        Win_Control& parent = container_of(form, layout.container);
+        Tab_Orders tab_orders;
+        for (const Entry& entry : layout.entries) {
+            std::visit(
+                [&](const auto& item) {
+                    if constexpr (std::is_same_v<std::decay_t<decltype(item)>, Control_Spec<Form>>) {
+                        Control& control = create_control(form, parent, item);
+                        if (item.tab_order != Creation_Tab_Order && control.windowed())
+                            tab_orders.emplace_back(static_cast<Win_Control*>(&control), item.tab_order);
+                    } else {
+                        create_generated(form, parent, item);
+                    }
+                },
+                entry);
+        }
+        apply_tab_orders(tab_orders);
+    }
+};
+
+}  // namespace ui::layout
