@@ -9,7 +9,7 @@ void TForm1::Enter_Property(Row row, const State_Column& column) {
     const std::string text = column[row].text();
     if (!text.empty()) {
         const Property_Entry& entry = property_entry(row);
-        const Entry_Rule rule = &column == &Col_state ? Entry_Rule::State_Sheet : Entry_Rule::Column;
+        const Wet_Entry_Rule rule = &column == &Col_state ? Wet_Entry_Rule::Shown_Tdb : Wet_Entry_Rule::Stored_Tdb;
         // A text that is not a number ends the entry here, before the refresh.
         const float value = numtext::text_to_single(text);
         if (entry.stores_pws_first) State.Pws = Calc_Property(Kind_Pws, State.Tdb);

@@ -5,10 +5,7 @@
 TForm1::TForm1(ui::Application& application) : ui::Form(application, "Form1") {
     Create_Layout();
     Bind_Handlers();
-    State.Patm = 101.325f;
-    State.Tdb = 20;
-    State.RH = 50;
-    Derive_From_Tdb_RH(State);
+    State = State_From_Tdb_RH(101.325f, 20, 50);
     Chart.Half_Span = 10;
     Calc_RHCurves(Chart, State.Patm);
     Calc_TLines(Chart);

@@ -2,6 +2,7 @@
 
 #include "engine/float_env.h"
 #include "engine/property.h"
+#include "state/state_steps.h"
 
 namespace {
 // The constants of the enthalpy, widened from their double values so that the arithmetic runs in
@@ -29,6 +30,15 @@ void Derive_From_Tdb_RH(Air_State& state) {
     state.H = Calc_Property(Kind_H, state.Tdb, state.AH);
 }
 
+Air_State State_From_Tdb_RH(float Patm, float Tdb, float RH) {
+    Air_State state;
+    state.Patm = Patm;
+    state.Tdb = Tdb;
+    state.RH = RH;
+    Derive_From_Tdb_RH(state);
+    return state;
+}
+
 void Set_Saturated(Air_State& state) {
     state.Pw = state.Pws;
     state.Twb = state.Tdb;
@@ -36,9 +46,6 @@ void Set_Saturated(Air_State& state) {
 }
 
 void Derive_Common_Tail(Air_State& state) {
-    state.AH = Calc_Property(Kind_AH, state.Patm, state.Pw);
-    state.SV = Calc_Property(Kind_SV, state.Patm, state.Tdb, state.AH);
-    state.Hfg = Calc_Property(Kind_Hfg, state.Tdb);
-    state.DOS = Calc_Property(Kind_DOS, state.Patm, state.Pws, state.Pw);
-    state.H = Calc_Property(Kind_H, state.Tdb, state.AH);
+    using namespace step;
+    Run_Steps(state, {AH_From_Pw, SV_From_AH, Hfg_From_Tdb, DOS_From_Pw, H_From_AH});
 }

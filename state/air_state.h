@@ -20,6 +20,9 @@ struct Air_State {
 // step reads it, so later steps see the rounded 32-bit values.
 void Derive_From_Tdb_RH(Air_State& state);
 
+// The state of Patm, Tdb and RH, stored in this order, then derived.
+Air_State State_From_Tdb_RH(float Patm, float Tdb, float RH);
+
 // The humidity ratio at which air of dry bulb tdb has enthalpy h: the inverse of Kind_H in AH.
 float AH_From_H(float tdb, float h);
 

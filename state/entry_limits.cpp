@@ -2,11 +2,23 @@
 
 #include "engine/float_env.h"
 #include "engine/property.h"
+#include "numtext/mask_format.h"
+#include "numtext/text_to_number.h"
 
 namespace {
 constexpr float Least_RH = 0.01f;  // %
 constexpr double Dry_Air_Heat = 1.006;  // kJ/(kg K)
+// The mask every field of a temperature shows it with.
+constexpr const char* Temperature_Mask = "###0.##";
 }  // namespace
+
+double Shown_Tdb(const Air_State& state) {
+    return static_cast<double>(numtext::text_to_float(numtext::format_mask(state.Tdb, Temperature_Mask)));
+}
+
+double Wet_Entry_Top(const Air_State& state, Wet_Entry_Rule rule) {
+    return rule == Wet_Entry_Rule::Shown_Tdb ? Shown_Tdb(state) : state.Tdb;
+}
 
 float Tdp_Min(const Air_State& state) {
     return Calc_Property(Kind_Tdp, state.Tdb, Calc_Property(Kind_Pw_RH, state.Pws, Least_RH));

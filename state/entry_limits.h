@@ -5,6 +5,16 @@
 // The limits of a property's entry at a state, from its Patm, Tdb and Pws. The entries test
 // them and the hint lines show them.
 
+// How a wet-bulb or dew-point entry meets the dry bulb. Shown_Tdb: bounded by the Tdb as a field
+// with two decimals shows it, and an entry less than 0.01 below that is saturated air. Stored_Tdb:
+// bounded by the stored Tdb, and saturation is left to the engine's fits.
+enum class Wet_Entry_Rule { Shown_Tdb, Stored_Tdb };
+
+// Tdb as a field shows it, read back from its text: Tdb rounded to two decimals.
+double Shown_Tdb(const Air_State& state);
+
+// The highest wet bulb or dew point: the shown or the stored Tdb.
+double Wet_Entry_Top(const Air_State& state, Wet_Entry_Rule rule);
 // The dew point at RH 0.01 %.
 float Tdp_Min(const Air_State& state);
 // The wet bulb at RH 0.01 %.

@@ -8,8 +8,19 @@
 
 namespace {
 
+using engine::divide;
+using engine::to_single;
+
 // Float halving of 0.001..100 ends after about forty steps; the bound only guards the loop.
 constexpr int Max_Halvings = 200;
+
+// The constants of the inline formulas, widened from their double values so that the arithmetic
+// runs in extended precision on exactly those numbers.
+constexpr long double Gas_Constant_Air = 287.05518;  // J/(kg K)
+constexpr long double Kelvin_Offset = 273.15;
+constexpr long double Vapour_Ratio = 0.62198;  // molar mass of water over dry air
+// 1 / 1.6078 to 15 significant digits: inverts the specific volume's (1 + 1.6078 AH).
+constexpr long double Inverse_Volume_Factor = 0.621967906456027L;
 
 float wet_bulb_at(const Air_State& state, float rh) {
     const float pw = Calc_Property(Kind_Pw_RH, state.Pws, rh);
@@ -22,7 +33,7 @@ float rh_by_halving(const Air_State& state, float twb) {
     float low = Dry_Air_RH;
     float high = 100;
     for (int step = 0; step < Max_Halvings; ++step) {
-        const float middle = engine::to_single((static_cast<long double>(low) + high) / 2);
+        const float middle = to_single((static_cast<long double>(low) + high) / 2);
         if (middle == low || middle == high) break;
         const float wet_bulb = wet_bulb_at(state, middle);
         if (wet_bulb == twb) return middle;
@@ -44,3 +55,36 @@ float RH_From_Twb(const Air_State& state, float twb) {
     if (state.Tdb > 0) return Calc_Property(Kind_RH_Twb, state.Tdb, twb);
     return rh_by_halving(state, twb);
 }
+
+void Run_Steps(Air_State& state, std::initializer_list<State_Step> steps) {
+    for (State_Step each : steps) each(state);
+}
+
+namespace step {
+
+void Pws_From_Tdb(Air_State& s) { s.Pws = Calc_Property(Kind_Pws, s.Tdb); }
+void Pw_From_RH(Air_State& s) { s.Pw = Calc_Property(Kind_Pw_RH, s.Pws, s.RH); }
+void Pw_From_AH(Air_State& s) { s.Pw = Calc_Property(Kind_Pw_AH, s.Patm, s.AH); }
+void Pw_From_Tdp(Air_State& s) { s.Pw = Calc_Property(Kind_Pws, s.Tdp); }
+void RH_From_Pw(Air_State& s) { s.RH = ::RH_From_Pw(s.Pw, s.Pws); }
+void RH_From_Twb(Air_State& s) { s.RH = ::RH_From_Twb(s, s.Twb); }
+void AH_From_Pw(Air_State& s) { s.AH = Calc_Property(Kind_AH, s.Patm, s.Pw); }
+void AH_From_H(Air_State& s) { s.AH = ::AH_From_H(s.Tdb, s.H); }
+
+void AH_From_SV(Air_State& s) {
+    const long double dry_air_volume = divide(1000.0L * s.Patm * s.SV, Gas_Constant_Air * (s.Tdb + Kelvin_Offset));
+    s.AH = to_single((dry_air_volume - 1) * Inverse_Volume_Factor);
+}
+
+void AH_From_DOS(Air_State& s) {
+    s.AH = to_single(divide(Vapour_Ratio * s.Pws * s.DOS, static_cast<long double>(s.Patm) - s.Pws));
+}
+
+void Tdp_From_Pw(Air_State& s) { s.Tdp = Dew_Point(s); }
+void Twb_From_Tdp(Air_State& s) { s.Twb = Calc_Property(Kind_Twb, s.Tdb, s.Tdp); }
+void SV_From_AH(Air_State& s) { s.SV = Calc_Property(Kind_SV, s.Patm, s.Tdb, s.AH); }
+void Hfg_From_Tdb(Air_State& s) { s.Hfg = Calc_Property(Kind_Hfg, s.Tdb); }
+void DOS_From_Pw(Air_State& s) { s.DOS = Calc_Property(Kind_DOS, s.Patm, s.Pws, s.Pw); }
+void H_From_AH(Air_State& s) { s.H = Calc_Property(Kind_H, s.Tdb, s.AH); }
+
+}  // namespace step

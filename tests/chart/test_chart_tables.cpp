@@ -26,15 +26,6 @@ Chart_Fields grid_at(float patm) {
     return chart;
 }
 
-Air_State state_at(float patm, float tdb, float rh) {
-    Air_State state;
-    state.Patm = patm;
-    state.Tdb = tdb;
-    state.RH = rh;
-    Derive_From_Tdb_RH(state);
-    return state;
-}
-
 // What the painter does before it paints: set the right edge, then the four range tables in order.
 void build_range_tables(Chart_Fields& chart, int tmax_index, float patm, const Air_State& state) {
     chart.Tmax_Index = tmax_index;
@@ -93,7 +84,7 @@ TEST(RH_Curves, EachPointIsTheHumidityRatioOfTheStandardChain) {
     const Chart_Fields chart = grid_at(Standard_Patm);
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.row) + "," + std::to_string(c.index));
-        EXPECT_EQ(chart.W_Grid[c.row][c.index], state_at(Standard_Patm, c.tdb, c.rh).AH);
+        EXPECT_EQ(chart.W_Grid[c.row][c.index], State_From_Tdb_RH(Standard_Patm, c.tdb, c.rh).AH);
     }
     EXPECT_NEAR(chart.W_Grid[5][60], 0.0072621, 0.5e-7);
 }
@@ -158,7 +149,7 @@ TEST(Level_Lines, LinesLieAtTenthsOfTheRightEdgeAndStartOnTheSaturationCurve) {
     for (const int tmax : {10, 70, 110}) {
         SCOPED_TRACE(tmax);
         Chart_Fields chart = grid_at(Standard_Patm);
-        build_range_tables(chart, tmax, Standard_Patm, state_at(Standard_Patm, 20, 50));
+        build_range_tables(chart, tmax, Standard_Patm, State_From_Tdb_RH(Standard_Patm, 20, 50));
         const float wtop = wsat(chart, tmax);
         const float ptop = Calc_Property(Kind_Pws, static_cast<float>(tmax - 40));
         const float wm = Calc_Property(Kind_AH, Standard_Patm, ptop);
@@ -184,7 +175,7 @@ TEST(Level_Lines, TheMiddleLineOfTheStartAxisCrossesNearTheDewPointOfItsVapourPr
     // Wtop at 30 degree C is 0.027204; half of it is a vapour pressure of 2.1685 kPa, saturated at
     // 18.785 degree C. The polyline between 18 and 19 degree C meets the level at 58.77995.
     Chart_Fields chart = grid_at(Standard_Patm);
-    build_range_tables(chart, 70, Standard_Patm, state_at(Standard_Patm, 20, 50));
+    build_range_tables(chart, 70, Standard_Patm, State_From_Tdb_RH(Standard_Patm, 20, 50));
     EXPECT_NEAR(chart.AH_Start_X[0], 0.027204, 0.5e-6);
     EXPECT_NEAR(chart.AH_Start_X[5], 58.77995, 2e-5);
     EXPECT_NEAR(chart.Pw_Start_X[5], 58.77995, 2e-5);
@@ -192,7 +183,7 @@ TEST(Level_Lines, TheMiddleLineOfTheStartAxisCrossesNearTheDewPointOfItsVapourPr
 
 TEST(Level_Lines, OnTheColdestAxisTheLowestThreeLinesCrossAtTheLeftEnd) {
     Chart_Fields chart = grid_at(Standard_Patm);
-    build_range_tables(chart, 10, Standard_Patm, state_at(Standard_Patm, -35, 50));
+    build_range_tables(chart, 10, Standard_Patm, State_From_Tdb_RH(Standard_Patm, -35, 50));
     for (int n = 1; n < Level_Count; ++n) {
         SCOPED_TRACE(n);
         if (n <= 3) {
@@ -213,7 +204,7 @@ TEST(Sloping_Lines, EachLineEndsOnTheBottomAxisOrOnTheRightEdgeWhereItsPropertyI
         for (const int tmax : {10, 70, 110}) {
             SCOPED_TRACE(std::string(family.name) + " " + std::to_string(tmax));
             Chart_Fields chart = grid_at(Standard_Patm);
-            build_range_tables(chart, tmax, Standard_Patm, state_at(Standard_Patm, 20, 50));
+            build_range_tables(chart, tmax, Standard_Patm, State_From_Tdb_RH(Standard_Patm, 20, 50));
             const float wtop = wsat(chart, tmax);
             const float dry_at_edge = family.property(static_cast<float>(tmax - 40), 0);
             int bottom_ends = 0;
@@ -269,7 +260,7 @@ TEST(State_Line, TheStartStateLinesStartOnTheSaturationCurveAndEndByTheRule) {
     };
     for (const State_Line_Case& c : cases) {
         SCOPED_TRACE(c.tmax);
-        const Air_State state = state_at(Standard_Patm, c.tdb, c.rh);
+        const Air_State state = State_From_Tdb_RH(Standard_Patm, c.tdb, c.rh);
         EXPECT_NEAR(state.H, 38.545, 0.5e-3);
         EXPECT_NEAR(state.Twb, 13.787, 0.5e-3);
         Chart_Fields chart = grid_at(Standard_Patm);
@@ -290,7 +281,7 @@ TEST(State_Line, TheStartStateLinesStartOnTheSaturationCurveAndEndByTheRule) {
 
 // A state made saturated: Twb is Tdb.
 Air_State saturated_state(float patm, float tdb) {
-    Air_State state = state_at(patm, tdb, 100);
+    Air_State state = State_From_Tdb_RH(patm, tdb, 100);
     state.Twb = state.Tdb;
     state.Tdp = state.Tdb;
     return state;
@@ -318,7 +309,7 @@ TEST(State_Line, ASaturatedStateOnTheRightEdgeRunsFromTheCurvesEndIntoTheTopRigh
 TEST(State_Line, AStateLineAboveTheTopOfTheRightEdgeEndsInTheTopRightCorner) {
     // The state at 20 degree C lies beyond these axes; its H and SV exceed those of the right
     // edge's saturated air, where a right-edge fraction would extrapolate above the plot.
-    const Air_State state = state_at(Standard_Patm, 20, 50);
+    const Air_State state = State_From_Tdb_RH(Standard_Patm, 20, 50);
     for (const int tmax : {10, 30}) {
         SCOPED_TRACE(tmax);
         Chart_Fields chart = grid_at(Standard_Patm);
@@ -335,7 +326,7 @@ TEST(Range_Tables, NothingOfTheGridBeyondTheRightEdgeIsRead) {
     const float poison = std::numeric_limits<float>::quiet_NaN();
     for (const int tmax : edges_below_sixty) {
         for (const Air_State& state :
-             {state_at(Standard_Patm, 20, 50), saturated_state(Standard_Patm, static_cast<float>(tmax - 40))}) {
+             {State_From_Tdb_RH(Standard_Patm, 20, 50), saturated_state(Standard_Patm, static_cast<float>(tmax - 40))}) {
             SCOPED_TRACE(std::to_string(tmax) + " " + std::to_string(state.Tdb));
             Chart_Fields clean = grid_at(Standard_Patm);
             Chart_Fields poisoned = clean;
@@ -376,7 +367,7 @@ TEST(State_Line, AStateAboveFiftyNineDegreesStartsOnTheSegmentFrom59To60) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tdb);
         Chart_Fields chart = grid_at(Standard_Patm);
-        const Air_State state = state_at(Standard_Patm, c.tdb, c.rh);
+        const Air_State state = State_From_Tdb_RH(Standard_Patm, c.tdb, c.rh);
         build_range_tables(chart, c.tmax, Standard_Patm, state);
         EXPECT_NEAR(chart.H_Start_Y[State_Line], c.h_start_y, 3e-6);
         EXPECT_NEAR(chart.SV_Start_X[State_Line], c.sv_start_x, 1e-3);
@@ -392,7 +383,7 @@ TEST(Range_Tables, ARightEdgeOutsideTheTablesIsHeldToTheirEnds) {
         int tmax, held_to;
     };
     const Case cases[] = {{-5, 1}, {0, 1}, {111, 110}, {1000, 110}};
-    const Air_State state = state_at(Standard_Patm, 20, 50);
+    const Air_State state = State_From_Tdb_RH(Standard_Patm, 20, 50);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.tmax);
         Chart_Fields odd = grid_at(Standard_Patm);

@@ -74,15 +74,6 @@ TEST(Map_Pixel_Test, ThePixelOfAMappedPointIsThePointerOrItsNeighbour) {
     }
 }
 
-Air_State chain_state(float Tdb, float RH) {
-    Air_State state;
-    state.Patm = Standard_Patm;
-    state.Tdb = Tdb;
-    state.RH = RH;
-    Derive_From_Tdb_RH(state);
-    return state;
-}
-
 void expect_same_state(const Air_State& actual, const Air_State& expected) {
     for (float Air_State::*field : {&Air_State::Patm, &Air_State::RH, &Air_State::Tdb, &Air_State::Pws,
                                     &Air_State::Pw, &Air_State::AH, &Air_State::Tdp, &Air_State::SV,
@@ -93,7 +84,7 @@ void expect_same_state(const Air_State& actual, const Air_State& expected) {
 TEST(Derive_State_Test, WithTheStandardChainsVapourPressureItGivesTheStandardChainsState) {
     for (const float Tdb : {-30.0f, 0.0f, 20.0f, 45.5f}) {
         for (const float RH : {0.001f, 10.0f, 50.0f, 99.9f}) {
-            const Air_State expected = chain_state(Tdb, RH);
+            const Air_State expected = State_From_Tdb_RH(Standard_Patm, Tdb, RH);
             Air_State state;
             state.Patm = expected.Patm;
             Set_Point(state, {Tdb, RH, expected.Pws, expected.Pw});
@@ -115,7 +106,7 @@ TEST(Derive_State_Test, AtExactlyHundredPercentTheStateIsSaturatedAndTheCandidat
 }
 
 TEST(Derive_State_Test, KeepingTheEnthalpyDerivesEverythingElse) {
-    const Air_State start = chain_state(20, 50);
+    const Air_State start = State_From_Tdb_RH(Standard_Patm, 20, 50);
     Air_State state = start;
     state.Tdb = 21;
     state.Pws = Calc_Property(Kind_Pws, 21);

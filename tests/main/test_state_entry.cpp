@@ -432,15 +432,15 @@ TEST(Property_Entry, ColumnsBoundTwbAndTdpByTheStoredTdbAndNeverSaturateThem) {
     Derive_From_Tdb_RH(s);
     for (Row row : {Row::Twb, Row::Tdp}) {
         const Property_Entry& entry = property_entry(row);
-        EXPECT_EQ(entry.upper_limit(s, Entry_Rule::State_Sheet), 20.0);
-        EXPECT_EQ(entry.upper_limit(s, Entry_Rule::Column), static_cast<double>(19.996f));
+        EXPECT_EQ(entry.upper_limit(s, Wet_Entry_Rule::Shown_Tdb), 20.0);
+        EXPECT_EQ(entry.upper_limit(s, Wet_Entry_Rule::Stored_Tdb), static_cast<double>(19.996f));
     }
     Air_State column = s;
-    property_entry(Row::Twb).store(column, 19.991f, Entry_Rule::Column);
+    property_entry(Row::Twb).store(column, 19.991f, Wet_Entry_Rule::Stored_Tdb);
     EXPECT_EQ(column.Twb, 19.991f);
     EXPECT_LT(column.RH, 100.0f);
     Air_State sheet = s;
-    property_entry(Row::Twb).store(sheet, 19.991f, Entry_Rule::State_Sheet);
+    property_entry(Row::Twb).store(sheet, 19.991f, Wet_Entry_Rule::Shown_Tdb);
     EXPECT_EQ(sheet.Twb, 19.996f);
     EXPECT_EQ(sheet.RH, 100.0f);
 }
