@@ -52,7 +52,10 @@ float Dew_Point(const Air_State& state) {
 }
 
 float RH_From_Twb(const Air_State& state, float twb) {
-    if (state.Tdb > 0) return Calc_Property(Kind_RH_Twb, state.Tdb, twb);
+    if (state.Tdb > 0) {
+        const float fitted = Calc_Property(Kind_RH_Twb, state.Tdb, twb);
+        if (fitted > 0) return fitted;
+    }
     return rh_by_halving(state, twb);
 }
 

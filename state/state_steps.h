@@ -17,8 +17,10 @@ inline constexpr float Dry_Air_RH = 0.001f;
 float Dew_Point(const Air_State& state);
 
 // The RH (%) at the stored Tdb and Pws whose wet bulb is twb, for air that is not saturated. The
-// engine's fit holds only above a dry bulb of 0 degC; at 0 and below the RH is found by halving
-// Dry_Air_RH..100 until Kind_Twb(Tdb, Kind_Tdp(Tdb, Pws x RH / 100)) meets twb as a float.
+// engine's fit holds only above a dry bulb of 0 degC, and up to about 8.5 degC it falls below 0
+// (and is clamped to it) for most wet bulbs. At a dry bulb of 0 and below, and where the fit gives
+// 0, the RH is found by halving Dry_Air_RH..100 until Kind_Twb(Tdb, Kind_Tdp(Tdb, Pws x RH / 100))
+// meets twb as a float.
 float RH_From_Twb(const Air_State& state, float twb);
 
 using State_Step = void (*)(Air_State& state);

@@ -174,4 +174,22 @@ TEST_F(Column_Entry_Test, DryAirAndAWetBulbBelowZeroNeedNoMathErrorOnAnySheet) {
     }
 }
 
+// Between 0 and about 8.5 degC the wet bulb's fit gives RH 0 for most wet bulbs; every sheet finds
+// the air whose wet bulb was typed instead of perfectly dry air.
+TEST_F(Column_Entry_Test, AWetBulbWhereTheFitGivesNoHumidityTakesTheAirOfThatWetBulbOnEverySheet) {
+    std::vector<Column> columns(std::begin(Other_Columns), std::end(Other_Columns));
+    columns.push_back(State_Sheet);
+    for (const Column& column : columns) {
+        SCOPED_TRACE(column.name);
+        open(column);
+        enter_in(column, {"tdb", "5"});
+        enter_in(column, {"rh", "50"});
+        EXPECT_TRUE(enter_in(column, {"twb", "3"}).boxes.empty());
+        EXPECT_NEAR(form.State.RH, 70.3f, 0.05f);
+        EXPECT_EQ(form.State.Twb, 3.0f);
+        EXPECT_EQ(text(edit(column, "twb")), "3");
+        EXPECT_EQ(text(edit(column, "rh")), "70.3");
+    }
+}
+
 }  // namespace

@@ -104,4 +104,20 @@ TEST(RH_From_Twb_Test, AboveZeroTheFitAtZeroAndBelowTheRHWhoseWetBulbItIs) {
     }
 }
 
+// Between 0 and about 8.5 degC the fit falls below 0 for most wet bulbs; the air whose wet bulb
+// is typed is found as below 0 degC.
+TEST(RH_From_Twb_Test, WhereTheFitGivesNoHumidityAboveZeroTheRHWhoseWetBulbItIs) {
+    const struct {
+        float Tdb, Twb;
+    } cases[] = {{5, 3}, {0.5f, 0}, {4, 2}, {2, 1}};
+    for (const auto& c : cases) {
+        const Air_State state = standard_state(c.Tdb, 50);
+        ASSERT_EQ(Calc_Property(Kind_RH_Twb, c.Tdb, c.Twb), 0) << c.Tdb << " / " << c.Twb;
+        const float RH = RH_From_Twb(state, c.Twb);
+        EXPECT_GT(RH, 0) << c.Tdb << " / " << c.Twb;
+        EXPECT_NEAR(wet_bulb_of_rh(state, RH), c.Twb, 2e-5f) << c.Tdb << " / " << c.Twb;
+    }
+    EXPECT_NEAR(RH_From_Twb(standard_state(5, 50), 3), 70.3f, 0.05f);
+}
+
 }  // namespace
