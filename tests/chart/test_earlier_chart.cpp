@@ -7,19 +7,13 @@
 #include <vector>
 
 #include "chart/chart_colors.h"
-#include "chart/chart_tables.h"
-#include "chart/derive_state.h"
-#include "chart/earlier_ah_lines.h"
-#include "chart/earlier_painter.h"
 #include "chart/pixel_mapping.h"
 #include "chart/saturation_values.h"
 #include "engine/property.h"
 #include "numtext/general_format.h"
-#include "state/air_state.h"
 #include "tests/chart/canvas_ops.h"
+#include "tests/support/earlier_start_chart.h"
 #include "tests/support/headless_front_end.h"
-#include "ui/application.h"
-#include "ui/form.h"
 
 namespace {
 
@@ -27,30 +21,12 @@ using namespace canvas_ops;
 
 constexpr float Standard_Patm = 101.325f;
 
-// Moistrel's chart image of 577 x 497 with its tables at a pressure and the start state.
-class Earlier_Chart_Test : public ::testing::Test {
+class Earlier_Chart_Test : public ::testing::Test, protected Earlier_Start_Chart {
 protected:
-    Earlier_Chart_Test() {
-        app.set_front_end(front_end);
-        image.set_bounds({0, 0, 577, 497});
-        chart.Half_Span = 10;
-        set_pressure(Standard_Patm);
-    }
+    Earlier_Chart_Test() { application.set_front_end(front_end); }
 
-    void set_pressure(float Patm) {
-        Calc_RHCurves(chart, Patm);
-        Calc_TLines(chart);
-        moistrel::Calc_AHLines(ah_lines, chart);
-        state.Patm = Patm;
-        set_state(20);
-    }
-    void set_state(float Tdb) {
-        state.Tdb = Tdb;
-        state.RH = 50;
-        Derive_From_Tdb_RH(state);
-    }
-    void all_on() { switches = {true, true, true, true, true}; }
-    void draw() { outcome = moistrel::Draw_Chart(switches, image, chart, ah_lines, state); }
+    void all_on() { switches = Every_Family; }
+    void draw() { outcome = Earlier_Start_Chart::draw(switches); }
     const Ops& ops() const { return image.canvas().ops(); }
 
     int x_t(float T) const { return x_of_temperature(chart, T); }
@@ -58,12 +34,6 @@ protected:
     int y_w(float W) const { return y_of_humidity(chart, W); }
 
     test_support::Headless_Front_End front_end;
-    ui::Application app{"Moistrel.exe"};
-    ui::Form& form = app.create_form<ui::Form>("TForm1");
-    ui::Image& image = form.create<ui::Image>(nullptr, "Chart_Image");
-    Chart_Fields chart;
-    moistrel::AH_Lines ah_lines;
-    Air_State state;
     moistrel::Line_Switches switches;
     Chart_Outcome outcome;
 };
