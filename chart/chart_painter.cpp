@@ -13,7 +13,6 @@
 #include "chart/chart_strokes.h"
 #include "chart/chart_tables.h"
 #include "chart/drawing_finish.h"
-#include "chart/pixel_mapping.h"
 #include "numtext/int_text.h"
 #include "numtext/mask_format.h"
 
