@@ -1,12 +1,9 @@
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include "main/psy.h"
 #include "ui/qt/canvas_raster.h"
-#include "ui/qt/environment.h"
-#include "ui/qt/fonts.h"
 
 namespace {
 
@@ -59,13 +56,3 @@ void BM_Draw_Chart_Recorded_And_Rasterised(benchmark::State& run) {
 BENCHMARK(BM_Draw_Chart_Recorded_And_Rasterised)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    ui::qt::prepare_environment(true);
-    QGuiApplication qt_application(argc, argv);
-    ui::qt::install_font_substitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

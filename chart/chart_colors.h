@@ -6,6 +6,9 @@
 namespace chart_color {
 
 inline constexpr ui::Color White{0xFFFFFF};
+inline constexpr ui::Color Black{0x000000};
+inline constexpr ui::Color Blue{0xFF0000};
+inline constexpr ui::Color Green{0x008000};
 inline constexpr ui::Color Silver{0xC0C0C0};
 inline constexpr ui::Color Red{0x0000FF};
 inline constexpr ui::Color Bright_Green{0x00FF00};

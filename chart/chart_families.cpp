@@ -4,9 +4,10 @@
 #include <string>
 
 #include "chart/chart_colors.h"
+#include "chart/chart_strokes.h"
 #include "chart/pixel_mapping.h"
+#include "chart/saturation_values.h"
 #include "engine/float_env.h"
-#include "engine/property.h"
 #include "numtext/general_format.h"
 #include "numtext/int_text.h"
 
@@ -29,16 +30,11 @@ void Draw_RH_Curves(ui::Canvas& canvas, const Chart_Fields& chart, bool shown) {
     canvas.font.color = chart_color::Red;
     if (!shown) return;
     for (int r = 1; r <= 10; ++r) {
-        const auto& curve = chart.W_Grid[r];
-        canvas.move_to(0, y_of_humidity(chart, curve[chart.Tmin_Index]));
-        for (int i = chart.Tmin_Index; i <= chart.Tmax_Index; ++i) {
-            canvas.line_to(x_of_index(chart, static_cast<float>(i)), y_of_humidity(chart, curve[i]));
-        }
         // Labelled at the curve's right end; the saturation label sits lower, clear of the frame's corner.
-        const int xe = x_of_index(chart, static_cast<float>(chart.Tmax_Index));
-        const int ye = y_of_humidity(chart, curve[chart.Tmax_Index]);
+        const Pixel end = Trace_Curve(canvas, chart, chart.W_Grid[r]);
         const bool saturation = r == 10;
-        canvas.text_out(saturation ? xe - 19 : xe - 14, saturation ? ye + 2 : ye, numtext::int_to_text(10 * r));
+        canvas.text_out(saturation ? end.x - 19 : end.x - 14, saturation ? end.y + 2 : end.y,
+                        numtext::int_to_text(10 * r));
     }
     canvas.text_out(510, 2, "RH");
 }
@@ -48,12 +44,7 @@ void Draw_T_Lines(ui::Canvas& canvas, const Chart_Fields& chart) {
     canvas.pen.style = ui::Pen_Style::Dot;
     canvas.font.color = chart_color::Bright_Green;
     for (int i = chart.Tmin_Index; i <= chart.Tmax_Index; ++i) {
-        if (!Passes_Spacing(chart.Half_Span, i)) continue;
-        const int x = pixel_of(
-            (Wide{chart.Sat_X[i]} - chart.Sat_X[chart.Tmin_Index]) * chart.X_Scale);
-        canvas.move_to(x, Plot_Bottom);
-        canvas.line_to(x, y_of_humidity(chart, chart.Sat_Y[i]));
-        canvas.text_out(x - 7, 483, numtext::int_to_text(i - Temperature_Index_Offset));
+        if (Passes_Spacing(chart.Half_Span, i)) Draw_T_Line(canvas, chart, i);
     }
     canvas.font.size = 10;
     canvas.text_out(0, 481, "T");
@@ -80,10 +71,7 @@ void Draw_Level_Family(ui::Canvas& canvas, const Chart_Fields& chart, const Leve
     canvas.pen.color = family.pen;
     canvas.font.color = family.font;
     for (int n = 1; n <= 9; ++n) {
-        const int y = y_of_humidity(chart, family.level[n]);
-        const bool crosses_inside = Wide{family.start_x[n]} - chart.Tmin_Index > 0;
-        canvas.move_to(crosses_inside ? x_of_index(chart, family.start_x[n]) : 0, y);
-        canvas.line_to(Plot_Right, y);
+        const int y = Draw_Level_Line(canvas, chart, family.start_x[n], family.level[n]);
         canvas.text_out(family.label_x, y + family.label_dy, numtext::format_general(family.label_value(chart, n)));
     }
     canvas.text_out(family.caption_x, family.caption_y, family.caption);
@@ -112,14 +100,6 @@ struct Slant_Family {
     int label_dx;
     int label_dy;
 };
-
-float Saturation_Enthalpy(float Patm, float T) {
-    return Calc_Property(Kind_H, T, Calc_Property(Kind_AH, Patm, Calc_Property(Kind_Pws, T)));
-}
-
-float Saturation_Volume(float Patm, float T) {
-    return Calc_Property(Kind_SV, Patm, T, Calc_Property(Kind_AH, Patm, Calc_Property(Kind_Pws, T)));
-}
 
 // The intermediates are 32-bit floats, each formed in extended precision and rounded once.
 float single(Wide value) { return engine::to_single(value); }
@@ -158,24 +138,23 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
 
 }  // namespace
 
-void Draw_Families(const Chart_Controls& controls, const Chart_Fields& chart, float Patm) {
-    ui::Canvas& canvas = controls.image.canvas();
-    Draw_RH_Curves(canvas, chart, controls.rh_lines.checked());
-    if (controls.t_lines.checked()) Draw_T_Lines(canvas, chart);
-    if (controls.ah_lines.checked()) {
+void Draw_Families(ui::Canvas& canvas, const Chart_Switches& switches, const Chart_Fields& chart, float Patm) {
+    Draw_RH_Curves(canvas, chart, switches.rh_lines);
+    if (switches.t_lines) Draw_T_Lines(canvas, chart);
+    if (switches.ah_lines) {
         Draw_Level_Family(canvas, chart, {chart.AH_Start_X, chart.AH_Level, chart_color::Dark_Yellow,
                                           chart_color::Yellow, AH_Label, 556, 0, "AH x0.001", 526, 17});
     }
-    if (controls.pw_lines.checked()) {
+    if (switches.pw_lines) {
         Draw_Level_Family(canvas, chart, {chart.Pw_Start_X, chart.Pw_Level, chart_color::Mauve,
                                           chart_color::Light_Pink, Pw_Label, 550, -15, "Pw", 555, 2});
     }
-    if (controls.h_lines.checked()) {
+    if (switches.h_lines) {
         Draw_Slant_Family(canvas, chart, Patm, {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y,
                                                 chart_color::Brown, chart_color::Light_Orange,
                                                 Saturation_Enthalpy, 0, 0});
     }
-    if (controls.sv_lines.checked()) {
+    if (switches.sv_lines) {
         Draw_Slant_Family(canvas, chart, Patm, {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y,
                                                 chart_color::Gray, chart_color::Silver, Saturation_Volume, -31, -11});
     }

@@ -10,14 +10,8 @@
 
 namespace {
 
-struct Pixel {
-    int x;
-    int y;
-};
-
 struct Marker_Context {
     ui::Canvas& canvas;
-    const Chart_Controls& controls;
     const Chart_Fields& chart;
     const Air_State& state;
 
@@ -33,9 +27,9 @@ struct Marker_Context {
         return at;
     }
     // A point read from a sheet's two edits, as their texts show it.
-    Pixel sheet_point(const ui::Edit& tdb, const ui::Edit& ah, const std::string& label) const {
-        const float T = numtext::text_to_single(tdb.text());
-        const float W = numtext::text_to_single(ah.text());
+    Pixel sheet_point(const Sheet_Point_Texts& texts, const std::string& label) const {
+        const float T = numtext::text_to_single(texts.Tdb);
+        const float W = numtext::text_to_single(texts.AH);
         return point(of_state(T, W), label);
     }
     void line(Pixel from, Pixel to) const {
@@ -53,7 +47,7 @@ struct Marker_Context {
 };
 
 // The state, its dew point, its wet-bulb point on its enthalpy line and its specific-volume line.
-void Mark_State(const Marker_Context& m) {
+void Mark_State_Lines(const Marker_Context& m) {
     const Air_State& s = m.state;
     const Pixel state = m.point(m.of_state(s.Tdb, s.AH), "Tdb");
     m.line_from_bottom({state.x, y_of_humidity(m.chart, Calc_Property(Kind_AH, s.Patm, s.Pws))});
@@ -71,32 +65,37 @@ void Mark_State(const Marker_Context& m) {
            m.of_table(m.chart.SV_End_X[State_Line], m.chart.SV_End_Y[State_Line]));
 }
 
-void Mark_Process(const Marker_Context& m) {
-    const Chart_Controls& c = m.controls;
-    m.sheet_point(c.process_tdb1, c.process_ah1, "State 1");
-    m.sheet_point(c.process_tdb2, c.process_ah2, "State 2");
+void Mark_State_Mode(const Marker_Context& m, const Chart_Inputs&) { Mark_State_Lines(m); }
+
+void Mark_Process(const Marker_Context& m, const Chart_Inputs& inputs) {
+    m.sheet_point(inputs.process_1, "State 1");
+    m.sheet_point(inputs.process_2, "State 2");
 }
 
 // Outdoor and after-pad states over the bottom axis, and the saturation point on the enthalpy line.
-void Mark_Pad(const Marker_Context& m) {
+void Mark_Pad(const Marker_Context& m, const Chart_Inputs& inputs) {
     m.line_from_bottom(m.point(m.of_state(m.state.Tdb, m.state.AH), "Outdoor"));
-    m.line_from_bottom(m.sheet_point(m.controls.pad_tdb2, m.controls.pad_ah2, "AfterPad"));
+    m.line_from_bottom(m.sheet_point(inputs.pad_after, "AfterPad"));
     const Pixel saturated = m.point(m.enthalpy_line_start(), "100%", -10, -15);
     m.line(saturated, {saturated.x, Plot_Bottom});
     m.line(saturated, m.enthalpy_line_end());
 }
 
-void Mark_VPD(const Marker_Context& m) {
+void Mark_VPD(const Marker_Context& m, const Chart_Inputs& inputs) {
     m.line_to_right_edge(m.point(m.of_state(m.state.Tdb, m.state.AH), "Air"));
-    m.line_to_right_edge(m.sheet_point(m.controls.vpd_tdb2, m.controls.vpd_ah2, "Leaf"));
+    m.line_to_right_edge(m.sheet_point(inputs.vpd_leaf, "Leaf"));
 }
 
-constexpr std::array<void (*)(const Marker_Context&), 4> Mode_Markers{Mark_State, Mark_Process, Mark_Pad, Mark_VPD};
+constexpr std::array<void (*)(const Marker_Context&, const Chart_Inputs&), 4> Mode_Markers{Mark_State_Mode, Mark_Process,
+                                                                                          Mark_Pad, Mark_VPD};
 
 }  // namespace
 
-void Draw_Markers(const Chart_Controls& controls, Chart_Fields& chart, const Air_State& state, int mode) {
-    ui::Canvas& canvas = controls.image.canvas();
+void Mark_State(ui::Canvas& canvas, const Chart_Fields& chart, const Air_State& state) {
+    Mark_State_Lines({canvas, chart, state});
+}
+
+void Draw_Markers(ui::Canvas& canvas, const Chart_Inputs& inputs, Chart_Fields& chart, const Air_State& state, int mode) {
     canvas.pen.width = 2;
     canvas.pen.color = chart_color::Sky_Blue;
     canvas.font.color = chart_color::White;
@@ -105,5 +104,5 @@ void Draw_Markers(const Chart_Controls& controls, Chart_Fields& chart, const Air
     if (mode < Mode_State || mode > Mode_VPD) return;
     // Stored before any sheet text is read, so a redraw in this mode repeats a conversion error.
     chart.Chart_Mode = mode;
-    Mode_Markers[static_cast<std::size_t>(mode)]({canvas, controls, chart, state});
+    Mode_Markers[static_cast<std::size_t>(mode)]({canvas, chart, state}, inputs);
 }

@@ -6,76 +6,37 @@
 #include <string>
 #include <vector>
 
+#include "chart/axis_range.h"
 #include "chart/chart_colors.h"
 #include "chart/chart_families.h"
 #include "chart/chart_markers.h"
+#include "chart/chart_strokes.h"
 #include "chart/chart_tables.h"
-#include "chart/pixel_mapping.h"
-#include "engine/float_env.h"
+#include "chart/drawing_finish.h"
 #include "numtext/int_text.h"
 #include "numtext/mask_format.h"
 
 namespace {
-
-constexpr int Axis_Low = -40;   // degree C
-constexpr int Axis_High = 70;
-
-// Whatever way the drawing ends, the next one must find the pen one pixel wide, and the image
-// must show what was drawn up to here.
-class Drawing_Finish {
-public:
-    explicit Drawing_Finish(ui::Image& image) : image_(image) {}
-    ~Drawing_Finish() {
-        image_.canvas().pen.width = 1;
-        image_.canvas_changed();
-    }
-    Drawing_Finish(const Drawing_Finish&) = delete;
-    Drawing_Finish& operator=(const Drawing_Finish&) = delete;
-
-private:
-    ui::Image& image_;
-};
 
 bool outside(std::int64_t Tmin, std::int64_t Tmax, float Tdb) {
     // Compared as floating-point numbers, so a Tdb exactly on an edge stays inside.
     return static_cast<long double>(Tmax) < Tdb || static_cast<long double>(Tmin) > Tdb;
 }
 
-// The axis spans 2 Half_Span degrees around Center_T, shifted inside -40..70; only a span wider
-// than that range is cut, and only then can ZoomOut not widen it further.
-void Set_Axis_Range(const Chart_Controls& controls, Chart_Fields& chart, float Tdb) {
-    if (controls.centralize.checked()) chart.Center_T = numtext::truncate_to_int(Tdb);
-    // 64 bits: a saturated Center_T plus the span must not overflow.
-    std::int64_t Tmax = std::int64_t{chart.Center_T} + chart.Half_Span;
-    std::int64_t Tmin = std::int64_t{chart.Center_T} - chart.Half_Span;
-    if (outside(Tmin, Tmax, Tdb)) {
-        chart.Center_T = numtext::truncate_to_int(Tdb);
-        Tmax = std::int64_t{chart.Center_T} + chart.Half_Span;
-        Tmin = std::int64_t{chart.Center_T} - chart.Half_Span;
-    }
-    const std::int64_t span = 2 * std::int64_t{chart.Half_Span};
-    if (Tmax > Axis_High) {
-        Tmax = Axis_High;
-        Tmin = Axis_High - span;
-        if (Tmin < Axis_Low) {
-            Tmin = Axis_Low;
-            controls.zoom_out.set_enabled(false);
-        }
-    } else if (Tmin < Axis_Low) {
-        Tmin = Axis_Low;
-        Tmax = span + Axis_Low;
-        if (Tmax > Axis_High) {
-            Tmax = Axis_High;
-            controls.zoom_out.set_enabled(false);
-        }
-    }
-    chart.Tmin_Index = static_cast<int>(Tmin + Temperature_Index_Offset);
-    chart.Tmax_Index = static_cast<int>(Tmax + Temperature_Index_Offset);
+Axis_Range Around(int Center_T, int Half_Span) {
+    return {std::int64_t{Center_T} - Half_Span, std::int64_t{Center_T} + Half_Span};
 }
 
-void Set_Scales(Chart_Fields& chart) {
-    chart.X_Scale = engine::to_single(engine::divide(Plot_Right, chart.Tmax_Index - chart.Tmin_Index));
-    chart.Y_Scale = engine::to_single(engine::divide(Plot_Bottom, chart.W_Grid[Saturation_Row][chart.Tmax_Index]));
+// The axis spans 2 Half_Span degrees around Center_T, recentred on the state when asked to or
+// when the state has left it. Returns whether the axis was cut at both ends.
+bool Set_Axis_Range(bool centralize, Chart_Fields& chart, float Tdb) {
+    if (centralize) chart.Center_T = numtext::truncate_to_int(Tdb);
+    Axis_Range range = Around(chart.Center_T, chart.Half_Span);
+    if (outside(range.Tmin, range.Tmax, Tdb)) {
+        chart.Center_T = numtext::truncate_to_int(Tdb);
+        range = Around(chart.Center_T, chart.Half_Span);
+    }
+    return Set_Axis(chart, range);
 }
 
 // Black at the top-left corner, bluer along the diagonal; one 24-bit buffer, rows top first.
@@ -131,37 +92,32 @@ void Draw_Legend(ui::Canvas& canvas) {
     }
 }
 
-// The saturation curve, the right edge down from its end and the bottom axis; no left edge.
 void Draw_Frame(ui::Canvas& canvas, const Chart_Fields& chart) {
     canvas.pen.color = chart_color::Silver;
     canvas.font.color = chart_color::White;
-    const auto& saturation = chart.W_Grid[Saturation_Row];
-    canvas.move_to(0, y_of_humidity(chart, saturation[chart.Tmin_Index]));
-    for (int i = chart.Tmin_Index; i <= chart.Tmax_Index; ++i) {
-        canvas.line_to(x_of_index(chart, static_cast<float>(i)), y_of_humidity(chart, saturation[i]));
-    }
-    canvas.line_to(Plot_Right, Plot_Bottom);
-    canvas.line_to(0, Plot_Bottom);
+    Trace_Frame(canvas, chart);
 }
 
 }  // namespace
 
-void Draw_Chart(const Chart_Controls& controls, Chart_Fields& chart, const Air_State& state, int mode) {
-    ui::Canvas& canvas = controls.image.canvas();
+Chart_Outcome Draw_Chart(const Chart_Inputs& inputs, ui::Image& image, Chart_Fields& chart, const Air_State& state,
+                         int mode) {
+    ui::Canvas& canvas = image.canvas();
     canvas.clear();
-    const Drawing_Finish finish(controls.image);
+    const Drawing_Finish finish(image);
 
-    Set_Axis_Range(controls, chart, state.Tdb);
-    Set_Scales(chart);
-    Calc_AHLines(chart);
-    Calc_PwLines(chart, state.Patm);
-    Calc_HLines(chart, state.H, state.Twb);
-    Calc_SVLines(chart, state.Patm, state.SV);
+    const bool axis_cut = Set_Axis_Range(inputs.switches.centralize, chart, state.Tdb);
+    return Paint_After_Axis(axis_cut, [&] {
+        Calc_AHLines(chart);
+        Calc_PwLines(chart, state.Patm);
+        Calc_HLines(chart, state.H, state.Twb);
+        Calc_SVLines(chart, state.Patm, state.SV);
 
-    Paint_Background(controls.image);
-    Write_Pressure(canvas, state.Patm);
-    if (controls.unit_label.checked()) Draw_Legend(canvas);
-    Draw_Frame(canvas, chart);
-    Draw_Families(controls, chart, state.Patm);
-    Draw_Markers(controls, chart, state, mode);
+        Paint_Background(image);
+        Write_Pressure(canvas, state.Patm);
+        if (inputs.switches.unit_label) Draw_Legend(canvas);
+        Draw_Frame(canvas, chart);
+        Draw_Families(canvas, inputs.switches, chart, state.Patm);
+        Draw_Markers(canvas, inputs, chart, state, mode);
+    });
 }

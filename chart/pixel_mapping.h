@@ -5,6 +5,11 @@
 // Chart coordinates to image pixels for the axis and scales of the last drawing: x 0 is the left
 // edge (Tmin_Index), y 480 the bottom axis (humidity ratio 0). Each result is truncated toward zero.
 
+struct Pixel {
+    int x;
+    int y;
+};
+
 // A coordinate as a pixel: truncated toward zero and held within +-2^24, far outside the image,
 // so that the label and marker offsets added to it cannot overflow.
 int pixel_of(long double coordinate);

@@ -1,9 +1,26 @@
+#include <exception>
+
 #include "main/psy.h"
 
-Chart_Controls TForm1::chart_controls() const {
-    return {*Chart_Image, *Check_auto, *Check_unit, *Check_RH, *Check_T, *Check_AH, *Check_Pw, *Check_H, *Check_SV,
-            *ZoomOut, Col_two1[Row::Tdb], Col_two1[Row::AH], Col_two2[Row::Tdb], Col_two2[Row::AH],
-            Col_pad_after[Row::Tdb], Col_pad_after[Row::AH], Col_vpd_leaf[Row::Tdb], Col_vpd_leaf[Row::AH]};
+namespace {
+Sheet_Point_Texts texts_of(const State_Column& column) {
+    return {column[Row::Tdb].text(), column[Row::AH].text()};
+}
+}  // namespace
+
+Chart_Inputs TForm1::chart_inputs() const {
+    Chart_Inputs inputs;
+    inputs.switches = {Check_auto->checked(), Check_unit->checked(), Check_RH->checked(), Check_T->checked(),
+                       Check_AH->checked(),   Check_Pw->checked(),   Check_H->checked(),  Check_SV->checked()};
+    inputs.process_1 = texts_of(Col_two1);
+    inputs.process_2 = texts_of(Col_two2);
+    inputs.pad_after = texts_of(Col_pad_after);
+    inputs.vpd_leaf = texts_of(Col_vpd_leaf);
+    return inputs;
 }
 
-void TForm1::Draw_Chart(int mode) { ::Draw_Chart(chart_controls(), Chart, State, mode); }
+void TForm1::Draw_Chart(int mode) {
+    const Chart_Outcome outcome = ::Draw_Chart(chart_inputs(), *Chart_Image, Chart, State, mode);
+    if (outcome.disable_zoom_out) ZoomOut->set_enabled(false);
+    if (outcome.stopped_by) std::rethrow_exception(outcome.stopped_by);
+}

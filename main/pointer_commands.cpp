@@ -1,13 +1,11 @@
 #include "chart/derive_state.h"
 #include "chart/pixel_to_point.h"
+#include "chart/pointer_state.h"
 #include "chart/pointer_texts.h"
 #include "main/psy.h"
 
 void TForm1::Chart_ImageMouseMove(ui::Control&, ui::Shift_State, int X, int Y) {
-    Air_State point;
-    point.Patm = State.Patm;
-    Set_Point(point, Map_Pixel(Chart, State.Patm, X, Y));
-    StatusBar1->set_panel_text(1, Pointer_Readout(point));
+    StatusBar1->set_panel_text(1, Pointer_Readout(State_Under_Pointer(Chart, State.Patm, X, Y)));
 }
 
 // Every mouse button sets the state.

@@ -273,7 +273,7 @@ public:
 private:
     void Create_Layout();
     void Bind_Handlers();
-    Chart_Controls chart_controls() const;
+    Chart_Inputs chart_inputs() const;
     // Takes the row's text of the column into the state: range tests, change test, recompute,
     // then Show_State.
     void Enter_Property(Row row, const State_Column& column);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "chart/chart_painter.h"
 #include "chart/chart_tables.h"
 #include "chart/pixel_mapping.h"
+#include "tests/chart/canvas_ops.h"
 #include "engine/property.h"
 #include "numtext/general_format.h"
 #include "numtext/text_to_number.h"
@@ -20,60 +22,9 @@
 
 namespace {
 
-using ui::Canvas_Op;
-using ui::Canvas_Op_Kind;
-using Ops = std::vector<Canvas_Op>;
-using Texts = std::vector<std::string>;
+using namespace canvas_ops;
 
 constexpr int No_Markers = -1;
-
-// One operation as a short line, so that a mismatch reads like the drawing.
-std::string xy(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }
-std::string move(int x, int y) { return "move " + xy(x, y); }
-std::string line(int x, int y) { return "line " + xy(x, y); }
-std::string text(int x, int y, const std::string& s) { return "text " + xy(x, y) + " " + s; }
-std::string dot(int x, int y) { return "ellipse " + xy(x - 3, y - 3) + " " + xy(x + 3, y + 3); }
-
-std::string describe(const Canvas_Op& op) {
-    switch (op.kind) {
-    case Canvas_Op_Kind::Move_To: return move(op.x1, op.y1);
-    case Canvas_Op_Kind::Line_To: return line(op.x2, op.y2);
-    case Canvas_Op_Kind::Text_Out: return text(op.x1, op.y1, op.text);
-    case Canvas_Op_Kind::Ellipse: return "ellipse " + xy(op.x1, op.y1) + " " + xy(op.x2, op.y2);
-    case Canvas_Op_Kind::Rectangle: return "rectangle " + xy(op.x1, op.y1) + " " + xy(op.x2, op.y2);
-    case Canvas_Op_Kind::Round_Rect:
-        return "round_rect " + xy(op.x1, op.y1) + " " + xy(op.x2, op.y2) + " " + xy(op.x3, op.y3);
-    case Canvas_Op_Kind::Bitmap: return "bitmap " + xy(op.x1, op.y1) + " " + xy(op.x2, op.y2);
-    }
-    return "?";
-}
-
-Texts describe(const Ops& ops) {
-    Texts lines;
-    for (const Canvas_Op& op : ops) lines.push_back(describe(op));
-    return lines;
-}
-
-Ops select(const Ops& ops, const std::function<bool(const Canvas_Op&)>& keep) {
-    Ops kept;
-    std::copy_if(ops.begin(), ops.end(), std::back_inserter(kept), keep);
-    return kept;
-}
-
-bool is_text(const Canvas_Op& op) { return op.kind == Canvas_Op_Kind::Text_Out; }
-bool is_path(const Canvas_Op& op) { return op.kind == Canvas_Op_Kind::Move_To || op.kind == Canvas_Op_Kind::Line_To; }
-
-Ops paths_in(const Ops& ops, ui::Color pen) {
-    return select(ops, [pen](const Canvas_Op& op) { return is_path(op) && op.pen.color == pen; });
-}
-Ops texts_in(const Ops& ops, ui::Color font) {
-    return select(ops, [font](const Canvas_Op& op) { return is_text(op) && op.font.color == font; });
-}
-Texts strings_of(const Ops& text_ops) {
-    Texts strings;
-    for (const Canvas_Op& op : text_ops) strings.push_back(op.text);
-    return strings;
-}
 
 class Change_Counter : public ui::Control_View {
 public:
@@ -88,7 +39,7 @@ protected:
         app.set_front_end(front_end);
         image.set_bounds({0, 0, 578, 503});
         image.attach_view(&changes);
-        centralize.set_checked(true);
+        centralize = true;
         chart.Half_Span = 10;
         state.Tdb = 20;
         state.RH = 50;
@@ -107,9 +58,13 @@ protected:
         Derive_From_Tdb_RH(state);
     }
     void set_sheet_texts(const Texts& texts) {
-        for (std::size_t k = 0; k < texts.size(); ++k) sheet_edits[k]->set_text(texts[k]);
+        for (std::size_t k = 0; k < texts.size(); ++k) *sheet_texts[k] = texts[k];
     }
-    void draw(int mode = No_Markers) { Draw_Chart(controls, chart, state, mode); }
+    // Raises the error that stopped the painting, as the window does.
+    void draw(int mode = No_Markers) {
+        outcome = Draw_Chart(inputs, image, chart, state, mode);
+        if (outcome.stopped_by) std::rethrow_exception(outcome.stopped_by);
+    }
     const Ops& ops() const { return image.canvas().ops(); }
     // The markers are the only operations drawn with a pen two pixels wide.
     Ops marker_ops() const { return select(ops(), [](const Canvas_Op& op) { return op.pen.width == 2; }); }
@@ -123,8 +78,8 @@ protected:
         const auto point = [](int x, int y, const std::string& label) {
             return Texts{dot(x, y), text(x - 25, y + 5, label)};
         };
-        const auto sheet = [this](const ui::Edit& tdb, const ui::Edit& ah) {
-            return std::pair{x_t(numtext::text_to_single(tdb.text())), y_w(numtext::text_to_single(ah.text()))};
+        const auto sheet = [this](const std::string& tdb, const std::string& ah) {
+            return std::pair{x_t(numtext::text_to_single(tdb)), y_w(numtext::text_to_single(ah))};
         };
         const int x = x_t(state.Tdb);
         const int y = y_w(state.AH);
@@ -178,28 +133,26 @@ protected:
     ui::Application app{"Hygrodex.exe"};
     ui::Form& form = app.create_form<ui::Form>("TForm1");
     ui::Image& image = form.create<ui::Image>(nullptr, "Chart_Image");
-    ui::Check_Box& centralize = form.create<ui::Check_Box>(nullptr, "Check_auto");
-    ui::Check_Box& unit_label = form.create<ui::Check_Box>(nullptr, "Check_unit");
-    ui::Check_Box& rh_lines = form.create<ui::Check_Box>(nullptr, "Check_RH");
-    ui::Check_Box& t_lines = form.create<ui::Check_Box>(nullptr, "Check_T");
-    ui::Check_Box& ah_lines = form.create<ui::Check_Box>(nullptr, "Check_AH");
-    ui::Check_Box& pw_lines = form.create<ui::Check_Box>(nullptr, "Check_Pw");
-    ui::Check_Box& h_lines = form.create<ui::Check_Box>(nullptr, "Check_H");
-    ui::Check_Box& sv_lines = form.create<ui::Check_Box>(nullptr, "Check_SV");
-    ui::Button& zoom_out = form.create<ui::Button>(nullptr, "ZoomOut");
-    ui::Edit& process_tdb1 = form.create<ui::Edit>(nullptr, "Edit_2tdb1");
-    ui::Edit& process_ah1 = form.create<ui::Edit>(nullptr, "Edit_2ah1");
-    ui::Edit& process_tdb2 = form.create<ui::Edit>(nullptr, "Edit_2tdb2");
-    ui::Edit& process_ah2 = form.create<ui::Edit>(nullptr, "Edit_2ah2");
-    ui::Edit& pad_tdb2 = form.create<ui::Edit>(nullptr, "Edit_ptdb2");
-    ui::Edit& pad_ah2 = form.create<ui::Edit>(nullptr, "Edit_pah2");
-    ui::Edit& vpd_tdb2 = form.create<ui::Edit>(nullptr, "Edit_vtdb2");
-    ui::Edit& vpd_ah2 = form.create<ui::Edit>(nullptr, "Edit_vah2");
-    const std::vector<ui::Edit*> sheet_edits{&process_tdb1, &process_ah1, &process_tdb2, &process_ah2,
-                                             &pad_tdb2,     &pad_ah2,     &vpd_tdb2,     &vpd_ah2};
-    Chart_Controls controls{image, centralize, unit_label, rh_lines, t_lines, ah_lines, pw_lines, h_lines, sv_lines,
-                            zoom_out, process_tdb1, process_ah1, process_tdb2, process_ah2, pad_tdb2, pad_ah2,
-                            vpd_tdb2, vpd_ah2};
+    Chart_Inputs inputs;
+    bool& centralize = inputs.switches.centralize;
+    bool& unit_label = inputs.switches.unit_label;
+    bool& rh_lines = inputs.switches.rh_lines;
+    bool& t_lines = inputs.switches.t_lines;
+    bool& ah_lines = inputs.switches.ah_lines;
+    bool& pw_lines = inputs.switches.pw_lines;
+    bool& h_lines = inputs.switches.h_lines;
+    bool& sv_lines = inputs.switches.sv_lines;
+    std::string& process_tdb1 = inputs.process_1.Tdb;
+    std::string& process_ah1 = inputs.process_1.AH;
+    std::string& process_tdb2 = inputs.process_2.Tdb;
+    std::string& process_ah2 = inputs.process_2.AH;
+    std::string& pad_tdb2 = inputs.pad_after.Tdb;
+    std::string& pad_ah2 = inputs.pad_after.AH;
+    std::string& vpd_tdb2 = inputs.vpd_leaf.Tdb;
+    std::string& vpd_ah2 = inputs.vpd_leaf.AH;
+    const std::vector<std::string*> sheet_texts{&process_tdb1, &process_ah1, &process_tdb2, &process_ah2,
+                                                &pad_tdb2,     &pad_ah2,     &vpd_tdb2,     &vpd_ah2};
+    Chart_Outcome outcome;
     Chart_Fields chart;
     Air_State state;
 };
@@ -268,17 +221,16 @@ TEST_F(Chart_Painter_Test, AxisRangeRecentresAndClamps) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        centralize.set_checked(c.centralize);
+        centralize = c.centralize;
         chart.Center_T = c.center_t;
         chart.Half_Span = c.half_span;
-        zoom_out.set_enabled(true);
         set_state(c.tdb);
         draw();
         EXPECT_EQ(chart.Center_T, c.expected_center);
         EXPECT_EQ(chart.Tmin_Index, c.tmin_index);
         EXPECT_EQ(chart.Tmax_Index, c.tmax_index);
         EXPECT_EQ(chart.X_Scale, c.x_scale);
-        EXPECT_EQ(zoom_out.enabled(), c.zoom_out_enabled);
+        EXPECT_EQ(!outcome.disable_zoom_out, c.zoom_out_enabled);
         // Scaled to the saturation humidity ratio at the right edge, tables rebuilt for this axis.
         const float wtop = chart.W_Grid[10][chart.Tmax_Index];
         EXPECT_EQ(chart.Y_Scale, static_cast<float>(480.0L / wtop));
@@ -286,12 +238,6 @@ TEST_F(Chart_Painter_Test, AxisRangeRecentresAndClamps) {
         EXPECT_EQ(chart.Pw_Start_X[0], Calc_Property(Kind_Pws, static_cast<float>(chart.Tmax_Index - 40)));
         EXPECT_EQ(chart.H_Start_X[State_Line], static_cast<float>(state.Twb + 40.0L));
     }
-}
-
-TEST_F(Chart_Painter_Test, NeverEnablesZoomOut) {
-    zoom_out.set_enabled(false);
-    draw(Mode_State);
-    EXPECT_FALSE(zoom_out.enabled());
 }
 
 // ---- Background, pressure, legend, frame ----
@@ -337,7 +283,7 @@ TEST_F(Chart_Painter_Test, PressureTextInWhiteWithoutBackground) {
 }
 
 TEST_F(Chart_Painter_Test, LegendOnlyWithUnitLabel) {
-    unit_label.set_checked(true);
+    unit_label = true;
     draw();
     const Ops legend(ops().begin() + 2, ops().begin() + 20);
     const Texts expected = {
@@ -359,7 +305,7 @@ TEST_F(Chart_Painter_Test, LegendOnlyWithUnitLabel) {
         EXPECT_EQ(legend[k].font.size, 8);
     }
 
-    unit_label.set_checked(false);
+    unit_label = false;
     draw();
     EXPECT_TRUE(select(ops(), [](const Canvas_Op& op) { return op.kind == Canvas_Op_Kind::Round_Rect; }).empty());
     EXPECT_EQ(strings_of(select(ops(), is_text)), Texts{"Patm : 101.325  kPa"});
@@ -382,8 +328,8 @@ TEST_F(Chart_Painter_Test, FrameIsSaturationCurveRightEdgeAndBottomAxis) {
 // ---- Whole drawing ----
 
 TEST_F(Chart_Painter_Test, EachDrawingReplacesThePreviousAndIsShown) {
-    rh_lines.set_checked(true);
-    h_lines.set_checked(true);
+    rh_lines = true;
+    h_lines = true;
     draw(Mode_State);
     const Texts first = describe(ops());
     const int shown = changes.count;
@@ -393,7 +339,7 @@ TEST_F(Chart_Painter_Test, EachDrawingReplacesThePreviousAndIsShown) {
 }
 
 TEST_F(Chart_Painter_Test, LeavesTheCanvasSettingsForTheNextCall) {
-    t_lines.set_checked(true);
+    t_lines = true;
     for (const int mode : {int{Mode_State}, int{Mode_Pad}, 4, No_Markers}) {
         SCOPED_TRACE(mode);
         draw(mode);
@@ -408,7 +354,7 @@ TEST_F(Chart_Painter_Test, LeavesTheCanvasSettingsForTheNextCall) {
 // ---- Line families ----
 
 TEST_F(Chart_Painter_Test, RHCurvesEndWithTheirLabels) {
-    rh_lines.set_checked(true);
+    rh_lines = true;
     draw();
     const Ops curves = paths_in(ops(), chart_color::Red);
     ASSERT_EQ(curves.size(), 10u * 22);
@@ -434,8 +380,8 @@ TEST_F(Chart_Painter_Test, TLinesFollowTheSpacingRule) {
         int last_degree;
     };
     const Case cases[] = {{10, 10, 1, 30}, {15, 5, 1, 35}, {20, 0, 2, 40}, {30, -10, 2, 50}, {35, -15, 5, 55}};
-    t_lines.set_checked(true);
-    ah_lines.set_checked(true);
+    t_lines = true;
+    ah_lines = true;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.half_span);
         chart.Half_Span = c.half_span;
@@ -469,7 +415,7 @@ TEST_F(Chart_Painter_Test, TLinesFollowTheSpacingRule) {
 TEST_F(Chart_Painter_Test, LevelLinesStartAtTheCurveOrTheLeftEdge) {
     struct Family {
         const char* name;
-        ui::Check_Box& box;
+        bool& box;
         ui::Color pen;
         ui::Color font;
         std::array<float, Level_Count> Chart_Fields::*start_x;
@@ -491,8 +437,8 @@ TEST_F(Chart_Painter_Test, LevelLinesStartAtTheCurveOrTheLeftEdge) {
     for (const Family& family : families) {
         for (float tdb : {20.0f, -36.0f}) {
             SCOPED_TRACE(std::string(family.name) + " at " + std::to_string(tdb));
-            ah_lines.set_checked(false);
-            family.box.set_checked(true);
+            ah_lines = false;
+            family.box = true;
             set_state(tdb);
             draw();
             const auto& start_x = chart.*family.start_x;
@@ -515,14 +461,14 @@ TEST_F(Chart_Painter_Test, LevelLinesStartAtTheCurveOrTheLeftEdge) {
             EXPECT_LT(from_left_edge, 9);
             EXPECT_EQ(describe(paths_in(ops(), family.pen)), expected_lines);
             EXPECT_EQ(describe(texts_in(ops(), family.font)), expected_labels);
-            family.box.set_checked(false);
+            family.box = false;
         }
     }
 }
 
 TEST_F(Chart_Painter_Test, LevelLineLabelsAreGeneralFormatTexts) {
-    ah_lines.set_checked(true);
-    pw_lines.set_checked(true);
+    ah_lines = true;
+    pw_lines = true;
     draw();
     // Tenths of the right edge's saturation values, 30 degree C: about 27.3 g/kg and 4.25 kPa.
     const Texts ah = strings_of(texts_in(ops(), chart_color::Yellow));
@@ -539,7 +485,7 @@ TEST_F(Chart_Painter_Test, LevelLineLabelsAreGeneralFormatTexts) {
 TEST_F(Chart_Painter_Test, SlantLinesReachTheGuideLine) {
     struct Family {
         const char* name;
-        ui::Check_Box& box;
+        bool& box;
         ui::Color pen;
         ui::Color font;
         const std::array<float, Line_Count>& start_x;
@@ -568,8 +514,8 @@ TEST_F(Chart_Painter_Test, SlantLinesReachTheGuideLine) {
         int half_span;
         int every;
     };
-    h_lines.set_checked(true);
-    sv_lines.set_checked(true);
+    h_lines = true;
+    sv_lines = true;
     for (const Spacing spacing : {Spacing{10, 1}, Spacing{20, 2}, Spacing{35, 5}}) {
         chart.Half_Span = spacing.half_span;
         draw();
@@ -624,8 +570,8 @@ TEST_F(Chart_Painter_Test, SlantLinesReachTheGuideLine) {
 }
 
 TEST_F(Chart_Painter_Test, SlantLabelsAreSixCharactersOfTheSaturationValue) {
-    h_lines.set_checked(true);
-    sv_lines.set_checked(true);
+    h_lines = true;
+    sv_lines = true;
     draw();
     // Saturation at 29 degree C (the last line before the right edge): about 94.9 kJ/kg and 0.891 m3/kg.
     const Texts h = strings_of(texts_in(ops(), chart_color::Light_Orange));
@@ -699,7 +645,7 @@ TEST_F(Chart_Painter_Test, MarkersFromTheSheetTextsAsShown) {
 
 // A refused entry stays in its field as typed; a far-off point it gives is still drawn safely.
 TEST_F(Chart_Painter_Test, AFarOffMarkerIsHeldWithinTheSafePixelRange) {
-    vpd_tdb2.set_text("2599999999999");
+    vpd_tdb2 = "2599999999999";
     draw(Mode_VPD);
     const Ops markers = marker_ops();
     const auto leaf = std::find_if(markers.rbegin(), markers.rend(),
@@ -711,7 +657,7 @@ TEST_F(Chart_Painter_Test, AFarOffMarkerIsHeldWithinTheSafePixelRange) {
 TEST_F(Chart_Painter_Test, ConversionErrorKeepsWhatWasDrawn) {
     struct Case {
         int mode;
-        ui::Edit& edit;
+        std::string& text;
         const char* bad_text;
         std::size_t kept_ops;
     };
@@ -723,12 +669,12 @@ TEST_F(Chart_Painter_Test, ConversionErrorKeepsWhatWasDrawn) {
         {Mode_VPD, vpd_tdb2, "", 4},            // the Air point with its line
         {Mode_VPD, vpd_ah2, "1,5", 4},
     };
-    h_lines.set_checked(true);
+    h_lines = true;
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.mode) + " " + c.edit.name());
+        SCOPED_TRACE(std::to_string(c.mode) + " '" + c.bad_text + "'");
         const Texts full = expected_markers(c.mode);
-        const std::string good_text = c.edit.text();
-        c.edit.set_text(c.bad_text);
+        const std::string good_text = c.text;
+        c.text = c.bad_text;
         chart.Chart_Mode = Mode_State;
         const int shown = changes.count;
         EXPECT_THROW(draw(c.mode), numtext::Convert_Error);
@@ -740,15 +686,24 @@ TEST_F(Chart_Painter_Test, ConversionErrorKeepsWhatWasDrawn) {
         EXPECT_FALSE(paths_in(ops(), chart_color::Brown).empty());
 
         // The next drawing's lines are one pixel wide again.
-        c.edit.set_text(good_text);
+        c.text = good_text;
         draw(Mode_State);
         for (const Canvas_Op& op : paths_in(ops(), chart_color::Silver)) EXPECT_EQ(op.pen.width, 1);
         for (const Canvas_Op& op : paths_in(ops(), chart_color::Brown)) EXPECT_EQ(op.pen.width, 1);
     }
 }
 
+TEST_F(Chart_Painter_Test, AStoppedDrawingStillReportsTheCutAxis) {
+    chart.Half_Span = 60;
+    process_tdb1 = "";
+    outcome = Draw_Chart(inputs, image, chart, state, Mode_Process);
+    EXPECT_TRUE(outcome.disable_zoom_out);
+    ASSERT_TRUE(outcome.stopped_by);
+    EXPECT_THROW(std::rethrow_exception(outcome.stopped_by), numtext::Convert_Error);
+}
+
 TEST_F(Chart_Painter_Test, ConversionErrorReachesTheExceptionBox) {
-    process_ah2.set_text("");
+    process_ah2 = "";
     app.dispatch([this] { draw(Mode_Process); });
     ASSERT_EQ(front_end.boxes.size(), 1u);
     EXPECT_EQ(front_end.boxes[0].text, ui::exception_box_text("'' is not a valid floating point value"));

@@ -89,6 +89,18 @@ TEST_F(View_Commands_Test, AFailedDrawingKeepsItsModeSoEveryRedrawRepeatsTheMess
     EXPECT_TRUE(front_end.take_box_texts().empty()) << "from the default view on, redraws are in state mode";
 }
 
+TEST_F(View_Commands_Test, ZoomOutIsDisabledAtSixtyEvenWhenTheDrawingFails) {
+    click_times("ZoomOut", 9);
+    form.Chart.Chart_Mode = Mode_Process;
+    driver.click("ZoomOut");
+    EXPECT_EQ(front_end.take_box_texts(), Names{"'' is not a valid floating point value."});
+    EXPECT_EQ(form.Chart.Half_Span, 60);
+    EXPECT_FALSE(form.ZoomOut->enabled());
+    application.dispatch([&] { form.DrawPsy->execute(); });
+    EXPECT_EQ(front_end.take_box_texts(), Names{"'' is not a valid floating point value."});
+    EXPECT_FALSE(form.ZoomOut->enabled()) << "a redraw never enables it again";
+}
+
 TEST_F(View_Commands_Test, TheStepLabelFollowsTheStepBarWithoutARepaint) {
     form.Chart_Image->canvas().clear();
     driver.move_track_bar("MoveBar", 10);

@@ -1,0 +1,153 @@
+#include "chart/earlier_painter.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chart/axis_range.h"
+#include "chart/chart_colors.h"
+#include "chart/chart_markers.h"
+#include "chart/chart_strokes.h"
+#include "chart/chart_tables.h"
+#include "chart/drawing_finish.h"
+#include "chart/pixel_mapping.h"
+#include "chart/saturation_values.h"
+#include "numtext/general_format.h"
+#include "numtext/int_text.h"
+
+namespace moistrel {
+
+namespace {
+
+using Line_Table = std::array<float, Line_Count>;
+// Products and differences of the 32-bit table values are formed in extended precision.
+using Wide = long double;
+
+// Centred on Tdb, each edge truncated toward zero on its own: Tdb 5.5 gives -4..15.
+Axis_Range Around(float Tdb, int Half_Span) {
+    return {numtext::truncate_to_int(Wide{Tdb} - Half_Span), numtext::truncate_to_int(Wide{Tdb} + Half_Span)};
+}
+
+void Paint_White(ui::Image& image) {
+    const int width = std::max(image.bounds().width, 0);
+    const int height = std::max(image.bounds().height, 0);
+    auto pixels = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(width) * height * 3, 0xFF);
+    image.canvas().draw_bitmap(0, 0, width, height, std::move(pixels));
+}
+
+void Draw_RH_Curves(ui::Canvas& canvas, const Chart_Fields& chart) {
+    for (int r = 1; r <= 10; ++r) {
+        const Pixel end = Trace_Curve(canvas, chart, chart.W_Grid[r]);
+        canvas.text_out(end.x - 18, end.y + 3, numtext::int_to_text(10 * r));
+    }
+}
+
+void Draw_T_Lines(ui::Canvas& canvas, const Chart_Fields& chart) {
+    for (int i = chart.Tmin_Index; i <= chart.Tmax_Index; ++i) Draw_T_Line(canvas, chart, i);
+}
+
+// Level 0 lies on the bottom axis and has no label; the others are labelled in kg/kg right of the plot.
+void Draw_AH_Lines(ui::Canvas& canvas, const Chart_Fields& chart, const AH_Lines& lines) {
+    const int count = AH_Level_Count(chart.W_Grid[Saturation_Row][chart.Tmax_Index]);
+    for (int n = 0; n < count; ++n) {
+        const int y = Draw_Level_Line(canvas, chart, lines.AH_Start_X[n], lines.AH_Level[n]);
+        if (n > 0) canvas.text_out(553, y - 5, numtext::format_general(n * 0.01L));
+    }
+}
+
+struct Line_Ends {
+    Wide start_x;
+    Wide start_y;
+    Wide end_x;
+    Wide end_y;
+};
+
+// The enthalpy lines are labelled at their midpoint, the specific-volume lines at their start.
+Pixel Midpoint(const Chart_Fields& chart, const Line_Ends& line) {
+    return {pixel_of(((line.start_x + line.end_x) * 0.5L - chart.Tmin_Index) * chart.X_Scale),
+            pixel_of(Plot_Bottom - (line.start_y + line.end_y) * 0.5L * chart.Y_Scale)};
+}
+
+Pixel Start(const Chart_Fields& chart, const Line_Ends& line) {
+    return {x_of_index(chart, static_cast<float>(line.start_x)), y_of_humidity(chart, static_cast<float>(line.start_y))};
+}
+
+// Lines through the saturation points, drawn whole from their start to their end.
+struct Whole_Line_Family {
+    const Line_Table& start_x;
+    const Line_Table& start_y;
+    const Line_Table& end_x;
+    const Line_Table& end_y;
+    float (*saturation_value)(float Patm, float T);
+    Pixel (*label_at)(const Chart_Fields& chart, const Line_Ends& line);
+};
+
+// Every line whose end lies right of the left edge; one starting left of it is drawn from a
+// negative x and clipped by the image.
+void Draw_Whole_Lines(ui::Canvas& canvas, const Chart_Fields& chart, float Patm, const Whole_Line_Family& family) {
+    const Wide origin = family.start_x[chart.Tmin_Index];
+    for (int i = 0; i < chart.Tmax_Index; ++i) {
+        const Line_Ends line{family.start_x[i], family.start_y[i], family.end_x[i], family.end_y[i]};
+        if (!(line.end_x - origin > 0)) continue;
+        canvas.move_to(pixel_of((line.start_x - origin) * chart.X_Scale), y_of_humidity(chart, family.start_y[i]));
+        canvas.line_to(pixel_of((line.end_x - origin) * chart.X_Scale), y_of_humidity(chart, family.end_y[i]));
+        const Pixel label = family.label_at(chart, line);
+        const std::string value =
+            numtext::format_general(family.saturation_value(Patm, static_cast<float>(i - Temperature_Index_Offset)));
+        canvas.text_out(label.x, label.y, value.substr(0, 6));
+    }
+}
+
+void Paint(const Line_Switches& switches, ui::Image& image, const Chart_Fields& chart, const AH_Lines& ah_lines,
+           const Air_State& state) {
+    ui::Canvas& canvas = image.canvas();
+    Paint_White(image);
+    canvas.pen.color = chart_color::Black;
+    Trace_Frame(canvas, chart);
+
+    canvas.pen.width = 2;
+    canvas.pen.color = chart_color::Blue;
+    Mark_State(canvas, chart, state);
+
+    canvas.pen.width = 1;
+    canvas.pen.color = chart_color::Red;
+    if (switches.rh_lines) Draw_RH_Curves(canvas, chart);
+    if (switches.t_lines) {
+        canvas.pen.color = chart_color::Blue;
+        Draw_T_Lines(canvas, chart);
+    }
+    if (switches.ah_lines) {
+        canvas.pen.color = chart_color::Green;
+        Draw_AH_Lines(canvas, chart, ah_lines);
+    }
+    if (switches.h_lines) {
+        canvas.pen.color = chart_color::Blue;
+        Draw_Whole_Lines(canvas, chart, state.Patm,
+                         {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y, Saturation_Enthalpy, Midpoint});
+    }
+    if (switches.sv_lines) {
+        canvas.pen.color = chart_color::Black;
+        Draw_Whole_Lines(canvas, chart, state.Patm,
+                         {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y, Saturation_Volume, Start});
+    }
+}
+
+}  // namespace
+
+Chart_Outcome Draw_Chart(const Line_Switches& switches, ui::Image& image, Chart_Fields& chart,
+                         const AH_Lines& ah_lines, const Air_State& state) {
+    image.canvas().clear();
+    const Drawing_Finish finish(image);
+
+    const bool axis_cut = Set_Axis(chart, Around(state.Tdb, chart.Half_Span));
+    return Paint_After_Axis(axis_cut, [&] {
+        Calc_HLines(chart, state.H, state.Twb);
+        Calc_SVLines(chart, state.Patm, state.SV);
+        Paint(switches, image, chart, ah_lines, state);
+    });
+}
+
+}  // namespace moistrel

@@ -1,0 +1,15 @@
+#include "chart/saturation_values.h"
+
+#include "engine/property.h"
+
+namespace {
+float Saturation_Humidity_Ratio(float Patm, float T) {
+    return Calc_Property(Kind_AH, Patm, Calc_Property(Kind_Pws, T));
+}
+}  // namespace
+
+float Saturation_Enthalpy(float Patm, float T) { return Calc_Property(Kind_H, T, Saturation_Humidity_Ratio(Patm, T)); }
+
+float Saturation_Volume(float Patm, float T) {
+    return Calc_Property(Kind_SV, Patm, T, Saturation_Humidity_Ratio(Patm, T));
+}

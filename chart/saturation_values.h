@@ -1,0 +1,6 @@
+#pragma once
+
+// Properties of saturated air at a temperature T in degree C and the pressure Patm in kPa, which
+// label the enthalpy and specific-volume lines where they leave the saturation curve.
+float Saturation_Enthalpy(float Patm, float T);
+float Saturation_Volume(float Patm, float T);
