@@ -55,7 +55,9 @@ public:
     // While one lives, the form handles input of that cause.
     class Input_Scope {
     public:
-        Input_Scope(Form& form, Focus_Cause cause) : form_(form), outer_(form.input_cause_) { form.input_cause_ = cause; }
+        Input_Scope(Form& form, Focus_Cause cause) : form_(form), outer_(form.input_cause_) {
+            form.input_cause_ = cause;
+        }
         ~Input_Scope() { form_.input_cause_ = outer_; }
         Input_Scope(const Input_Scope&) = delete;
         Input_Scope& operator=(const Input_Scope&) = delete;

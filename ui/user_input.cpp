@@ -100,7 +100,8 @@ void type(Form& form, char key) {
 void press_key(Form& form, Key key, Shift_State shift) {
     as_key_event(form, [&form, key, shift] {
         Win_Control* focused = form.focused();
-        if (const std::optional<bool> forward = page_step(key, shift, dynamic_cast<Page_Control*>(focused) != nullptr)) {
+        const bool on_page_control = dynamic_cast<Page_Control*>(focused) != nullptr;
+        if (const std::optional<bool> forward = page_step(key, shift, on_page_control)) {
             if (Page_Control* pages = page_control_for_keys(form)) pages->step_page_by_user(*forward);
             return;
         }

@@ -18,6 +18,11 @@ struct Held_Message {
 std::string starting_program;
 std::vector<Held_Message> held_messages;
 
+std::string no_display_message(const std::string& program) {
+    return program +
+           " needs a display to show its window: set DISPLAY or WAYLAND_DISPLAY, or start it under xvfb-run.";
+}
+
 void hold_message(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         // Qt gives up when no platform plugin can open a display; it would abort after this.
@@ -38,10 +43,6 @@ void pass_on_held_messages(QtMessageHandler handler) {
 }
 
 }  // namespace
-
-std::string no_display_message(const std::string& program) {
-    return program + " needs a display to show its window: set DISPLAY or WAYLAND_DISPLAY, or start it under xvfb-run.";
-}
 
 std::unique_ptr<QApplication> open_application(int& argc, char** argv, const std::string& program) {
     starting_program = program;

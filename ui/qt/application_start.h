@@ -12,7 +12,4 @@ namespace ui::qt {
 // Qt's own abort. Qt's messages while it starts are held back and, once it has started, passed on.
 std::unique_ptr<QApplication> open_application(int& argc, char** argv, const std::string& program);
 
-// The line printed when there is no display.
-std::string no_display_message(const std::string& program);
-
 }  // namespace ui::qt

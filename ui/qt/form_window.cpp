@@ -13,6 +13,10 @@
 
 namespace ui::qt {
 
+namespace {
+
+// The reason Qt is given for a focus move of the model; the style shows the focus cue for a move
+// by the keyboard.
 Qt::FocusReason focus_reason(ui::Focus_Cause cause) {
     switch (cause) {
     case ui::Focus_Cause::Keyboard: return Qt::TabFocusReason;
@@ -22,6 +26,8 @@ Qt::FocusReason focus_reason(ui::Focus_Cause cause) {
     }
     return Qt::OtherFocusReason;
 }
+
+}  // namespace
 
 Form_Window::Form_Window(ui::Form& form, const Peer_Registry& registry, Peer_Host& host, QWidget* owner,
                          Qt::WindowFlags flags)

@@ -9,10 +9,6 @@
 
 namespace ui::qt {
 
-// The reason Qt is given for a focus move of the model, which decides whether the style shows
-// the focus cue.
-Qt::FocusReason focus_reason(ui::Focus_Cause cause);
-
 // The window of a form: its menu bar, and below it the client area of the form's size that
 // holds the peers. Fixed in size; closing it asks the model, which decides.
 class Form_Window final : public QWidget, public ui::Control_View {
