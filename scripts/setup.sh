@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the fonts need; skips what is present.
+# Installs the Debian packages a command needs and skips what is present.
+#   setup.sh run    building and running the program
+#   setup.sh test   that, and the tests' and benchmarks' libraries
 set -euo pipefail
-packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation fonts-noto-cjk xvfb xauth imagemagick)
+purpose=${1:-test}
+packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-noto-cjk)
+case "$purpose" in
+  run) ;;
+  test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev) ;;
+  *) echo "setup.sh: unknown purpose '$purpose' (run or test)" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

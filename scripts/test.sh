@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds everything, and runs every test.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh"
+"$root/scripts/setup.sh" test
+"$root/scripts/build.sh" "$root/build" -DBUILD_TESTING=ON
 ctest --test-dir "$root/build" --output-on-failure --parallel "$(nproc)"

@@ -44,6 +44,13 @@ void Page_Control::select_page_by_user(int index) {
     if (OnChange) OnChange(*this);
 }
 
+void Page_Control::step_page_by_user(bool forward) {
+    const int count = static_cast<int>(pages_.size());
+    if (count == 0) return;
+    const int step = forward ? 1 : count - 1;
+    select_page_by_user((std::max(active_page_index(), 0) + step) % count);
+}
+
 static Page_Control& as_page_control(Win_Control* parent) {
     auto* pages = dynamic_cast<Page_Control*>(parent);
     if (!pages) throw std::logic_error("a tab sheet belongs in a page control");

@@ -32,6 +32,8 @@ public:
     // A tab click by the user: the focused field of the old page is left while that page is
     // still active; then the page changes, the focus enters the new page, and OnChange runs.
     void select_page_by_user(int index);
+    // The user's step to the next or the previous page, wrapping at either end.
+    void step_page_by_user(bool forward);
 
     Notify_Event OnChange;
 

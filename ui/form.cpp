@@ -59,6 +59,7 @@ bool Form::focus_control(Win_Control* target, Focus_Cause cause) {
         if (target && !target->can_focus()) target = nullptr;
     }
     focused_ = target;
+    focus_cause_ = cause == Focus_Cause::Program ? input_cause_ : cause;
     changed();
     if (target) {
         target->focus_arrived(cause);
@@ -90,7 +91,8 @@ Win_Control* Form::next_tab_control(Win_Control* from, bool forward) const {
 }
 
 void Form::select_next(bool forward) {
-    if (Win_Control* next = next_tab_control(focused_, forward)) focus_control(next, Focus_Cause::Keyboard);
+    if (Win_Control* next = next_tab_control(focused_, forward))
+        focus_control(next, forward ? Focus_Cause::Keyboard : Focus_Cause::Keyboard_Backward);
 }
 
 void Form::select_first_in(Win_Control& container) {
@@ -98,11 +100,11 @@ void Form::select_first_in(Win_Control& container) {
     tab_order_list(container, list);
     for (Win_Control* candidate : list) {
         if (candidate->tab_stop() && candidate->can_focus()) {
-            focus_control(candidate, Focus_Cause::Keyboard);
+            focus_control(candidate);
             return;
         }
     }
-    focus_control(&container, Focus_Cause::Keyboard);
+    focus_control(&container);
 }
 
 static Button* find_button(const std::vector<Control*>& controls, bool (Button::*flag)() const) {

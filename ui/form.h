@@ -49,6 +49,23 @@ public:
     // leaves the focus where it was and propagates. A focus request made inside that OnExit
     // wins over this one. Returns whether the focus is now on target.
     bool focus_control(Win_Control* target, Focus_Cause cause = Focus_Cause::Program);
+    // What brought the focus to where it is. A move of the program's own counts as made by the
+    // user's input that it answers, so that a view can show the focus as that input would.
+    Focus_Cause focus_cause() const { return focus_cause_; }
+    // While one lives, the form handles input of that cause.
+    class Input_Scope {
+    public:
+        Input_Scope(Form& form, Focus_Cause cause) : form_(form), outer_(form.input_cause_) {
+            form.input_cause_ = cause;
+        }
+        ~Input_Scope() { form_.input_cause_ = outer_; }
+        Input_Scope(const Input_Scope&) = delete;
+        Input_Scope& operator=(const Input_Scope&) = delete;
+
+    private:
+        Form& form_;
+        Focus_Cause outer_;
+    };
     // The next control that takes the focus by Tab after from, in tab order, wrapping around.
     Win_Control* next_tab_control(Win_Control* from, bool forward) const;
     void select_next(bool forward);
@@ -77,6 +94,8 @@ private:
     std::unique_ptr<Main_Menu> menu_;
     std::vector<std::unique_ptr<Action_List>> action_lists_;
     Win_Control* focused_ = nullptr;
+    Focus_Cause focus_cause_ = Focus_Cause::Program;
+    Focus_Cause input_cause_ = Focus_Cause::Program;
     bool exiting_ = false;
     Win_Control* redirected_target_ = nullptr;
     int modal_result_ = Mr_None;

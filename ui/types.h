@@ -63,6 +63,7 @@ struct Shift_State {
     bool left = false;
     bool right = false;
     bool middle = false;
+    friend bool operator==(const Shift_State&, const Shift_State&) = default;
 };
 
 // Keys that are not characters; characters travel as char (Backspace 8, Enter 13, Escape 27, Ctrl+V 22).

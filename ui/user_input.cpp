@@ -1,5 +1,7 @@
 #include "ui/user_input.h"
 
+#include <optional>
+
 #include "ui/application.h"
 #include "ui/buttons.h"
 #include "ui/containers.h"
@@ -9,7 +11,13 @@ namespace ui::user {
 
 namespace {
 
-void as_event(Form& form, const std::function<void()>& handler) { form.application().dispatch(handler); }
+void as_event(Form& form, Focus_Cause cause, const std::function<void()>& handler) {
+    const Form::Input_Scope scope(form, cause);
+    form.application().dispatch(handler);
+}
+
+void as_key_event(Form& form, const std::function<void()>& handler) { as_event(form, Focus_Cause::Keyboard, handler); }
+void as_mouse_event(Form& form, const std::function<void()>& handler) { as_event(form, Focus_Cause::Mouse, handler); }
 
 bool can_press(const Control& control) { return control.showing() && control.effectively_enabled(); }
 
@@ -21,14 +29,36 @@ bool take_focus(Win_Control& control) {
     return true;
 }
 
+// Ctrl+Tab and Ctrl+PgDn step to the next page, Ctrl+Shift+Tab and Ctrl+PgUp to the previous one,
+// from any control; Left and Right do so while the page control itself has the focus. Other keys
+// give no step.
+std::optional<bool> page_step(Key key, Shift_State shift, bool page_control_focused) {
+    if (shift.ctrl && (key == Key::Tab || key == Key::Page_Down)) return true;
+    if (shift.ctrl && (key == Key::Back_Tab || key == Key::Page_Up)) return false;
+    if (page_control_focused && !shift.ctrl && (key == Key::Right || key == Key::Left)) return key == Key::Right;
+    return std::nullopt;
+}
+
+// The page control that holds the focus, or else the form's first.
+Page_Control* page_control_for_keys(const Form& form) {
+    Page_Control* first = nullptr;
+    for (Control* control : form.controls()) {
+        auto* pages = dynamic_cast<Page_Control*>(control);
+        if (!pages) continue;
+        if (form.focused() && pages->contains(*form.focused())) return pages;
+        if (!first) first = pages;
+    }
+    return first;
+}
+
 }  // namespace
 
 void press_into(Win_Control& control) {
-    as_event(control.form(), [&] { take_focus(control); });
+    as_mouse_event(control.form(), [&] { take_focus(control); });
 }
 
 void click(Control& control) {
-    as_event(control.form(), [&] {
+    as_mouse_event(control.form(), [&] {
         if (!can_press(control)) return;
         switch (control.kind()) {
         case Control_Kind::Button:
@@ -49,7 +79,7 @@ void click(Control& control) {
 }
 
 void type(Form& form, char key) {
-    as_event(form, [&form, key]() mutable {
+    as_key_event(form, [&form, key]() mutable {
         Win_Control* focused = form.focused();
         auto* focused_button = dynamic_cast<Button*>(focused);
         if (key == '\r' || key == 27) {
@@ -67,35 +97,40 @@ void type(Form& form, char key) {
     });
 }
 
-void press_key(Form& form, Key key) {
-    as_event(form, [&form, key] {
-        if (key == Key::Tab || key == Key::Back_Tab) return form.select_next(key == Key::Tab);
+void press_key(Form& form, Key key, Shift_State shift) {
+    as_key_event(form, [&form, key, shift] {
         Win_Control* focused = form.focused();
+        const bool on_page_control = dynamic_cast<Page_Control*>(focused) != nullptr;
+        if (const std::optional<bool> forward = page_step(key, shift, on_page_control)) {
+            if (Page_Control* pages = page_control_for_keys(form)) pages->step_page_by_user(*forward);
+            return;
+        }
+        if (key == Key::Tab || key == Key::Back_Tab) return form.select_next(key == Key::Tab);
         if (auto* edit = dynamic_cast<Edit*>(focused)) edit->press_key(key);
         else if (auto* bar = dynamic_cast<Track_Bar*>(focused)) bar->press_key(key);
     });
 }
 
 void select_page(Page_Control& pages, int index) {
-    as_event(pages.form(), [&pages, index] {
+    as_mouse_event(pages.form(), [&pages, index] {
         if (can_press(pages)) pages.select_page_by_user(index);
     });
 }
 
 void move_track_bar(Track_Bar& bar, int position) {
-    as_event(bar.form(), [&bar, position] {
+    as_mouse_event(bar.form(), [&bar, position] {
         if (take_focus(bar)) bar.set_position(position);
     });
 }
 
 void mouse_move(Control& control, int x, int y, Shift_State shift) {
-    as_event(control.form(), [&control, x, y, shift] {
+    as_mouse_event(control.form(), [&control, x, y, shift] {
         if (control.effectively_enabled() && control.OnMouseMove) control.OnMouseMove(control, shift, x, y);
     });
 }
 
 void mouse_down(Control& control, Mouse_Button button, int x, int y, Shift_State shift) {
-    as_event(control.form(), [&control, button, x, y, shift] {
+    as_mouse_event(control.form(), [&control, button, x, y, shift] {
         if (!can_press(control)) return;
         if (control.windowed() && !take_focus(static_cast<Win_Control&>(control))) return;
         if (control.OnMouseDown) control.OnMouseDown(control, button, shift, x, y);
@@ -103,11 +138,11 @@ void mouse_down(Control& control, Mouse_Button button, int x, int y, Shift_State
 }
 
 void choose_menu(Form& form, Menu_Item& item) {
-    as_event(form, [&item] { item.click(); });
+    as_event(form, Focus_Cause::Program, [&item] { item.click(); });
 }
 
 void close(Form& form) {
-    as_event(form, [&form] { form.close(); });
+    as_event(form, Focus_Cause::Program, [&form] { form.close(); });
 }
 
 }  // namespace ui::user

@@ -23,7 +23,8 @@ void click(Control& control);
 // A character typed in the form's focused control: default button, cancel button, key filter,
 // then the control's own handling.
 void type(Form& form, char key);
-void press_key(Form& form, Key key);
+// A key that is no character; with Ctrl held, Tab and Page Down or Up step through the sheets.
+void press_key(Form& form, Key key, Shift_State shift = {});
 void select_page(Page_Control& pages, int index);
 void move_track_bar(Track_Bar& bar, int position);
 void mouse_move(Control& control, int x, int y, Shift_State shift = {});

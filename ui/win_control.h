@@ -6,7 +6,9 @@
 
 namespace ui {
 
-enum class Focus_Cause { Program, Keyboard, Mouse };
+// What moved the focus: the program on its own, a key (Tab, Enter; Shift+Tab walks backward) or
+// the mouse.
+enum class Focus_Cause { Program, Keyboard, Keyboard_Backward, Mouse };
 
 using Key_Press_Event = std::function<void(Control& sender, char& key)>;
 

@@ -157,6 +157,36 @@ TEST_F(Sheet_Switch_Test, ARefusedPendingEntrySwitchesAfterItsMessageAndABadOneD
     EXPECT_EQ(texts(form.Col_pad_outdoor), Names(Row_Count, ""));
 }
 
+TEST_F(Sheet_Switch_Test, TheSheetKeysSwitchAsATabClickDoesFromAnyControl) {
+    // Ctrl+Tab from a field with a pending entry: the entry is taken on its sheet, then the switch.
+    driver.enter_text("Edit_tdb", "25");
+    driver.press_ctrl(ui::Key::Tab);
+    EXPECT_EQ(form.PageControl1->active_page(), form.Sheet_two);
+    EXPECT_EQ(text("Edit_2tdb1"), "25");
+    EXPECT_EQ(driver.focused_name(), "Edit_2tdb1");
+    EXPECT_EQ(lines(), Default_Lines) << "the first visit runs Show_State after the switch";
+
+    // From a check box the focus stays; the keys wrap past either end.
+    driver.click("Check_AH");
+    const char* const after_each[] = {"Pad", "VPD", "State", "VPD", "Pad"};
+    const ui::Key keys[] = {ui::Key::Page_Down, ui::Key::Tab, ui::Key::Tab, ui::Key::Back_Tab, ui::Key::Page_Up};
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        driver.press_ctrl(keys[i], keys[i] == ui::Key::Back_Tab);
+        EXPECT_EQ(form.PageControl1->active_page()->caption(), after_each[i]);
+    }
+    EXPECT_EQ(driver.focused_name(), "Check_AH");
+}
+
+TEST_F(Sheet_Switch_Test, ABadPendingTextStopsASwitchByKeyAndNoKeyFilterSeesTheKey) {
+    driver.enter_text("Edit_rh", "1-2");
+    driver.press_ctrl(ui::Key::Page_Down);
+    EXPECT_EQ(front_end.take_box_texts(), Names{"'1-2' is not a valid floating point value."});
+    EXPECT_EQ(form.PageControl1->active_page(), form.Sheet_state);
+    EXPECT_EQ(driver.focused_name(), "Edit_rh");
+    EXPECT_EQ(text("Edit_rh"), "1-2");
+    EXPECT_EQ(text("Message3"), "") << "the key filter would have asked for a value";
+}
+
 TEST_F(Sheet_Switch_Test, ABadTextInTheColumnLeavesTheStateAsItWasAndDrawsNothing) {
     struct Case {
         Row row;

@@ -22,6 +22,10 @@ TEST(Key_Translation, KeysBecomeModelKeysOrTheCharactersTheyType) {
         {Qt::Key_Tab, Qt::NoModifier, "\t", {ui::Key::Tab, {}}},
         {Qt::Key_Tab, Qt::ShiftModifier, "", {ui::Key::Back_Tab, {}}},
         {Qt::Key_Backtab, Qt::ShiftModifier, "", {ui::Key::Back_Tab, {}}},
+        // With Ctrl they step through the sheets: keys still, never characters.
+        {Qt::Key_Tab, Qt::ControlModifier, "\t", {ui::Key::Tab, {}}},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, "", {ui::Key::Back_Tab, {}}},
+        {Qt::Key_PageDown, Qt::ControlModifier, "", {ui::Key::Page_Down, {}}},
         {Qt::Key_Left, Qt::NoModifier, "", {ui::Key::Left, {}}},
         {Qt::Key_Right, Qt::KeypadModifier, "", {ui::Key::Right, {}}},
         {Qt::Key_Up, Qt::NoModifier, "", {ui::Key::Up, {}}},

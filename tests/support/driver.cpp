@@ -38,7 +38,14 @@ void Driver::type(const std::string& keys) {
 }
 
 void Driver::key(char key) { ui::user::type(form_, key); }
-void Driver::press(ui::Key key) { ui::user::press_key(form_, key); }
+void Driver::press(ui::Key key, ui::Shift_State shift) { ui::user::press_key(form_, key, shift); }
+
+void Driver::press_ctrl(ui::Key key, bool shift) {
+    ui::Shift_State held;
+    held.ctrl = true;
+    held.shift = shift;
+    press(key, held);
+}
 
 void Driver::select_page(int index) {
     for (ui::Control* control : form_.controls())

@@ -26,7 +26,9 @@ public:
     void enter_text(const std::string& name, const std::string& text);
     void type(const std::string& keys);
     void key(char key);
-    void press(ui::Key key);
+    void press(ui::Key key, ui::Shift_State shift = {});
+    // The key with Ctrl held (and Shift where asked).
+    void press_ctrl(ui::Key key, bool shift = false);
     void tab() { press(ui::Key::Tab); }
     void enter() { key('\r'); }
     void escape() { key(27); }

@@ -1,4 +1,6 @@
+#include <functional>
 #include <stdexcept>
+#include <utility>
 
 #include "tests/ui/fixture.h"
 
@@ -121,6 +123,32 @@ TEST_F(Focus_Test, EnterAndEscapeGoToTheDefaultAndCancelButtonsBeforeTheKeyFilte
     EXPECT_EQ(keys, (Log{"\r"})) << "without a default button Enter reaches the key filter";
 }
 
+TEST_F(Focus_Test, AFocusMoveRecordsTheInputThatMadeItForTheView) {
+    // Enter walks to the next field through the program's own focus request.
+    a.OnKeyPress = [this](ui::Control&, char& key) {
+        if (key == '\r') b.set_focus();
+    };
+    struct Case {
+        const char* action;
+        std::function<void()> act;
+        const char* focused;
+        ui::Focus_Cause cause;
+    };
+    const Case cases[] = {
+        {"Tab", [this] { driver.tab(); }, "B", ui::Focus_Cause::Keyboard},
+        {"Shift+Tab", [this] { driver.press(ui::Key::Back_Tab); }, "A", ui::Focus_Cause::Keyboard_Backward},
+        {"Enter", [this] { driver.enter(); }, "B", ui::Focus_Cause::Keyboard},
+        {"click", [this] { driver.click("Ok"); }, "Ok", ui::Focus_Cause::Mouse},
+        {"press", [this] { driver.press_into("A"); }, "A", ui::Focus_Cause::Mouse},
+        {"program", [this] { b.set_focus(); }, "B", ui::Focus_Cause::Program},
+    };
+    for (const Case& c : cases) {
+        c.act();
+        EXPECT_EQ(driver.focused_name(), c.focused) << c.action;
+        EXPECT_EQ(form.focus_cause(), c.cause) << c.action;
+    }
+}
+
 class Page_Test : public Window_Test {
 protected:
     Page_Test() {
@@ -139,6 +167,7 @@ protected:
     ui::Page_Control& pages = form.create<ui::Page_Control>(nullptr, "Pages");
     ui::Tab_Sheet& page0 = form.create<ui::Tab_Sheet>(&pages, "Page0");
     ui::Tab_Sheet& page1 = form.create<ui::Tab_Sheet>(&pages, "Page1");
+    ui::Tab_Sheet& page2 = form.create<ui::Tab_Sheet>(&pages, "Page2");
     ui::Edit& first = form.create<ui::Edit>(&page0, "First");
     ui::Edit& second = form.create<ui::Edit>(&page1, "Second");
     ui::Edit& outside = form.create<ui::Edit>(nullptr, "Outside");
@@ -167,6 +196,60 @@ TEST_F(Page_Test, AnExceptionInTheOldFieldsExitCancelsTheSwitch) {
     EXPECT_EQ(pages.active_page_index(), 0);
     EXPECT_EQ(driver.focused_name(), "First");
     EXPECT_EQ(front_end.take_box_texts(), (Log{"bad."}));
+}
+
+TEST_F(Page_Test, CtrlWithTabOrPageKeysStepsThroughThePagesWrappingFromAnyControl) {
+    driver.press_into("Outside");
+    outside.OnKeyPress = [this](ui::Control&, char& key) { log.push_back("key " + std::to_string(key)); };
+    log.clear();
+    struct Case {
+        ui::Key key;
+        bool shift;
+        int page;
+    };
+    const Case cases[] = {
+        {ui::Key::Tab, false, 1},      {ui::Key::Page_Down, false, 2}, {ui::Key::Tab, false, 0},
+        {ui::Key::Back_Tab, true, 2}, {ui::Key::Page_Up, false, 1},   {ui::Key::Page_Up, false, 0},
+    };
+    Log expected;
+    for (const Case& c : cases) {
+        driver.press_ctrl(c.key, c.shift);
+        EXPECT_EQ(pages.active_page_index(), c.page);
+        expected.push_back("change to page " + std::to_string(c.page));
+    }
+    EXPECT_EQ(log, expected) << "no key filter sees them, and the focus outside stays";
+    EXPECT_EQ(driver.focused_name(), "Outside");
+}
+
+TEST_F(Page_Test, ACtrlTabFromAFieldOfThePageLeavesItFirstAsAClickOnATabDoes) {
+    driver.press_into("First");
+    log.clear();
+    driver.press_ctrl(ui::Key::Tab);
+    EXPECT_EQ(log, (Log{"exit First on page 0", "enter Second on page 1", "change to page 1"}));
+    EXPECT_EQ(form.focus_cause(), ui::Focus_Cause::Keyboard);
+
+    second.OnExit = [](ui::Control&) { throw std::runtime_error("bad"); };
+    driver.press_ctrl(ui::Key::Page_Up);
+    EXPECT_EQ(pages.active_page_index(), 1) << "an exception in the exit stops the switch";
+    EXPECT_EQ(driver.focused_name(), "Second");
+    EXPECT_EQ(front_end.take_box_texts(), (Log{"bad."}));
+}
+
+TEST_F(Page_Test, LeftAndRightStepThroughThePagesOnlyWhileThePageControlHasTheFocus) {
+    driver.press_into("Pages");
+    log.clear();
+    for (const auto& [key, page] : {std::pair{ui::Key::Right, 1}, {ui::Key::Right, 2}, {ui::Key::Right, 0},
+                                    {ui::Key::Left, 2}}) {
+        driver.press(key);
+        EXPECT_EQ(pages.active_page_index(), page);
+    }
+    EXPECT_EQ(driver.focused_name(), "Pages");
+    EXPECT_EQ(log, (Log{"change to page 1", "change to page 2", "change to page 0", "change to page 2"}));
+
+    driver.press_into("Outside");
+    driver.press(ui::Key::Right);
+    driver.press(ui::Key::Left);
+    EXPECT_EQ(pages.active_page_index(), 2) << "in a field they move the caret";
 }
 
 TEST_F(Page_Test, ControlsOfAnInactivePageTakeNoFocus) {

@@ -58,7 +58,10 @@ Page_Control_Peer::Page_Control_Peer(ui::Page_Control& pages, QWidget& parent, P
     : QWidget(&parent),
       Peer(pages, *this, host),
       pages_(pages),
-      tabs_(*this, [this](int index) { forward([this, index] { ui::user::select_page(pages_, index); }); }) {}
+      tabs_(*this, [this](int index) { forward([this, index] { ui::user::select_page(pages_, index); }); }) {
+    // The focus of the page control shows on its tabs.
+    setFocusProxy(&tabs_);
+}
 
 int Page_Control_Peer::tab_height() const { return tabs_.sizeHint().height(); }
 

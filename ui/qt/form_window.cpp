@@ -13,6 +13,22 @@
 
 namespace ui::qt {
 
+namespace {
+
+// The reason Qt is given for a focus move of the model; the style shows the focus cue for a move
+// by the keyboard.
+Qt::FocusReason focus_reason(ui::Focus_Cause cause) {
+    switch (cause) {
+    case ui::Focus_Cause::Keyboard: return Qt::TabFocusReason;
+    case ui::Focus_Cause::Keyboard_Backward: return Qt::BacktabFocusReason;
+    case ui::Focus_Cause::Mouse: return Qt::MouseFocusReason;
+    case ui::Focus_Cause::Program: return Qt::OtherFocusReason;
+    }
+    return Qt::OtherFocusReason;
+}
+
+}  // namespace
+
 Form_Window::Form_Window(ui::Form& form, const Peer_Registry& registry, Peer_Host& host, QWidget* owner,
                          Qt::WindowFlags flags)
     : QWidget(owner, flags), form_(form), registry_(registry), host_(host), client_(this) {
@@ -60,8 +76,13 @@ void Form_Window::show_centred() {
 void Form_Window::follow_focus() {
     const ui::Win_Control* focused = form_.focused();
     QWidget* peer = focused != nullptr ? registry_.widget_of(*focused) : nullptr;
-    if (peer != nullptr) peer->setFocus(Qt::OtherFocusReason);
-    else setFocus(Qt::OtherFocusReason);
+    QWidget& target = peer != nullptr ? *peer : *this;
+    if (target.hasFocus()) return;
+    const Qt::FocusReason reason = focus_reason(form_.focus_cause());
+    // The style draws the focus cue after a move by the keyboard, and hides it after a press.
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) setAttribute(Qt::WA_KeyboardFocusChange);
+    else if (reason == Qt::MouseFocusReason) setAttribute(Qt::WA_KeyboardFocusChange, false);
+    target.setFocus(reason);
 }
 
 void Form_Window::closeEvent(QCloseEvent* event) {

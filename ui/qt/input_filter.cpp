@@ -33,7 +33,7 @@ bool Input_Filter::take_key(QWidget& receiver, QKeyEvent& event) {
         return true;
     }
     const Key_Input input = translate_key(event);
-    if (input.key) ui::user::press_key(*form, *input.key);
+    if (input.key) ui::user::press_key(*form, *input.key, held_keys(event.modifiers()));
     for (const char character : input.characters) ui::user::type(*form, character);
     host_.after_model_event();
     return true;

@@ -49,4 +49,12 @@ Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QStri
 
 Key_Input translate_key(const QKeyEvent& event) { return translate_key(event.key(), event.modifiers(), event.text()); }
 
+ui::Shift_State held_keys(Qt::KeyboardModifiers modifiers) {
+    ui::Shift_State held;
+    held.shift = modifiers.testFlag(Qt::ShiftModifier);
+    held.ctrl = modifiers.testFlag(Qt::ControlModifier);
+    held.alt = modifiers.testFlag(Qt::AltModifier);
+    return held;
+}
+
 }  // namespace ui::qt

@@ -23,4 +23,7 @@ struct Key_Input {
 Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QString& text);
 Key_Input translate_key(const QKeyEvent& event);
 
+// Shift, Ctrl and Alt as the model holds them; no mouse button.
+ui::Shift_State held_keys(Qt::KeyboardModifiers modifiers);
+
 }  // namespace ui::qt

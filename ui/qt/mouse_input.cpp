@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/qt/key_translation.h"
+
 namespace ui::qt {
 
 int whole_pixel(double coordinate) {
@@ -15,11 +17,12 @@ int whole_pixel(double coordinate) {
 QPoint whole_pixels(const QPointF& position) { return {whole_pixel(position.x()), whole_pixel(position.y())}; }
 
 ui::Shift_State shift_state(const QMouseEvent& event) {
-    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    ui::Shift_State state = held_keys(event.modifiers());
     const Qt::MouseButtons buttons = event.buttons();
-    return {modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::ControlModifier),
-            modifiers.testFlag(Qt::AltModifier),   buttons.testFlag(Qt::LeftButton),
-            buttons.testFlag(Qt::RightButton),     buttons.testFlag(Qt::MiddleButton)};
+    state.left = buttons.testFlag(Qt::LeftButton);
+    state.right = buttons.testFlag(Qt::RightButton);
+    state.middle = buttons.testFlag(Qt::MiddleButton);
+    return state;
 }
 
 std::optional<ui::Mouse_Button> model_button(Qt::MouseButton button) {

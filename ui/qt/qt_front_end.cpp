@@ -7,6 +7,7 @@
 #include "ui/qt/form_window.h"
 #include "ui/qt/input_filter.h"
 #include "ui/qt/peer_factory.h"
+#include "ui/qt/style.h"
 #include "ui/qt/text.h"
 
 namespace ui::qt {
@@ -28,6 +29,7 @@ QMessageBox::Icon box_icon(ui::Message_Icon icon) {
 Qt_Front_End::Qt_Front_End(ui::Application& application)
     : application_(application), filter_(std::make_unique<Input_Filter>(registry_, host())) {
     install_font_substitutions();
+    install_style();
     // Windows ignore their close button and the model decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::instance()->installEventFilter(filter_.get());
@@ -108,9 +110,13 @@ void Qt_Front_End::run_modal(ui::Form& form) {
 
 void Qt_Front_End::show_message(const ui::Message_Box& box) {
     if (message_handler_) return message_handler_(box);
-    QMessageBox message(box_icon(box.icon), to_qstring(box.caption), to_qstring(box.text), QMessageBox::Ok,
-                        QApplication::activeWindow());
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox message(box_icon(box.icon), to_qstring(box.caption), to_qstring(box.text), QMessageBox::Ok, owner);
     message.setTextFormat(Qt::PlainText);
+    // A box speaks in the font of the window it belongs to.
+    const ui::Form* form = registry_.form_of_window(owner);
+    if (form == nullptr) form = application_.main_form();
+    message.setFont(to_qfont(form != nullptr ? form->font() : ui::Font{}));
     message.exec();
 }
 

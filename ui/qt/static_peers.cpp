@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 #include "ui/qt/canvas_raster.h"
 #include "ui/qt/colors.h"
@@ -29,6 +30,8 @@ bool released_over(const QWidget& widget, const QMouseEvent& event) {
 }
 
 }  // namespace
+
+bool scales_smoothly(qreal device_pixel_ratio) { return device_pixel_ratio != std::floor(device_pixel_ratio); }
 
 Label_Peer::Label_Peer(ui::Label& label, QWidget& parent, Peer_Host& host)
     : QLabel(&parent), Peer(label, *this, host), label_(label) {
@@ -73,6 +76,9 @@ void Image_Peer::show_state() {
 void Image_Peer::paintEvent(QPaintEvent*) {
     if (picture_.isNull()) return;
     QPainter painter(this);
+    // The picture has the design's pixels. A whole-number scale repeats each of them sharply; a
+    // fractional one would make nearest-neighbour stems of uneven width, so it blends them.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scales_smoothly(devicePixelRatioF()));
     if (image_.stretch()) painter.drawImage(rect(), picture_);
     else painter.drawImage(QPoint(0, 0), picture_);
 }

@@ -33,6 +33,9 @@ protected:
     void show_state() override {}
 };
 
+// Whether a picture shown at that device pixel ratio is scaled smoothly rather than sharply.
+bool scales_smoothly(qreal device_pixel_ratio);
+
 // The picture of an image's canvas; presses and moves go to the model in image pixels.
 class Image_Peer final : public QWidget, public Peer {
 public:

@@ -1,0 +1,122 @@
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include "tests/qt/qt_fixture.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/static_peers.h"
+
+namespace {
+
+// Records the reason of every focus that a watched widget receives.
+class Focus_Reasons final : public QObject {
+public:
+    std::vector<Qt::FocusReason> reasons;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) reasons.push_back(static_cast<QFocusEvent*>(event)->reason());
+        return false;
+    }
+};
+
+class Desktop_Test : public Qt_Form_Test {
+protected:
+    Desktop_Test() {
+        window().activateWindow();
+        QApplication::setActiveWindow(&window());
+    }
+
+    QTabBar& tabs() const { return *peer<QWidget>("Pages").findChild<QTabBar*>(); }
+};
+
+}  // namespace
+
+TEST_F(Desktop_Test, EveryWindowIsDrawnInTheWindowsStyle) {
+    EXPECT_EQ(QApplication::style()->name().toLower(), "windows");
+    EXPECT_EQ(window().style()->name().toLower(), "windows");
+    EXPECT_EQ(peer<QPushButton>("Go_Button").style()->name().toLower(), "windows");
+}
+
+TEST_F(Desktop_Test, AFocusMoveReachesQtWithTheReasonOfTheInputThatMadeIt) {
+    Focus_Reasons seen;
+    for (const char* name : {"First_Edit", "Second_Edit", "Go_Button"}) peer<QWidget>(name).installEventFilter(&seen);
+    QTest::keyClick(&window(), Qt::Key_Tab);
+    QTest::keyClick(&window(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(window().testAttribute(Qt::WA_KeyboardFocusChange)) << "the style shows the focus cue";
+    QTest::mouseClick(&peer<QPushButton>("Go_Button"), Qt::LeftButton);
+    EXPECT_FALSE(window().testAttribute(Qt::WA_KeyboardFocusChange));
+    EXPECT_EQ(seen.reasons,
+              (std::vector<Qt::FocusReason>{Qt::TabFocusReason, Qt::BacktabFocusReason, Qt::MouseFocusReason}));
+    EXPECT_EQ(window().focusWidget(), &peer<QPushButton>("Go_Button"));
+}
+
+TEST_F(Desktop_Test, TheFocusOfThePageControlIsShownOnItsTabs) {
+    QTest::mouseClick(&peer<QLineEdit>("Page_One_Edit"), Qt::LeftButton);
+    QTest::keyClick(&window(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(form.focused(), &pages);
+    EXPECT_EQ(window().focusWidget(), &tabs());
+    QTest::keyClick(&tabs(), Qt::Key_Right);
+    EXPECT_EQ(pages.active_page(), &page_two);
+    EXPECT_EQ(tabs().currentIndex(), 1);
+    QTest::keyClick(&tabs(), Qt::Key_Right);
+    EXPECT_EQ(pages.active_page(), &page_one) << "past the last page comes the first";
+}
+
+TEST_F(Desktop_Test, CtrlTabAndCtrlPageKeysSwitchSheetsFromAnyControlWithoutReachingAKeyFilter) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const ui::Tab_Sheet* page;
+    };
+    const Case cases[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, &page_two},
+        {Qt::Key_Tab, Qt::ControlModifier, &page_one},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, &page_two},
+        {Qt::Key_PageUp, Qt::ControlModifier, &page_one},
+        {Qt::Key_PageDown, Qt::ControlModifier, &page_two},
+    };
+    for (const Case& c : cases) {
+        QTest::keyClick(&peer<QLineEdit>("First_Edit"), c.key, c.modifiers);
+        EXPECT_EQ(pages.active_page(), c.page) << "Qt key " << c.key;
+        EXPECT_EQ(tabs().currentIndex(), pages.active_page_index());
+    }
+    EXPECT_EQ(log, Log{}) << "neither a key filter nor a focus move";
+    EXPECT_EQ(form.focused(), &first);
+}
+
+TEST_F(Desktop_Test, AMessageBoxSpeaksInTheFontOfItsWindow) {
+    front_end.divert_messages(nullptr);
+    QFont box_font;
+    QFont text_font;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) return ADD_FAILURE() << "no message box is shown";
+        box_font = box->font();
+        if (const auto* text = box->findChild<QLabel*>("qt_msgbox_label")) text_font = text->font();
+        box->accept();
+    });
+    form.set_font(ui::font_of_height("Arial", 15));
+    front_end.show_message({"Tdb is too high. Please reinput!!", "Error", ui::Message_Icon::Stop});
+    const QFont expected = ui::qt::to_qfont(form.font());
+    EXPECT_EQ(box_font.family(), expected.family());
+    EXPECT_EQ(box_font.pixelSize(), 15);
+    EXPECT_EQ(text_font.family(), expected.family());
+    EXPECT_EQ(text_font.pixelSize(), 15);
+}
+
+TEST(Chart_Scaling, WholeDevicePixelRatiosScaleSharplyFractionalOnesSmoothly) {
+    const struct {
+        qreal ratio;
+        bool smooth;
+    } cases[] = {{1.0, false}, {2.0, false}, {3.0, false}, {1.25, true}, {1.5, true}, {2.5, true}};
+    for (const auto& c : cases) EXPECT_EQ(ui::qt::scales_smoothly(c.ratio), c.smooth) << c.ratio;
+}
