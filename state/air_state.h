@@ -16,11 +16,6 @@ struct Air_State {
     float H = 0;     // kJ/kg dry air
 };
 
-// Runs the chain on a copy of the state, keeps the copy in the physical range and only then
-// stores it: a floating-point error part-way through leaves the state exactly as it was.
-template <class Chain>
-void Run_Whole_Chain(Air_State& state, Chain chain);
-
 // Derives the nine other fields from Patm, Tdb and RH, in the order of the standard chain, with
 // no saturation shortcut. Each result is stored before the next step reads it, so later steps
 // see the rounded 32-bit values. The dew point of perfectly dry air is that of Dew_Point.
@@ -47,6 +42,8 @@ void Derive_Common_Tail(Air_State& state);
 // the common tail). Any other state is left as it is.
 void Hold_Physical_Range(Air_State& state);
 
+// Runs the chain on a copy of the state, keeps the copy in the physical range and only then
+// stores it: a floating-point error part-way through leaves the state exactly as it was.
 template <class Chain>
 void Run_Whole_Chain(Air_State& state, Chain chain) {
     Air_State next = state;
