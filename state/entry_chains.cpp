@@ -28,6 +28,18 @@ void derive_from_tdb_and_rh(Air_State& s) {
     Derive_Common_Tail(s);
 }
 
+// The chain of a wet-bulb or dew-point entry: saturated air within the band of the shown Tdb,
+// otherwise the vapour pressure and the other of the two through the given steps.
+void enter_wet_temperature(Air_State& state, float Air_State::*field, float value, Wet_Entry_Rule rule,
+                           std::initializer_list<State_Step> unsaturated) {
+    Run_Whole_Chain(state, [&](Air_State& s) {
+        s.*field = value;
+        if (saturated_below_shown_tdb(s, value, rule)) saturate(s);
+        else Run_Steps(s, unsaturated);
+        Derive_Common_Tail(s);
+    });
+}
+
 // The chain of an entry that holds Tdb and derives the rest step by step.
 void store_and_run(Air_State& state, float Air_State::*field, float value, std::initializer_list<State_Step> steps) {
     Run_Whole_Chain(state, [&](Air_State& s) {
@@ -53,21 +65,11 @@ void Enter_RH(Air_State& state, float RH) {
 }
 
 void Enter_Twb(Air_State& state, float Twb, Wet_Entry_Rule rule) {
-    Run_Whole_Chain(state, [&](Air_State& s) {
-        s.Twb = Twb;
-        if (saturated_below_shown_tdb(s, Twb, rule)) saturate(s);
-        else Run_Steps(s, {RH_From_Twb, Pw_From_RH, Tdp_From_Pw});
-        Derive_Common_Tail(s);
-    });
+    enter_wet_temperature(state, &Air_State::Twb, Twb, rule, {RH_From_Twb, Pw_From_RH, Tdp_From_Pw});
 }
 
 void Enter_Tdp(Air_State& state, float Tdp, Wet_Entry_Rule rule) {
-    Run_Whole_Chain(state, [&](Air_State& s) {
-        s.Tdp = Tdp;
-        if (saturated_below_shown_tdb(s, Tdp, rule)) saturate(s);
-        else Run_Steps(s, {Pw_From_Tdp, RH_From_Pw, Twb_From_Tdp});
-        Derive_Common_Tail(s);
-    });
+    enter_wet_temperature(state, &Air_State::Tdp, Tdp, rule, {Pw_From_Tdp, RH_From_Pw, Twb_From_Tdp});
 }
 
 void Enter_AH(Air_State& state, float AH) {
