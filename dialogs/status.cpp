@@ -19,21 +19,32 @@ constexpr float No_Limit = std::numeric_limits<float>::infinity();
 // pressure as 8925 m), and its pressure is below what OK accepts anyway.
 constexpr float Highest_Elevation_m = 9000;
 constexpr float Highest_Elevation_ft = 29528;
+// Far below the sea the fit of the pressure grows without bound and overflows; 5000 m down is
+// already deeper than any air a user stands in.
+constexpr float Lowest_Elevation_m = -5000;
+constexpr float Lowest_Elevation_ft = -16404;
 // The chart's states reach 70 degree C; below their saturation pressure they leave the
 // property function's domain.
 constexpr float Highest_Chart_Tdb = 70;
+// Ten atmospheres: beyond any air the chart is meant for, and far within the float range of
+// every conversion of the dialog.
+constexpr float Highest_Patm = 1000;
 
 constexpr const char* Elevation_Too_High = "Elevation is too high. Please reinput!!";
+constexpr const char* Elevation_Too_Low = "Elevation is too low. Please reinput!!";
 constexpr const char* Patm_Too_Low = "Patm is too low. Please reinput!!";
+constexpr const char* Patm_Too_High = "Patm is too high. Please reinput!!";
 
 }  // namespace
 
 // In the order of the edits: the order in which a conversion writes the other three.
 const Tconfig::Unit Tconfig::Units[4] = {
-    {&Tconfig::edit_patm, &Tconfig::Patm_kPa, &Pressure_Set::kPa, Pressure_Mask, From_kPa, No_Limit},
-    {&Tconfig::edit_psi, &Tconfig::Patm_psi, &Pressure_Set::psi, Pressure_Mask, From_psi, No_Limit},
-    {&Tconfig::edit_m, &Tconfig::Elev_m, &Pressure_Set::m, Elevation_Mask, From_m, Highest_Elevation_m},
-    {&Tconfig::edit_ft, &Tconfig::Elev_ft, &Pressure_Set::ft, Elevation_Mask, From_ft, Highest_Elevation_ft},
+    {&Tconfig::edit_patm, &Tconfig::Patm_kPa, &Pressure_Set::kPa, Pressure_Mask, From_kPa, -No_Limit, No_Limit},
+    {&Tconfig::edit_psi, &Tconfig::Patm_psi, &Pressure_Set::psi, Pressure_Mask, From_psi, -No_Limit, No_Limit},
+    {&Tconfig::edit_m, &Tconfig::Elev_m, &Pressure_Set::m, Elevation_Mask, From_m, Lowest_Elevation_m,
+     Highest_Elevation_m},
+    {&Tconfig::edit_ft, &Tconfig::Elev_ft, &Pressure_Set::ft, Elevation_Mask, From_ft, Lowest_Elevation_ft,
+     Highest_Elevation_ft},
 };
 
 Tconfig::Tconfig(ui::Application& application) : ui::Form(application, "config") {
@@ -82,8 +93,8 @@ void Tconfig::Leave(const Unit& unit) {
 
 void Tconfig::Convert(const Unit& unit, ui::Edit& edit) {
     const float value = numtext::text_to_single(edit.text());
-    if (value > unit.highest) {
-        application().error_box(Elevation_Too_High);
+    if (value > unit.highest || value < unit.lowest) {
+        application().error_box(value > unit.highest ? Elevation_Too_High : Elevation_Too_Low);
         Refused_Elevation = &edit;
         return;
     }
@@ -115,8 +126,8 @@ void Tconfig::OKBtnClick(ui::Control&) {
     // That elevation was reported when its edit was left; the dialog waits for a new one.
     if (Refused_Elevation) return Keep_Open(*Refused_Elevation);
     const float P = numtext::text_to_single(edit_patm->text());
-    if (P <= Calc_Property(Kind_Pws, Highest_Chart_Tdb)) {
-        application().error_box(Patm_Too_Low);
+    if (P <= Calc_Property(Kind_Pws, Highest_Chart_Tdb) || P > Highest_Patm) {
+        application().error_box(P > Highest_Patm ? Patm_Too_High : Patm_Too_Low);
         return Keep_Open(*edit_patm);
     }
     // A text that is not a number stops here: the fields before it keep their new values, the

@@ -47,13 +47,14 @@ public:
 
 private:
     // One of the four edits: where its value is stored, its mask, how the other three follow
-    // from it, and the highest value it accepts.
+    // from it, and the lowest and highest values it accepts.
     struct Unit {
         ui::Edit* Tconfig::*edit;
         float Tconfig::*stored;
         float Pressure_Set::*value;
         std::string_view mask;
         Pressure_Set (*convert)(float);
+        float lowest;
         float highest;
     };
     static const Unit Units[4];

@@ -7,8 +7,9 @@ namespace {
 
 void Step_Crosshair(TForm1& form, Crosshair_Move move) {
     const Crosshair_Target target = Step_Target(form.Chart, form.State, move, form.MoveBar->position());
-    form.StatusBar1->set_panel_text(0, Crosshair_Text(target.point.Tdb, target.point.RH));
+    // A step that fails part-way changes neither the state nor the crosshair text.
     Set_Point(form.State, target.point, target.enthalpy);
+    form.StatusBar1->set_panel_text(0, Crosshair_Text(target.point.Tdb, target.point.RH));
     form.Show_State();
 }
 

@@ -13,7 +13,8 @@ void TForm1::Enter_Property(Row row, const State_Column& column) {
         // A text that is not a number ends the entry here, before the refresh.
         const float value = numtext::text_to_single(text);
         if (entry.stores_pws_first) State.Pws = Calc_Property(Kind_Pws, State.Tdb);
-        if (Within_Limits(application(), entry.name, value, entry.lower_limit(State, rule), entry.upper_limit(State, rule)) &&
+        if (Within_Limits(application(), entry.name, value, entry.lower_limit(State, rule),
+                          entry.upper_limit(State, rule)) &&
             text != numtext::format_mask(shown_value(row, State), entry.change_mask))
             entry.store(State, value, rule);
     }

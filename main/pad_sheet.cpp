@@ -1,8 +1,10 @@
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/float_env.h"
 #include "engine/property.h"
+#include "main/optional_number.h"
 #include "main/psy.h"
 #include "main/range_messages.h"
 #include "state/state_steps.h"
@@ -83,11 +85,10 @@ void TForm1::Edit_peffExit(ui::Control&) {
 }
 
 void TForm1::Calc_Pad() {
-    const std::string text = Edit_peff->text();
-    if (text.empty()) return;
-    const float efficiency = numtext::text_to_single(text);
+    const std::optional<float> efficiency = Optional_Number(Edit_peff->text());
+    if (!efficiency) return;
     const long double wet_bulb_depression = static_cast<long double>(State.Tdb) - State.Twb;
-    const float t2 = engine::to_single(State.Tdb - wet_bulb_depression * efficiency * Percent);
+    const float t2 = engine::to_single(State.Tdb - wet_bulb_depression * *efficiency * Percent);
     // An efficiency beyond 0..100, refused on entry but left in the field, gives no after-pad air.
     if (t2 > State.Tdb || t2 < State.Twb) return;
     Write_Column(Col_pad_after, after_pad_state(State, t2));

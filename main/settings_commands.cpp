@@ -31,12 +31,17 @@ void TForm1::N3Click(ui::Menu_Item&) {
     settings.show_modal();
 }
 
-// No saturation shortcut: at RH 100 the dew point and wet bulb are what their fits give.
+// No saturation shortcut: at RH 100 the dew point and wet bulb are what their fits give. The
+// pressure, the state and the tables are computed aside and taken together, or not at all.
 void TForm1::Set_Patm() {
-    State.Patm = numtext::text_to_single(connected(config).edit_patm->text());
-    Derive_From_Tdb_RH(State);
-    Calc_RHCurves(Chart, State.Patm);
-    Calc_TLines(Chart);
-    Calc_AHLines(Chart);
+    Air_State state = State;
+    state.Patm = numtext::text_to_single(connected(config).edit_patm->text());
+    Derive_From_Tdb_RH(state);
+    Chart_Fields chart = Chart;
+    Calc_RHCurves(chart, state.Patm);
+    Calc_TLines(chart);
+    Calc_AHLines(chart);
+    State = state;
+    Chart = chart;
     Show_State();
 }

@@ -1,9 +1,11 @@
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "engine/float_env.h"
 #include "engine/property.h"
+#include "main/optional_number.h"
 #include "main/psy.h"
 #include "main/range_messages.h"
 #include "state/state_steps.h"
@@ -55,14 +57,12 @@ void TForm1::Edit_vtdb2Exit(ui::Control&) {
 
 // Only the deficit follows the air; Tleaf-Tair and the Leaf column keep the last leaf entry's.
 void TForm1::Calc_VPD() {
-    const std::string text = Col_vpd_leaf[Row::Tdb].text();
-    if (text.empty()) return;
     // No range test: a leaf temperature refused on entry but left in the field still counts here,
     // unless it has no saturation pressure at all.
-    const float leaf_tdb = numtext::text_to_single(text);
-    if (!has_saturation_pressure(leaf_tdb)) return;
+    const std::optional<float> leaf_tdb = Optional_Number(Col_vpd_leaf[Row::Tdb].text());
+    if (!leaf_tdb || !has_saturation_pressure(*leaf_tdb)) return;
     Message3->set_caption("");
-    Edit_vvpd->set_text(numtext::format_mask(difference(Calc_Property(Kind_Pws, leaf_tdb), State.Pw), Deficit_Mask));
+    Edit_vvpd->set_text(numtext::format_mask(difference(Calc_Property(Kind_Pws, *leaf_tdb), State.Pw), Deficit_Mask));
 }
 
 void TForm1::Btn_vpdClick(ui::Control&) {

@@ -19,15 +19,11 @@ float AH_From_H(float tdb, float h) {
 float RH_From_Pw(float pw, float pws) { return engine::to_single(engine::divide(pw, pws) * 100); }
 
 void Derive_From_Tdb_RH(Air_State& state) {
-    state.Pws = Calc_Property(Kind_Pws, state.Tdb);
-    state.Pw = Calc_Property(Kind_Pw_RH, state.Pws, state.RH);
-    state.AH = Calc_Property(Kind_AH, state.Patm, state.Pw);
-    state.Tdp = Calc_Property(Kind_Tdp, state.Tdb, state.Pw);
-    state.SV = Calc_Property(Kind_SV, state.Patm, state.Tdb, state.AH);
-    state.Twb = Calc_Property(Kind_Twb, state.Tdb, state.Tdp);
-    state.Hfg = Calc_Property(Kind_Hfg, state.Tdb);
-    state.DOS = Calc_Property(Kind_DOS, state.Patm, state.Pws, state.Pw);
-    state.H = Calc_Property(Kind_H, state.Tdb, state.AH);
+    using namespace step;
+    Run_Whole_Chain(state, [](Air_State& s) {
+        Run_Steps(s, {Pws_From_Tdb, Pw_From_RH, AH_From_Pw, Tdp_From_Pw, SV_From_AH, Twb_From_Tdp, Hfg_From_Tdb,
+                      DOS_From_Pw, H_From_AH});
+    });
 }
 
 Air_State State_From_Tdb_RH(float Patm, float Tdb, float RH) {
@@ -43,6 +39,19 @@ void Set_Saturated(Air_State& state) {
     state.Pw = state.Pws;
     state.Twb = state.Tdb;
     state.Tdp = state.Tdb;
+}
+
+void Hold_Physical_Range(Air_State& state) {
+    if (state.Pw > state.Pws || state.RH > 100) {
+        state.RH = 100;
+        Set_Saturated(state);
+        Derive_Common_Tail(state);
+    } else if (state.Pw < 0 || state.AH < 0 || state.RH < 0 || state.DOS < 0) {
+        state.RH = 0;
+        state.Pw = 0;
+        Run_Steps(state, {step::Tdp_From_Pw, step::Twb_From_Tdp});
+        Derive_Common_Tail(state);
+    }
 }
 
 void Derive_Common_Tail(Air_State& state) {

@@ -16,8 +16,9 @@ struct Air_State {
     float H = 0;     // kJ/kg dry air
 };
 
-// Derives the nine other fields from Patm, Tdb and RH. Each result is stored before the next
-// step reads it, so later steps see the rounded 32-bit values.
+// Derives the nine other fields from Patm, Tdb and RH, in the order of the standard chain, with
+// no saturation shortcut. Each result is stored before the next step reads it, so later steps
+// see the rounded 32-bit values. The dew point of perfectly dry air is that of Dew_Point.
 void Derive_From_Tdb_RH(Air_State& state);
 
 // The state of Patm, Tdb and RH, stored in this order, then derived.
@@ -34,3 +35,19 @@ void Set_Saturated(Air_State& state);
 
 // AH, SV, Hfg, DOS and H, in this order, from Patm, Tdb, Pws and Pw.
 void Derive_Common_Tail(Air_State& state);
+
+// The end of every chain. Where rounding has carried Pw above Pws or RH above 100, the state is
+// the saturated one at its Tdb (RH 100, Set_Saturated, the common tail); where it has carried Pw,
+// AH, RH or DOS below 0, it is perfectly dry air (RH 0, Pw 0, the dry-air dew point and wet bulb,
+// the common tail). Any other state is left as it is.
+void Hold_Physical_Range(Air_State& state);
+
+// Runs the chain on a copy of the state, keeps the copy in the physical range and only then
+// stores it: a floating-point error part-way through leaves the state exactly as it was.
+template <class Chain>
+void Run_Whole_Chain(Air_State& state, Chain chain) {
+    Air_State next = state;
+    chain(next);
+    Hold_Physical_Range(next);
+    state = next;
+}

@@ -72,11 +72,12 @@ void Pw_From_Tdp(Air_State& s) { s.Pw = Calc_Property(Kind_Pws, s.Tdp); }
 void RH_From_Pw(Air_State& s) { s.RH = ::RH_From_Pw(s.Pw, s.Pws); }
 void RH_From_Twb(Air_State& s) { s.RH = ::RH_From_Twb(s, s.Twb); }
 void AH_From_Pw(Air_State& s) { s.AH = Calc_Property(Kind_AH, s.Patm, s.Pw); }
-void AH_From_H(Air_State& s) { s.AH = ::AH_From_H(s.Tdb, s.H); }
+// An enthalpy or a volume at its lower limit is dry air, whatever the rounding of the inverse.
+void AH_From_H(Air_State& s) { s.AH = std::max(0.0f, ::AH_From_H(s.Tdb, s.H)); }
 
 void AH_From_SV(Air_State& s) {
     const long double dry_air_volume = divide(1000.0L * s.Patm * s.SV, Gas_Constant_Air * (s.Tdb + Kelvin_Offset));
-    s.AH = to_single((dry_air_volume - 1) * Inverse_Volume_Factor);
+    s.AH = std::max(0.0f, to_single((dry_air_volume - 1) * Inverse_Volume_Factor));
 }
 
 void AH_From_DOS(Air_State& s) {

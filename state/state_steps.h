@@ -37,8 +37,8 @@ void Pw_From_Tdp(Air_State& s);   // Kind_Pws(Tdp): the dew point's saturation p
 void RH_From_Pw(Air_State& s);    // Pw / Pws x 100, not capped at 100
 void RH_From_Twb(Air_State& s);   // ::RH_From_Twb of the stored Twb
 void AH_From_Pw(Air_State& s);    // Kind_AH(Patm, Pw)
-void AH_From_H(Air_State& s);     // the inverse of Kind_H in AH
-void AH_From_SV(Air_State& s);    // the inverse of Kind_SV in AH
+void AH_From_H(Air_State& s);     // the inverse of Kind_H in AH, at least 0
+void AH_From_SV(Air_State& s);    // the inverse of Kind_SV in AH, at least 0
 void AH_From_DOS(Air_State& s);   // the fraction DOS of the saturation humidity ratio
 void Tdp_From_Pw(Air_State& s);   // Dew_Point
 void Twb_From_Tdp(Air_State& s);  // Kind_Twb(Tdb, Tdp)

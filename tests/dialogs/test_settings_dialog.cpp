@@ -271,17 +271,28 @@ TEST_F(Settings_Dialog_Test, OkRefusesAPressureAtOrBelowSaturationAt70DegreesAnd
     }
 }
 
-TEST_F(Settings_Dialog_Test, AnElevationAbove9000MetresIsRefusedWhenLeft) {
+// Far below the sea the pressure's fit grows without bound: -99999999 ft once gave 1.5e14 kPa,
+// and every later opening of the dialog a "Floating point overflow." box instead.
+TEST_F(Settings_Dialog_Test, AnElevationAbove9000OrBelowMinus5000MetresIsRefusedWhenLeftAndOkWaits) {
+    const char* const too_high = "Elevation is too high. Please reinput!!";
+    const char* const too_low = "Elevation is too low. Please reinput!!";
     const struct {
         const char* edit;
         const char* typed;
-        bool refused;
+        const char* refusal;     // nullptr: accepted
+        const char* kPa_prefix;  // of the accepted elevation's pressure
     } cases[] = {
-        {"edit_m", "9000", false},
-        {"edit_m", "9000.5", true},
-        {"edit_m", "12000", true},
-        {"edit_ft", "29528", false},
-        {"edit_ft", "29529", true},
+        {"edit_m", "9000", nullptr, "30.76"},
+        {"edit_m", "9000.5", too_high, ""},
+        {"edit_m", "12000", too_high, ""},
+        {"edit_ft", "29528", nullptr, "30.76"},
+        {"edit_ft", "29529", too_high, ""},
+        {"edit_m", "-5000", nullptr, "177.6"},
+        {"edit_m", "-5000.5", too_low, ""},
+        {"edit_m", "-19024165470208", too_low, ""},
+        {"edit_ft", "-16404", nullptr, "177.6"},
+        {"edit_ft", "-16405", too_low, ""},
+        {"edit_ft", "-99999999", too_low, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.edit) + " " + c.typed);
@@ -290,17 +301,59 @@ TEST_F(Settings_Dialog_Test, AnElevationAbove9000MetresIsRefusedWhenLeft) {
             retype(driver, c.edit, c.typed);
             driver.tab();
             EXPECT_EQ(driver.focused_name(), "OKBtn");
+            if (c.refusal) {
+                driver.click("OKBtn");
+                EXPECT_EQ(dialog.modal_result(), ui::Mr_None) << "OK waits for another elevation";
+            }
             driver.escape();
         });
-        if (c.refused) {
+        EXPECT_TRUE(applied.empty());
+        if (c.refusal) {
             Texts expected = Start_Texts;
             expected[std::string(c.edit) == "edit_m" ? 2 : 3] = c.typed;
             EXPECT_EQ(texts(), expected) << "nothing converted, the typed text stays";
-            EXPECT_EQ(front_end.take_box_texts(), Texts{"Elevation is too high. Please reinput!!"});
+            EXPECT_EQ(front_end.take_box_texts(), Texts{c.refusal});
         } else {
-            EXPECT_EQ(dialog.edit_patm->text().substr(0, 5), "30.76");
+            EXPECT_EQ(dialog.edit_patm->text().substr(0, 5), c.kPa_prefix);
             EXPECT_TRUE(front_end.boxes.empty());
         }
+    }
+}
+
+TEST_F(Settings_Dialog_Test, OkRefusesAPressureAboveAThousandKilopascalsAndStaysOpen) {
+    const struct {
+        const char* edit;
+        const char* typed;
+        bool refused;
+    } cases[] = {
+        {"edit_patm", "1000", false},
+        {"edit_patm", "1000.001", true},
+        {"edit_patm", "1000000", true},
+        {"edit_psi", "145.1", true},  // 1000.46 kPa
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.edit) + " " + c.typed);
+        applied.clear();
+        dialog.Fill_From_Patm(101.325f);
+        const int result = show([&](Driver& driver) {
+            retype(driver, c.edit, c.typed);
+            driver.click("OKBtn");
+            if (dialog.modal_result() != ui::Mr_None) return;
+            EXPECT_EQ(driver.focused_name(), "edit_patm");
+            EXPECT_TRUE(whole_text_selected(*dialog.edit_patm)) << "ready to be typed over";
+            driver.escape();
+        });
+        if (c.refused) {
+            EXPECT_EQ(result, ui::Mr_Cancel);
+            EXPECT_TRUE(applied.empty());
+            EXPECT_EQ(front_end.boxes, (std::vector<Box>{{"Patm is too high. Please reinput!!", "Error",
+                                                           ui::Message_Icon::Stop}}));
+        } else {
+            EXPECT_EQ(result, ui::Mr_Ok);
+            EXPECT_EQ(applied, Texts{"1000"});
+            EXPECT_TRUE(front_end.boxes.empty());
+        }
+        front_end.boxes.clear();
     }
 }
 

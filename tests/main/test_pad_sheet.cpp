@@ -179,7 +179,7 @@ TEST_F(Pad_Sheet_Test, WithoutAnEfficiencyTheAfterPadColumnStaysAsItWas) {
     EXPECT_EQ(texts(form.Col_pad_after), computed);
 }
 
-TEST_F(Pad_Sheet_Test, AnEfficiencyThatIsNoNumberStopsEveryRefreshOfTheSheet) {
+TEST_F(Pad_Sheet_Test, AnEfficiencyThatIsNoNumberIsPassedOverByEveryRefreshOfTheSheet) {
     set_outdoor("30");
     driver.enter_text("Edit_peff", "9-0");
     driver.tab();
@@ -189,11 +189,14 @@ TEST_F(Pad_Sheet_Test, AnEfficiencyThatIsNoNumberStopsEveryRefreshOfTheSheet) {
     form.Edit_peff->set_text("");
     leave();
     form.Edit_peff->set_text("9-0");
+    const Names after_pad = texts(form.Col_pad_after);
     enter("Edit_ptdb1", "25");
-    EXPECT_EQ(take_boxes(), Boxes{conversion_box("9-0")});
+    EXPECT_TRUE(take_boxes().empty());
     EXPECT_EQ(form.State.Tdb, 25.0f) << "the entry is stored";
     EXPECT_EQ(text("Edit_ptdb1"), "25");
-    EXPECT_EQ(text("Edit_ph1"), "64.191") << "but the column is not refreshed";
+    EXPECT_EQ(text("Edit_ph1"), shown_text(Row::H, form.State)) << "and the column refreshed";
+    EXPECT_EQ(texts(form.Col_pad_after), after_pad) << "without an after-pad state for that text";
+    EXPECT_EQ(text("Edit_peff"), "9-0");
 }
 
 TEST_F(Pad_Sheet_Test, SaturatedOutdoorAirLeavesThePadAsItCame) {

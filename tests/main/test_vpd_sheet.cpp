@@ -112,7 +112,7 @@ TEST_F(Vpd_Sheet_Test, ARefusedLeafTemperatureStillGivesADeficitUnlessItHasNoSat
     }
 }
 
-TEST_F(Vpd_Sheet_Test, ALeafTextThatIsNoNumberStopsEveryRefreshOfTheSheet) {
+TEST_F(Vpd_Sheet_Test, ALeafTextThatIsNoNumberIsPassedOverByEveryRefreshOfTheSheet) {
     driver.enter_text("Edit_vtdb2", "3-0");
     leave();
     EXPECT_EQ(take_boxes(), Boxes{conversion_box("3-0")});
@@ -121,10 +121,12 @@ TEST_F(Vpd_Sheet_Test, ALeafTextThatIsNoNumberStopsEveryRefreshOfTheSheet) {
     form.Col_vpd_leaf[Row::Tdb].set_text("");
     leave();
     form.Col_vpd_leaf[Row::Tdb].set_text("3-0");
+    const std::string deficit = text("Edit_vvpd");
     enter("Edit_vtdb1", "25");
-    EXPECT_EQ(take_boxes(), Boxes{conversion_box("3-0")});
+    EXPECT_TRUE(take_boxes().empty());
     EXPECT_EQ(form.State.Tdb, 25.0f) << "the entry is stored";
-    EXPECT_EQ(text("Edit_vhfg1"), "2452.6") << "but the column is not refreshed";
+    EXPECT_EQ(text("Edit_vhfg1"), shown_text(Row::Hfg, form.State)) << "and the column refreshed";
+    EXPECT_EQ(text("Edit_vvpd"), deficit) << "without a deficit for that text";
 }
 
 TEST_F(Vpd_Sheet_Test, TheSheetSwitchMatchesTheDeficitToTheLoadedAir) {
