@@ -56,6 +56,7 @@ float single_product_beyond_range(float a, float b, float product) {
     return product;
 }
 
+// Called where the quotient is not finite, as check_addition where the sum is not.
 void check_division(long double dividend, long double divisor) {
     if (divisor == 0) {
         if (dividend == 0 || std::isnan(dividend)) {
@@ -66,11 +67,17 @@ void check_division(long double dividend, long double divisor) {
     if (std::isinf(dividend) && std::isinf(divisor)) {
         throw Float_Error::invalid_operation();
     }
+    if (std::isfinite(dividend) && std::isfinite(divisor)) {
+        throw Float_Error::overflow();
+    }
 }
 
 void check_addition(long double a, long double b) {
     if (std::isinf(a) && std::isinf(b) && std::signbit(a) != std::signbit(b)) {
         throw Float_Error::invalid_operation();
+    }
+    if (std::isfinite(a) && std::isfinite(b)) {
+        throw Float_Error::overflow();
     }
 }
 

@@ -52,11 +52,6 @@ long double exp_beyond_range(long double x, long double largest_finite);
 template <typename Real>
 using Operand = std::type_identity_t<Real>;
 
-template <typename Real>
-bool is_finite(Real value) {
-    return std::fabs(value) <= std::numeric_limits<Real>::max();
-}
-
 // Whether a value lies within the float range (no NaN, no infinity).
 template <typename Real>
 bool fits_single(Real value) {
@@ -86,22 +81,23 @@ inline float single_product(float a, float b) {
 }
 
 // a / b. A zero divisor raises the invalid-operation error for 0/0 and NaN/0,
-// otherwise the division-by-zero error; infinity/infinity is invalid too.
+// otherwise the division-by-zero error; infinity/infinity is invalid too. A
+// quotient of finite values beyond Real's range raises the overflow error.
 template <typename Real = long double>
 Real divide(Operand<Real> dividend, Operand<Real> divisor) {
     const Real quotient = dividend / divisor;
-    // Each of those cases, and only a few others, gives no finite quotient.
-    if (!is_finite(quotient)) [[unlikely]] {
+    if (!std::isfinite(quotient)) [[unlikely]] {
         cold::check_division(dividend, divisor);
     }
     return quotient;
 }
 
-// a + b. Infinities of opposite sign raise the invalid-operation error.
+// a + b. Infinities of opposite sign raise the invalid-operation error; a sum
+// of finite values beyond Real's range raises the overflow error.
 template <typename Real = long double>
 Real add(Operand<Real> a, Operand<Real> b) {
     const Real sum = a + b;
-    if (!is_finite(sum)) [[unlikely]] {
+    if (!std::isfinite(sum)) [[unlikely]] {
         cold::check_addition(a, b);
     }
     return sum;

@@ -110,7 +110,7 @@ Real specific_volume(float patm, float temperature, float ah) {
     // is checked only then: its error comes before the result's own overflow.
     const R volume = R(1) / pressure_pa * R(287.05518L) * kelvin * (R(1.6078L) * ah + 1);
     if (!fits_single(volume)) [[unlikely]] {
-        cold::check_division(1, pressure_pa);
+        divide<R>(1, pressure_pa);
     }
     return volume;
 }
