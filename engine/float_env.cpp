@@ -105,7 +105,7 @@ long double exp_beyond_range(long double x, long double largest_finite) {
     if (std::isnan(x) || std::isinf(x)) {
         return std::exp(x);
     }
-    if (x > largest_exp_argument<long double>) {
+    if (x > largest_exp_argument<long double>()) {
         report("exp", "OVERFLOW");
         return infinity;
     }

@@ -126,18 +126,21 @@ Real math_sqrt(Operand<Real> x) {
 // The largest argument whose exponential is finite in Real: ln of its
 // largest value, rounded down.
 template <typename Real>
-inline constexpr Real largest_exp_argument = 0;
-template <>
-inline constexpr double largest_exp_argument<double> = 0x1.62e42fefa39efp+9;
-template <>
-inline constexpr long double largest_exp_argument<long double> = 0xb.17217f7d1cf79abp+10L;
+constexpr Real largest_exp_argument() {
+    if constexpr (std::is_same_v<Real, double>) {
+        return 0x1.62e42fefa39efp+9;
+    } else {
+        static_assert(std::is_same_v<Real, long double>, "no exponential bound for this type");
+        return 0xb.17217f7d1cf79abp+10L;
+    }
+}
 
 // The exponential overflows, and is reported, where it would in long double:
 // a result beyond a narrower type but within that range saturates at the
 // type's largest value, so that storing it as a float still overflows.
 template <typename Real = long double>
 Real math_exp(Operand<Real> x) {
-    if (x <= largest_exp_argument<Real>) [[likely]] {
+    if (x <= largest_exp_argument<Real>()) [[likely]] {
         return std::exp(x);
     }
     return static_cast<Real>(cold::exp_beyond_range(x, std::numeric_limits<Real>::max()));
