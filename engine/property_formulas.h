@@ -6,8 +6,8 @@
 #include "engine/property_kind.h"
 
 // The formula of each property kind, computed in Real (double for the
-// program). The intermediates that are held as 32-bit floats are rounded with
-// to_single where they are formed: moving or dropping one of those roundings
+// program). The intermediates that are held as 32-bit floats are rounded to a
+// float where they are formed: moving or dropping one of those roundings
 // changes the last bits of the results. Constants are written in long double
 // and taken at Real's precision.
 namespace engine {
