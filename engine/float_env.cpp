@@ -20,9 +20,6 @@ constexpr long double infinity = std::numeric_limits<long double>::infinity();
 // between FLT_MAX and 2^128 rounds to even, which is upwards.
 const long double float_overflow_threshold = std::ldexp(1.0L, 128) - std::ldexp(1.0L, 103);
 
-// ln(LDBL_MAX) rounded down: the largest argument whose exponential is finite.
-constexpr long double max_exp_argument = 0xb.17217f7d1cf79abp+10L;
-
 Math_Error_Sink& math_error_sink() {
     static Math_Error_Sink sink;
     return sink;
@@ -36,23 +33,31 @@ void report(const char* function, const char* kind) {
 
 }  // namespace
 
-float to_single(long double value) {
+void set_math_error_sink(Math_Error_Sink sink) { math_error_sink() = std::move(sink); }
+
+namespace cold {
+
+float to_single_beyond_range(long double value) {
     if (!std::isfinite(value)) {
         return static_cast<float>(value);
     }
-    const long double magnitude = std::fabs(value);
-    if (magnitude >= float_overflow_threshold) {
+    if (std::fabs(value) >= float_overflow_threshold) {
         throw Float_Error::overflow();
     }
     // Between FLT_MAX and the threshold the value rounds down to FLT_MAX; the
     // conversion itself would be undefined there.
-    if (magnitude > FLT_MAX) {
-        return value < 0 ? -FLT_MAX : FLT_MAX;
-    }
-    return static_cast<float>(value);
+    return value < 0 ? -FLT_MAX : FLT_MAX;
 }
 
-long double divide(long double dividend, long double divisor) {
+float single_product_beyond_range(float a, float b, float product) {
+    if (std::isinf(product) && std::isfinite(a) && std::isfinite(b)) {
+        throw Float_Error::overflow();
+    }
+    return product;
+}
+
+// Called where the quotient is not finite, as check_addition where the sum is not.
+void check_division(long double dividend, long double divisor) {
     if (divisor == 0) {
         if (dividend == 0 || std::isnan(dividend)) {
             throw Float_Error::invalid_operation();
@@ -62,19 +67,21 @@ long double divide(long double dividend, long double divisor) {
     if (std::isinf(dividend) && std::isinf(divisor)) {
         throw Float_Error::invalid_operation();
     }
-    return dividend / divisor;
+    if (std::isfinite(dividend) && std::isfinite(divisor)) {
+        throw Float_Error::overflow();
+    }
 }
 
-long double add(long double a, long double b) {
+void check_addition(long double a, long double b) {
     if (std::isinf(a) && std::isinf(b) && std::signbit(a) != std::signbit(b)) {
         throw Float_Error::invalid_operation();
     }
-    return a + b;
+    if (std::isfinite(a) && std::isfinite(b)) {
+        throw Float_Error::overflow();
+    }
 }
 
-void set_math_error_sink(Math_Error_Sink sink) { math_error_sink() = std::move(sink); }
-
-long double math_log(long double x) {
+long double log_outside_domain(long double x) {
     if (x < 0) {
         report("log", "DOMAIN");
         return not_a_number;
@@ -83,24 +90,29 @@ long double math_log(long double x) {
         report("log", "SING");
         return -infinity;
     }
-    return std::log(x);
+    return x;  // NaN
 }
 
-long double math_exp(long double x) {
-    if (std::isfinite(x) && x > max_exp_argument) {
-        report("exp", "OVERFLOW");
-        return infinity;
-    }
-    return std::exp(x);
-}
-
-long double math_sqrt(long double x) {
+long double sqrt_outside_domain(long double x) {
     if (x < 0) {
         report("sqrt", "DOMAIN");
         return not_a_number;
     }
-    return std::sqrt(x);
+    return x;  // NaN
 }
+
+long double exp_beyond_range(long double x, long double largest_finite) {
+    if (std::isnan(x) || std::isinf(x)) {
+        return std::exp(x);
+    }
+    if (x > largest_exp_argument<long double>()) {
+        report("exp", "OVERFLOW");
+        return infinity;
+    }
+    return largest_finite;
+}
+
+}  // namespace cold
 
 long double math_pow(long double base, long double exponent) {
     const bool finite_operands = std::isfinite(base) && std::isfinite(exponent);

@@ -4,8 +4,14 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <limits>
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/engine/expected_outcome.h"
 #include "tests/engine/math_report_capture.h"
@@ -59,7 +65,7 @@ TEST(To_Single, RoundsLikeAStoreToAFloat) {
     }
 }
 
-TEST(Divide, RaisesForAZeroDivisorAndInfinityOverInfinity) {
+TEST(Divide, RaisesForAZeroDivisorInfinityOverInfinityAndOverflow) {
     struct Case {
         long double dividend;
         long double divisor;
@@ -76,6 +82,7 @@ TEST(Divide, RaisesForAZeroDivisorAndInfinityOverInfinity) {
         {-0.0L, 0, raises(invalid_operation)},
         {nan_value, 0, raises(invalid_operation)},
         {inf, -inf, raises(invalid_operation)},
+        {LDBL_MAX, 0.5L, raises(overflow)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dividend << " / " << c.divisor);
@@ -83,7 +90,7 @@ TEST(Divide, RaisesForAZeroDivisorAndInfinityOverInfinity) {
     }
 }
 
-TEST(Add, RaisesForInfinitiesOfOppositeSign) {
+TEST(Add, RaisesForInfinitiesOfOppositeSignAndOverflow) {
     struct Case {
         long double a;
         long double b;
@@ -96,6 +103,7 @@ TEST(Add, RaisesForInfinitiesOfOppositeSign) {
         {nan_value, inf, returns_nan()},
         {inf, -inf, raises(invalid_operation)},
         {-inf, inf, raises(invalid_operation)},
+        {LDBL_MAX, LDBL_MAX, raises(overflow)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.a << " + " << c.b);
@@ -161,6 +169,97 @@ TEST_F(Checked_Math, ReportsAreDroppedWithoutASink) {
     EXPECT_TRUE(std::isnan(engine::math_sqrt(-1)));
     EXPECT_EQ(engine::math_log(0), -inf);
     EXPECT_TRUE(reports.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// What a computation gives once rounded to a float: its bits, or the error it
+// raised, and the reports it made.
+struct Single_Outcome {
+    std::uint32_t bits = 0;
+    std::string error;
+    Math_Reports reports;
+
+    bool operator==(const Single_Outcome&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Single_Outcome& outcome) {
+    out << "bits 0x" << std::hex << outcome.bits << std::dec << " error \"" << outcome.error << "\" reports";
+    for (const Math_Report& report : outcome.reports) {
+        out << " " << report.first << ":" << report.second;
+    }
+    return out;
+}
+
+using Double_Operations = Math_Report_Capture;
+
+// Each operation in double fails where it fails in long double: the same
+// error, the same reports, and the same float once the result is stored.
+TEST_F(Double_Operations, FailWhereLongDoubleOperationsFail) {
+    const auto outcome_of = [this](const std::function<float()>& call) {
+        reports.clear();
+        Single_Outcome outcome;
+        try {
+            const float value = call();
+            std::memcpy(&outcome.bits, &value, sizeof outcome.bits);
+        } catch (const Float_Error& error) {
+            outcome.error = error.what();
+        }
+        outcome.reports = reports;
+        return outcome;
+    };
+    constexpr double infinity = std::numeric_limits<double>::infinity();
+    constexpr double not_a_number = std::numeric_limits<double>::quiet_NaN();
+    const double largest_finite_exp = 0x1.62e42fefa39efp+9;
+    const double beyond_double_exp = std::nextafter(largest_finite_exp, infinity);
+    // Beyond a double's exponential but within long double's, and beyond both.
+    const std::vector<double> singles = {-infinity, -20000, -1, -0.0, 0, FLT_TRUE_MIN, 1, 88.8, largest_finite_exp,
+                                         beyond_double_exp, 11356, 11357, 20000, FLT_MAX, 1e39, 1e300, infinity,
+                                         not_a_number};
+    const std::vector<std::pair<double, double>> pairs = {
+        {1, 4},         {1, 0},       {-1, -0.0},         {0, 0},
+        {infinity, 0},  {infinity, infinity}, {infinity, -infinity}, {-infinity, -infinity},
+        {1e300, 1e-300}, {1e300, 1e300}, {not_a_number, 0}, {FLT_MAX, FLT_MAX}};
+    for (const double x : singles) {
+        SCOPED_TRACE(testing::Message() << "x = " << x);
+        EXPECT_EQ(outcome_of([=] { return engine::to_single<double>(x); }),
+                  outcome_of([=] { return engine::to_single(x); }));
+        EXPECT_EQ(outcome_of([=] { return engine::to_single<double>(engine::math_log<double>(x)); }),
+                  outcome_of([=] { return engine::to_single(engine::math_log(x)); }));
+        EXPECT_EQ(outcome_of([=] { return engine::to_single<double>(engine::math_sqrt<double>(x)); }),
+                  outcome_of([=] { return engine::to_single(engine::math_sqrt(x)); }));
+        EXPECT_EQ(outcome_of([=] { return engine::to_single<double>(engine::math_exp<double>(x) * 0.001); }),
+                  outcome_of([=] { return engine::to_single(engine::math_exp(x) * 0.001L); }));
+    }
+    for (const auto& [a, b] : pairs) {
+        SCOPED_TRACE(testing::Message() << a << ", " << b);
+        EXPECT_EQ(outcome_of([=] { return engine::to_single<double>(engine::divide<double>(a, b)); }),
+                  outcome_of([=] { return engine::to_single(engine::divide(a, b)); }));
+        EXPECT_EQ(outcome_of([=] { return engine::to_single<double>(engine::add<double>(a, b)); }),
+                  outcome_of([=] { return engine::to_single(engine::add(a, b)); }));
+    }
+}
+
+TEST(Single_Product, RoundsAndOverflowsAsTheProductStoredAsAFloat) {
+    constexpr float infinity = std::numeric_limits<float>::infinity();
+    const std::vector<float> factors = {0,    -0.0f,   1e-30f,  FLT_TRUE_MIN, 1000,      -1000,
+                                        3.4e35f, 3.5e35f, FLT_MAX, 1.1f,      infinity, -infinity,
+                                        std::numeric_limits<float>::quiet_NaN()};
+    for (const float a : factors) {
+        for (const float b : factors) {
+            SCOPED_TRACE(testing::Message() << a << " x " << b);
+            const long double exact = static_cast<long double>(a) * b;
+            Expected_Outcome expected = raises(overflow);
+            try {
+                const float stored = engine::to_single(exact);
+                expected = std::isnan(stored) ? returns_nan() : returns(stored);
+            } catch (const Float_Error&) {
+            }
+            EXPECT_TRUE(has_outcome([=] { return engine::single_product(a, b); }, expected));
+        }
+    }
 }
 
 }  // namespace

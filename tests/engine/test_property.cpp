@@ -286,6 +286,8 @@ TEST_F(Calc_Property_Out_Of_Domain, ReportsOrRaisesWithoutCrashing) {
          {{"log", "DOMAIN"}, {"sqrt", "DOMAIN"}}},
         {"RH at a huge negative dry bulb", {Kind_RH_Twb, -20000, -20001}, returns_nan(),
          {{"log", "DOMAIN"}, {"sqrt", "DOMAIN"}, {"exp", "OVERFLOW"}}},
+        {"RH where e^-t exceeds a double but not the extended range", {Kind_RH_Twb, -1000, -1001}, returns_nan(),
+         {{"log", "DOMAIN"}, {"sqrt", "DOMAIN"}}},
         {"RH at a dry bulb of 0", {Kind_RH_Twb, 0, -1}, raises(division_by_zero), {}},
         {"Pws below absolute zero", {Kind_Pws, -300}, returns_nan(), {{"log", "DOMAIN"}}},
         {"Pws whose exponent exceeds the float range", {Kind_Pws, 1e30f}, raises(overflow), {}},
