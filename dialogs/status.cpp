@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "engine/property.h"
 #include "numtext/number_keys.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
+#include "state/entry_limits.h"
 
 namespace {
 
@@ -19,9 +19,6 @@ constexpr float No_Limit = std::numeric_limits<float>::infinity();
 // pressure as 8925 m), and its pressure is below what OK accepts anyway.
 constexpr float Highest_Elevation_m = 9000;
 constexpr float Highest_Elevation_ft = 29528;
-// The chart's states reach 70 degree C; below their saturation pressure they leave the
-// property function's domain.
-constexpr float Highest_Chart_Tdb = 70;
 
 constexpr const char* Elevation_Too_High = "Elevation is too high. Please reinput!!";
 constexpr const char* Patm_Too_Low = "Patm is too low. Please reinput!!";
@@ -115,7 +112,7 @@ void Tconfig::OKBtnClick(ui::Control&) {
     // That elevation was reported when its edit was left; the dialog waits for a new one.
     if (Refused_Elevation) return Keep_Open(*Refused_Elevation);
     const float P = numtext::text_to_single(edit_patm->text());
-    if (P <= Calc_Property(Kind_Pws, Highest_Chart_Tdb)) {
+    if (P <= Lowest_Patm()) {
         application().error_box(Patm_Too_Low);
         return Keep_Open(*edit_patm);
     }

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the fonts need; skips what is present.
 set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev fonts-liberation fonts-noto-cjk xvfb xauth imagemagick)
+          libbenchmark-dev fonts-liberation fonts-noto-cjk fonts-dejavu-core xvfb xauth imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -47,7 +47,8 @@ TEST(Key_Translation, KeysBecomeModelKeysOrTheCharactersTheyType) {
         {Qt::Key_X, Qt::AltModifier, "x", {}},
         {Qt::Key_Tab, Qt::AltModifier, "", {}},
         {Qt::Key_F1, Qt::NoModifier, "", {}},
-        {Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x20AC)), {}},
+        {Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x20AC)), {std::nullopt, "\xE2\x82\xAC"}},
+        {Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("濕"), {std::nullopt, "濕"}},
         {Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x85)), {}},
         {Qt::Key_unknown, Qt::NoModifier, "ab", {std::nullopt, "ab"}},
     };
@@ -146,6 +147,8 @@ TEST(Colors, ModelColoursAndSystemColoursOnScreen) {
         {ui::Color_Info_Background, QColor(0xFF, 0xFF, 0xE1)},
         {ui::Color_Highlight, QColor(0x00, 0x78, 0xD7)},
         {ui::Color_Highlight_Text, Qt::white},
+        {ui::Color_Button_Highlight, Qt::white},
+        {ui::Color_Inactive_Caption_Text, QColor(0xC0, 0xC0, 0xC0)},
     };
     for (const Case& c : cases) EXPECT_EQ(ui::qt::to_qcolor(c.color), c.shown) << std::hex << c.color;
 }
