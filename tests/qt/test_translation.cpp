@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/qt/colors.h"
@@ -130,6 +135,39 @@ TEST(Fonts, TheLayoutsFacesFindTheDebianFonts) {
         font.name = c.face;
         EXPECT_EQ(QFontInfo(ui::qt::to_qfont(font)).family(), c.family) << c.face;
     }
+}
+
+// The family that draws each run of a text in the font, as Qt's fallback picks it, in lower case.
+std::vector<QString> drawing_families(const QFont& font, const QString& text) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    std::vector<QString> families;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        for (const quint32 glyph : run.glyphIndexes()) {
+            EXPECT_NE(glyph, 0u) << text.toStdString() << " has a missing glyph in " << run.rawFont().familyName().toStdString();
+        }
+        families.push_back(run.rawFont().familyName().toLower());
+    }
+    return families;
+}
+
+// Chinese characters take the Traditional Chinese shapes, and the tilde operator of the range
+// hints, which Noto Sans CJK lacks, comes from DejaVu Sans.
+TEST(Fonts, TheLayoutsFaceDrawsTraditionalChineseAndTheTildeOperator) {
+    ui::qt::install_font_substitutions();
+    ui::Font font;
+    font.size = 0;
+    font.height = -11;
+    const QFont shown = ui::qt::to_qfont(font);
+    struct Case {
+        const char* text;
+        const char* family;
+    };
+    const Case cases[] = {{"Psy", "liberation sans"}, {"濕氣圖", "noto sans cjk tc"}, {"∼", "dejavu sans"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(drawing_families(shown, QString::fromUtf8(c.text)), std::vector<QString>{c.family}) << c.text;
 }
 
 TEST(Colors, ModelColoursAndSystemColoursOnScreen) {
