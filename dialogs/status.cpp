@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "engine/property.h"
 #include "numtext/number_keys.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
+#include "state/entry_limits.h"
 
 namespace {
 
@@ -23,9 +23,6 @@ constexpr float Highest_Elevation_ft = 29528;
 // already deeper than any air a user stands in.
 constexpr float Lowest_Elevation_m = -5000;
 constexpr float Lowest_Elevation_ft = -16404;
-// The chart's states reach 70 degree C; below their saturation pressure they leave the
-// property function's domain.
-constexpr float Highest_Chart_Tdb = 70;
 // Ten atmospheres: beyond any air the chart is meant for, and far within the float range of
 // every conversion of the dialog.
 constexpr float Highest_Patm = 1000;
@@ -126,7 +123,7 @@ void Tconfig::OKBtnClick(ui::Control&) {
     // That elevation was reported when its edit was left; the dialog waits for a new one.
     if (Refused_Elevation) return Keep_Open(*Refused_Elevation);
     const float P = numtext::text_to_single(edit_patm->text());
-    if (P <= Calc_Property(Kind_Pws, Highest_Chart_Tdb) || P > Highest_Patm) {
+    if (P <= Lowest_Patm() || P > Highest_Patm) {
         application().error_box(P > Highest_Patm ? Patm_Too_High : Patm_Too_Low);
         return Keep_Open(*edit_patm);
     }

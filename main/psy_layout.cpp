@@ -386,55 +386,44 @@ constexpr Layout::Container Containers[] = {
 
 // ---- The menu bar and the actions ----
 
-struct Action_Spec {
-    Field<ui::Action> field;
-    std::string_view name;
-    std::string_view caption;
-};
+using Action_Spec = ui::layout::Action_Spec<TForm1>;
+using Menu_Item_Spec = ui::layout::Menu_Item_Spec<TForm1>;
+using Menu_Spec = ui::layout::Menu_Spec<TForm1>;
 
 constexpr Action_Spec Actions[] = {
     {&TForm1::DrawPsy, "DrawPsy", "DrawPsy"},
     {&TForm1::Exit, "Exit", ""},
 };
 
-struct Menu_Item_Spec {
-    Field<ui::Menu_Item> field;
-    std::string_view name;
-    std::string_view caption;
-    Field<ui::Action> action;  // nullptr: the item runs its own click handler
-};
-
-struct Menu_Spec {
-    Menu_Item_Spec menu;
-    std::span<const Menu_Item_Spec> items;
-};
-
-constexpr Menu_Item_Spec Set_Items[] = {{&TForm1::N3, "N3", "Set Patm.", nullptr}};
+constexpr Menu_Item_Spec Set_Items[] = {{&TForm1::N3, "N3", "Set Patm."}};
 
 constexpr Menu_Item_Spec Table_Items[] = {
-    {&TForm1::Twbf, "Twbf", "Twb = f(Tdb,RH)", nullptr},
-    {&TForm1::WBDf, "WBDf", "WBD = f(Tdb,RH)", nullptr},
-    {&TForm1::RHf, "RHf", "RH = f(Tdb,Twb)", nullptr},
-    {&TForm1::VPDf1, "VPDf1", "VPD = f(Tdb,RH)", nullptr},
-    {&TForm1::VPDf2, "VPDf2", "VPD' = f(Tdb,RH)", nullptr},
-    {&TForm1::Tdpf1, "Tdpf1", "Tdp1 = f(Tdb,RH)", nullptr},
-    {&TForm1::Tdpf2, "Tdpf2", "Tdp2 = f(Tdb,Twb)", nullptr},
-    {&TForm1::THIf1, "THIf1", "THI1 = f(Tdb,RH)", nullptr},
-    {&TForm1::THIf2, "THIf2", "THI2 = f(Tdb,Twb)", nullptr},
-    {&TForm1::AHDf1, "AHDf1", "AHD = f(Tdb,RH)", nullptr},
-    {&TForm1::AHDf2, "AHDf2", "AHD' = f(Tdb,RH)", nullptr},
+    {&TForm1::Twbf, "Twbf", "Twb = f(Tdb,RH)"},
+    {&TForm1::WBDf, "WBDf", "WBD = f(Tdb,RH)"},
+    {&TForm1::RHf, "RHf", "RH = f(Tdb,Twb)"},
+    {&TForm1::VPDf1, "VPDf1", "VPD = f(Tdb,RH)"},
+    {&TForm1::VPDf2, "VPDf2", "VPD' = f(Tdb,RH)"},
+    {&TForm1::Tdpf1, "Tdpf1", "Tdp1 = f(Tdb,RH)"},
+    {&TForm1::Tdpf2, "Tdpf2", "Tdp2 = f(Tdb,Twb)"},
+    {&TForm1::THIf1, "THIf1", "THI1 = f(Tdb,RH)"},
+    {&TForm1::THIf2, "THIf2", "THI2 = f(Tdb,Twb)"},
+    {&TForm1::AHDf1, "AHDf1", "AHD = f(Tdb,RH)"},
+    {&TForm1::AHDf2, "AHDf2", "AHD' = f(Tdb,RH)"},
 };
 
-constexpr Menu_Item_Spec About_Items[] = {{&TForm1::M_about, "M_about", "About", nullptr}};
+constexpr Menu_Item_Spec About_Items[] = {{&TForm1::M_about, "M_about", "About"}};
 
 constexpr Menu_Item_Spec Exit_Items[] = {{&TForm1::M_exit, "M_exit", "Exit", &TForm1::Exit}};
 
 constexpr Menu_Spec Menus[] = {
-    {{&TForm1::N2, "N2", "Set", nullptr}, Set_Items},
-    {{&TForm1::Tables1, "Tables1", "Tables", nullptr}, Table_Items},
-    {{&TForm1::N1, "N1", "About", nullptr}, About_Items},
-    {{&TForm1::N5, "N5", "Exit", nullptr}, Exit_Items},
+    {{&TForm1::N2, "N2", "Set"}, Set_Items},
+    {{&TForm1::Tables1, "Tables1", "Tables"}, Table_Items},
+    {{&TForm1::N1, "N1", "About"}, About_Items},
+    {{&TForm1::N5, "N5", "Exit"}, Exit_Items},
 };
+
+constexpr ui::layout::Menu_Bar_Spec<TForm1> Menu_Bar = {
+    &TForm1::ActionList1, "ActionList1", Actions, &TForm1::MainMenu1, "MainMenu1", Menus};
 
 // ---- Building ----
 
@@ -484,25 +473,6 @@ void create_generated(TForm1& form, ui::Win_Control& sheet, const Column_Rows& r
     }
 }
 
-void create_menus(TForm1& form) {
-    form.ActionList1 = &form.create_action_list("ActionList1");
-    for (const Action_Spec& layout : Actions) {
-        ui::Action& action = form.ActionList1->add(std::string(layout.name));
-        action.set_caption(std::string(layout.caption));
-        form.*layout.field = &action;
-    }
-    form.MainMenu1 = &form.create_main_menu("MainMenu1");
-    for (const Menu_Spec& layout : Menus) {
-        ui::Menu_Item& menu = form.MainMenu1->add(std::string(layout.menu.name), std::string(layout.menu.caption));
-        form.*layout.menu.field = &menu;
-        for (const Menu_Item_Spec& item_spec : layout.items) {
-            ui::Menu_Item& item = menu.add(std::string(item_spec.name), std::string(item_spec.caption));
-            if (item_spec.action) item.link(*(form.*item_spec.action));
-            form.*item_spec.field = &item;
-        }
-    }
-}
-
 }  // namespace
 
 void TForm1::Create_Layout() {
@@ -511,5 +481,5 @@ void TForm1::Create_Layout() {
     PageControl1->set_active_page(Sheet_state);
     for (const Initial_Text& initial : Initial_Edit_Texts)
         get<ui::Edit>(std::string(initial.edit)).set_text(std::string(initial.text));
-    create_menus(*this);
+    ui::layout::create_menus(*this, Menu_Bar);
 }

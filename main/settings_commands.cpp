@@ -1,20 +1,9 @@
-#include <stdexcept>
-
 #include "chart/chart_tables.h"
 #include "dialogs/about.h"
 #include "dialogs/status.h"
 #include "main/psy.h"
 #include "numtext/text_to_number.h"
-
-namespace {
-
-template <class Dialog>
-Dialog& connected(Dialog* dialog) {
-    if (!dialog) throw std::logic_error("the main window's dialogs are not connected");
-    return *dialog;
-}
-
-}  // namespace
+#include "ui/connected.h"
 
 void TForm1::Connect_Dialogs(TAboutBox& about_box, Tconfig& settings) {
     AboutBox = &about_box;
@@ -22,11 +11,11 @@ void TForm1::Connect_Dialogs(TAboutBox& about_box, Tconfig& settings) {
     settings.Patm_Accepted = [this] { Set_Patm(); };
 }
 
-void TForm1::M_aboutClick(ui::Menu_Item&) { connected(AboutBox).show_modal(); }
+void TForm1::M_aboutClick(ui::Menu_Item&) { ui::connected(AboutBox).show_modal(); }
 
 // The dialog shows the current pressure every time; OK acts through Set_Patm, Cancel not at all.
 void TForm1::N3Click(ui::Menu_Item&) {
-    Tconfig& settings = connected(config);
+    Tconfig& settings = ui::connected(config);
     settings.Fill_From_Patm(State.Patm);
     settings.show_modal();
 }
@@ -35,7 +24,7 @@ void TForm1::N3Click(ui::Menu_Item&) {
 // pressure, the state and the tables are computed aside and taken together, or not at all.
 void TForm1::Set_Patm() {
     Air_State state = State;
-    state.Patm = numtext::text_to_single(connected(config).edit_patm->text());
+    state.Patm = numtext::text_to_single(ui::connected(config).edit_patm->text());
     Derive_From_Tdb_RH(state);
     Chart_Fields chart = Chart;
     Calc_RHCurves(chart, state.Patm);

@@ -4,7 +4,7 @@
 #   setup.sh test   that, and the tests' and benchmarks' libraries
 set -euo pipefail
 purpose=${1:-test}
-packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-noto-cjk)
+packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-noto-cjk fonts-dejavu-core)
 case "$purpose" in
   run) ;;
   test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev) ;;

@@ -7,6 +7,7 @@
 
 namespace {
 constexpr float Least_RH = 0.01f;  // %
+constexpr float Highest_Chart_Tdb = 70;
 constexpr double Dry_Air_Heat = 1.006;  // kJ/(kg K)
 // The mask every field of a temperature shows it with.
 constexpr const char* Temperature_Mask = "###0.##";
@@ -35,3 +36,5 @@ float H_Sat(const Air_State& state) { return Calc_Property(Kind_H, state.Tdb, AH
 float SV_Min(const Air_State& state) { return Calc_Property(Kind_SV, state.Patm, state.Tdb, 0); }
 
 float SV_Sat(const Air_State& state) { return Calc_Property(Kind_SV, state.Patm, state.Tdb, AH_Sat(state)); }
+
+float Lowest_Patm() { return Calc_Property(Kind_Pws, Highest_Chart_Tdb); }

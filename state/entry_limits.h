@@ -29,3 +29,7 @@ float H_Sat(const Air_State& state);
 float SV_Min(const Air_State& state);
 // The specific volume at saturation.
 float SV_Sat(const Air_State& state);
+
+// The saturation pressure at the chart's highest dry bulb, 70 degC. At or below it some states
+// of the chart leave the property function's domain, so no atmospheric pressure this low is taken.
+float Lowest_Patm();

@@ -86,6 +86,7 @@ struct Control_Spec {
     Cursor cursor = Cursor::Default;
     bool stretch = false;
     std::span<const int> panel_widths = {};
+    bool visible = true;
 };
 
 struct Window_Spec {
@@ -184,6 +185,7 @@ T& create_control(Form& form, Win_Control& parent, const Control_Spec<Form>& spe
     control.set_alignment(spec.alignment);
     control.set_hint(std::string(spec.hint));
     control.set_cursor(spec.cursor);
+    control.set_visible(spec.visible);
     if (has_font(spec.font)) control.set_font(font_of(spec.font, control.font()));
     if (spec.color != Kind_Color) control.set_color(spec.color);
     detail::configure(control, spec);
@@ -194,6 +196,63 @@ template <class Form>
 Control& create_control(Form& form, Win_Control& parent, const Control_Spec<Form>& spec) {
     return std::visit([&](auto field) -> Control& { return create_control(form, parent, spec, field); },
                       spec.field);
+}
+
+// The form's actions and its menu bar: each menu with its items in order. An item linked to an
+// action runs it; the others run their own click handlers.
+template <class Form>
+struct Action_Spec {
+    Field<Form, Action> field;
+    std::string_view name;
+    std::string_view caption;
+    std::string_view hint = {};
+};
+
+template <class Form>
+struct Menu_Item_Spec {
+    Field<Form, Menu_Item> field;
+    std::string_view name;
+    std::string_view caption;
+    Field<Form, Action> action = nullptr;
+};
+
+template <class Form>
+struct Menu_Spec {
+    Menu_Item_Spec<Form> menu;
+    std::span<const Menu_Item_Spec<Form>> items;
+};
+
+template <class Form>
+struct Menu_Bar_Spec {
+    Field<Form, Action_List> action_list;
+    std::string_view action_list_name;
+    std::span<const Action_Spec<Form>> actions;
+    Field<Form, Main_Menu> main_menu;
+    std::string_view main_menu_name;
+    std::span<const Menu_Spec<Form>> menus;
+};
+
+template <class Form>
+void create_menus(Form& form, const Menu_Bar_Spec<Form>& spec) {
+    Action_List& list = form.create_action_list(std::string(spec.action_list_name));
+    form.*spec.action_list = &list;
+    for (const Action_Spec<Form>& action_spec : spec.actions) {
+        Action& action = list.add(std::string(action_spec.name));
+        action.set_caption(std::string(action_spec.caption));
+        action.set_hint(std::string(action_spec.hint));
+        form.*action_spec.field = &action;
+    }
+    Main_Menu& bar = form.create_main_menu(std::string(spec.main_menu_name));
+    form.*spec.main_menu = &bar;
+    for (const Menu_Spec<Form>& menu_spec : spec.menus) {
+        Menu_Item& menu = bar.add(std::string(menu_spec.menu.name), std::string(menu_spec.menu.caption));
+        form.*menu_spec.menu.field = &menu;
+        for (const Menu_Item_Spec<Form>& item_spec : menu_spec.items) {
+            Menu_Item& item = menu.add(std::string(item_spec.name), std::string(item_spec.caption));
+            if (item_spec.action) item.link(*(form.*item_spec.action));
+            form.*item_spec.field = &item;
+        }
+    }
 }
 
 // A form's whole layout: its containers, parents before their children, each with its entries

@@ -13,6 +13,8 @@ public:
     const std::string& name() const { return name_; }
     const std::string& caption() const { return caption_; }
     void set_caption(std::string caption) { caption_ = std::move(caption); }
+    const std::string& hint() const { return hint_; }
+    void set_hint(std::string hint) { hint_ = std::move(hint); }
     void execute() { if (OnExecute) OnExecute(*this); }
 
     std::function<void(Action& sender)> OnExecute;
@@ -20,6 +22,7 @@ public:
 private:
     std::string name_;
     std::string caption_;
+    std::string hint_;
 };
 
 class Action_List {

@@ -26,6 +26,8 @@ inline constexpr Color Color_Window_Text = System_Color_Flag | 8;
 inline constexpr Color Color_Info_Background = System_Color_Flag | 24;
 inline constexpr Color Color_Highlight = System_Color_Flag | 13;
 inline constexpr Color Color_Highlight_Text = System_Color_Flag | 14;
+inline constexpr Color Color_Inactive_Caption_Text = System_Color_Flag | 19;
+inline constexpr Color Color_Button_Highlight = System_Color_Flag | 20;
 
 inline constexpr Color rgb(int r, int g, int b) {
     return static_cast<Color>(r & 0xFF) | static_cast<Color>(g & 0xFF) << 8 | static_cast<Color>(b & 0xFF) << 16;

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/qt/colors.h"
@@ -51,7 +56,8 @@ TEST(Key_Translation, KeysBecomeModelKeysOrTheCharactersTheyType) {
         {Qt::Key_X, Qt::AltModifier, "x", {}},
         {Qt::Key_Tab, Qt::AltModifier, "", {}},
         {Qt::Key_F1, Qt::NoModifier, "", {}},
-        {Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x20AC)), {}},
+        {Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x20AC)), {std::nullopt, "\xE2\x82\xAC"}},
+        {Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("濕"), {std::nullopt, "濕"}},
         {Qt::Key_unknown, Qt::NoModifier, QString(QChar(0x85)), {}},
         {Qt::Key_unknown, Qt::NoModifier, "ab", {std::nullopt, "ab"}},
     };
@@ -135,6 +141,39 @@ TEST(Fonts, TheLayoutsFacesFindTheDebianFonts) {
     }
 }
 
+// The family that draws each run of a text in the font, as Qt's fallback picks it, in lower case.
+std::vector<QString> drawing_families(const QFont& font, const QString& text) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    std::vector<QString> families;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        for (const quint32 glyph : run.glyphIndexes()) {
+            EXPECT_NE(glyph, 0u) << text.toStdString() << " has a missing glyph in " << run.rawFont().familyName().toStdString();
+        }
+        families.push_back(run.rawFont().familyName().toLower());
+    }
+    return families;
+}
+
+// Chinese characters take the Traditional Chinese shapes, and the tilde operator of the range
+// hints, which Noto Sans CJK lacks, comes from DejaVu Sans.
+TEST(Fonts, TheLayoutsFaceDrawsTraditionalChineseAndTheTildeOperator) {
+    ui::qt::install_font_substitutions();
+    ui::Font font;
+    font.size = 0;
+    font.height = -11;
+    const QFont shown = ui::qt::to_qfont(font);
+    struct Case {
+        const char* text;
+        const char* family;
+    };
+    const Case cases[] = {{"Psy", "liberation sans"}, {"濕氣圖", "noto sans cjk tc"}, {"∼", "dejavu sans"}};
+    for (const Case& c : cases)
+        EXPECT_EQ(drawing_families(shown, QString::fromUtf8(c.text)), std::vector<QString>{c.family}) << c.text;
+}
+
 TEST(Colors, ModelColoursAndSystemColoursOnScreen) {
     struct Case {
         ui::Color color;
@@ -150,6 +189,8 @@ TEST(Colors, ModelColoursAndSystemColoursOnScreen) {
         {ui::Color_Info_Background, QColor(0xFF, 0xFF, 0xE1)},
         {ui::Color_Highlight, QColor(0x00, 0x78, 0xD7)},
         {ui::Color_Highlight_Text, Qt::white},
+        {ui::Color_Button_Highlight, Qt::white},
+        {ui::Color_Inactive_Caption_Text, QColor(0xC0, 0xC0, 0xC0)},
     };
     for (const Case& c : cases) EXPECT_EQ(ui::qt::to_qcolor(c.color), c.shown) << std::hex << c.color;
 }

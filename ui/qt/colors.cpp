@@ -20,6 +20,10 @@ constexpr System_Color system_colors[] = {
     {ui::Color_Info_Background, qRgb(0xFF, 0xFF, 0xE1)},
     {ui::Color_Highlight, qRgb(0x00, 0x78, 0xD7)},
     {ui::Color_Highlight_Text, qRgb(0xFF, 0xFF, 0xFF)},
+    {ui::Color_Button_Highlight, qRgb(0xFF, 0xFF, 0xFF)},
+    // The classic scheme's silver: that desktop's black would hide the black text of the
+    // read-only fields painted in it.
+    {ui::Color_Inactive_Caption_Text, qRgb(0xC0, 0xC0, 0xC0)},
 };
 
 }  // namespace

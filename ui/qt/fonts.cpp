@@ -1,6 +1,9 @@
 #include "ui/qt/fonts.h"
 
+#include <QStringList>
+
 #include <algorithm>
+#include <vector>
 
 #include "ui/qt/text.h"
 
@@ -10,20 +13,25 @@ namespace {
 
 struct Face_Substitute {
     const char* face;
-    const char* debian_face;
+    std::vector<const char*> debian_faces;
 };
 
-// Liberation has the metrics of the Windows faces; the Chinese faces need the Traditional
-// Chinese family by name, or fontconfig falls back to the Simplified one.
-constexpr Face_Substitute face_substitutes[] = {
-    {"MS Sans Serif", "Liberation Sans"},
-    {"Arial", "Liberation Sans"},
-    {"Times New Roman", "Liberation Serif"},
-    {"Courier New", "Liberation Mono"},
-    {"新細明體", "Noto Sans CJK TC"},
-    {"細明體", "Noto Sans CJK TC"},
-    {"PMingLiU", "Noto Sans CJK TC"},
-    {"MingLiU", "Noto Sans CJK TC"},
+// Liberation has the metrics of the Windows faces. Chinese characters need the Traditional
+// Chinese family by name, or fontconfig falls back to the Simplified shapes; Noto Sans CJK has
+// no glyph for some symbols of the Big5 set, such as the tilde operator of the range hints,
+// which DejaVu Sans has.
+constexpr const char* Traditional_Chinese = "Noto Sans CJK TC";
+constexpr const char* Symbols = "DejaVu Sans";
+
+const Face_Substitute face_substitutes[] = {
+    {"MS Sans Serif", {"Liberation Sans", Traditional_Chinese, Symbols}},
+    {"Arial", {"Liberation Sans"}},
+    {"Times New Roman", {"Liberation Serif"}},
+    {"Courier New", {"Liberation Mono"}},
+    {"新細明體", {Traditional_Chinese, Symbols}},
+    {"細明體", {Traditional_Chinese, Symbols}},
+    {"PMingLiU", {Traditional_Chinese, Symbols}},
+    {"MingLiU", {Traditional_Chinese, Symbols}},
 };
 
 constexpr int largest_pixel_size = 4096;
@@ -47,8 +55,11 @@ int pixel_size(const ui::Font& font) {
 }  // namespace
 
 void install_font_substitutions() {
-    for (const Face_Substitute& substitute : face_substitutes)
-        QFont::insertSubstitution(QString::fromUtf8(substitute.face), QString::fromUtf8(substitute.debian_face));
+    for (const Face_Substitute& substitute : face_substitutes) {
+        QStringList families;
+        for (const char* family : substitute.debian_faces) families << QString::fromUtf8(family);
+        QFont::insertSubstitutions(QString::fromUtf8(substitute.face), families);
+    }
 }
 
 QFont to_qfont(const ui::Font& font) {

@@ -1,5 +1,7 @@
 #include "ui/qt/key_translation.h"
 
+#include <QByteArray>
+
 namespace ui::qt {
 
 namespace {
@@ -28,6 +30,14 @@ constexpr Character_Key character_keys[] = {
 
 bool printable_latin1(char32_t code) { return (code >= 32 && code < 127) || (code >= 160 && code <= 255); }
 
+// A character beyond Latin-1 reaches the model as its UTF-8 bytes, each above 127, as a
+// double-byte character once reached a program as two bytes: a number field's filter drops
+// every one of them.
+void append_utf8(std::string& bytes, char32_t code) {
+    const QByteArray utf8 = QString::fromUcs4(&code, 1).toUtf8();
+    bytes.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+}
+
 }  // namespace
 
 Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QString& text) {
@@ -42,8 +52,10 @@ Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QStri
         return {};
     }
     Key_Input input;
-    for (const char32_t code : text.toUcs4())
+    for (const char32_t code : text.toUcs4()) {
         if (printable_latin1(code)) input.characters += static_cast<char>(static_cast<unsigned char>(code));
+        else if (code > 255 && QChar::isPrint(code)) append_utf8(input.characters, code);
+    }
     return input;
 }
 

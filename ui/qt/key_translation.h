@@ -18,8 +18,9 @@ struct Key_Input {
     friend bool operator==(const Key_Input&, const Key_Input&) = default;
 };
 
-// Alt combinations belong to the menus and type nothing; characters outside printable
-// Latin-1 are dropped.
+// Alt combinations belong to the menus and type nothing; printable Latin-1 characters arrive as
+// one byte each, the printable characters beyond Latin-1 as their UTF-8 bytes, and control
+// characters other than the ones above are dropped.
 Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QString& text);
 Key_Input translate_key(const QKeyEvent& event);
 

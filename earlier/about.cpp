@@ -1,0 +1,62 @@
+#include "earlier/about.h"
+
+#include "dialogs/program_icon.h"
+#include "ui/layout.h"
+
+namespace moistrel {
+
+namespace {
+
+using Control_Spec = ui::layout::Control_Spec<TAboutBox>;
+using Layout = ui::layout::Layout<TAboutBox>;
+using Layout_Entry = Layout::Entry;
+
+constexpr ui::layout::Font_Spec Box_Font = {.name = "MS Sans Serif", .height = -11};
+
+constexpr ui::layout::Window_Spec Window = {
+    .caption = "關於", .client_width = 298, .client_height = 213, .font = Box_Font};
+
+constexpr Layout_Entry Window_Entries[] = {
+    Control_Spec{.field = &TAboutBox::Panel1, .name = "Panel1", .bounds = {8, 8, 281, 161}},
+    Control_Spec{.field = &TAboutBox::OKButton,
+                 .name = "OKButton",
+                 .bounds = {111, 180, 75, 25},
+                 .caption = "OK",
+                 .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
+};
+
+constexpr Layout_Entry Panel_Entries[] = {
+    Control_Spec{.field = &TAboutBox::ProgramIcon, .name = "ProgramIcon", .bounds = {8, 8, 80, 80}, .stretch = true},
+    Control_Spec{.field = &TAboutBox::ProductName,
+                 .name = "ProductName",
+                 .bounds = {120, 16, 150, 13},
+                 .caption = "Product Name : Moistrel"},
+    Control_Spec{.field = &TAboutBox::Version, .name = "Version", .bounds = {120, 40, 80, 13}, .caption = "Version : 0.9"},
+    Control_Spec{.field = &TAboutBox::Credit1,
+                 .name = "Credit1",
+                 .bounds = {8, 96, 265, 13},
+                 .caption = "Moistrel development team"},
+    Control_Spec{.field = &TAboutBox::Credit2,
+                 .name = "Credit2",
+                 .bounds = {8, 120, 265, 17},
+                 .caption = "Moist-air engineering group"},
+};
+
+constexpr Layout::Container Containers[] = {
+    {std::monostate{}, Window_Entries},
+    {&TAboutBox::Panel1, Panel_Entries},
+};
+
+}  // namespace
+
+TAboutBox::TAboutBox(ui::Application& application) : ui::Form(application, "AboutBox") {
+    Create_Layout();
+    Draw_Program_Icon(ProgramIcon->canvas(), ProgramIcon->bounds().width, ProgramIcon->bounds().height);
+}
+
+void TAboutBox::Create_Layout() {
+    ui::layout::apply_window(*this, Window);
+    Layout::create(*this, Containers);
+}
+
+}  // namespace moistrel

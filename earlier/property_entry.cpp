@@ -1,0 +1,34 @@
+#include <string>
+
+#include "earlier/entry_rules.h"
+#include "earlier/psy.h"
+#include "numtext/text_to_number.h"
+#include "state/state_steps.h"
+
+namespace moistrel {
+
+// No empty guard and no change test: every exit converts the shown text, so a field left as it
+// was takes its cut text again. A text that is not a number stops here, before any refresh.
+void TForm1::Enter_Property(const Entry_Rule& rule, const ui::Edit& edit) {
+    const float value = numtext::text_to_single(edit.text());
+    if (rule.stores_pws_first) step::Pws_From_Tdb(State);
+    if (value > rule.upper(State)) {
+        Message3->set_caption(std::string(rule.too_high));
+    } else if (value < rule.lower(State)) {
+        Message3->set_caption(std::string(rule.too_low));
+    } else {
+        Message3->set_caption("");
+        rule.store(State, value);
+    }
+    Show_State();
+}
+
+void TForm1::Edit_tdbExit(ui::Control&) { Enter_Property(Entry_Rule_Of(Entry::Tdb), *Edit_tdb); }
+void TForm1::Edit_rhExit(ui::Control&) { Enter_Property(Entry_Rule_Of(Entry::RH), *Edit_rh); }
+void TForm1::Edit_twbExit(ui::Control&) { Enter_Property(Entry_Rule_Of(Entry::Twb), *Edit_twb); }
+void TForm1::Edit_tdpExit(ui::Control&) { Enter_Property(Entry_Rule_Of(Entry::Tdp), *Edit_tdp); }
+void TForm1::Edit_ahExit(ui::Control&) { Enter_Property(Entry_Rule_Of(Entry::AH), *Edit_ah); }
+void TForm1::Edit_dosExit(ui::Control&) { Enter_Property(Entry_Rule_Of(Entry::DOS), *Edit_dos); }
+void TForm1::Edit_pwExit(ui::Control&) { Enter_Property(Entry_Rule_Of(Entry::Pw), *Edit_pw); }
+
+}  // namespace moistrel

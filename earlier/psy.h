@@ -1,0 +1,145 @@
+#pragma once
+
+#include "chart/chart_fields.h"
+#include "state/air_state.h"
+#include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/containers.h"
+#include "ui/edit.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/static_controls.h"
+
+namespace moistrel {
+
+class TAboutBox;
+class Tconfig;
+struct Entry_Rule;
+
+// Moistrel's main window: the state panel of the eleven properties beside the chart.
+class TForm1 : public ui::Form {
+public:
+    explicit TForm1(ui::Application& application);
+
+    // Rewrites the panel's eleven edits from State, each as the first characters of its
+    // general-format text, and redraws the chart. The message lines stay as they are.
+    void Show_State();
+    // Takes the pressure of the settings dialog's kPa edit and recomputes the state at it, with
+    // Tdb and RH held; nothing is changed when the computation fails.
+    void Set_Patm();
+    // The start-up hands over the dialogs it created after this window.
+    void Connect_Dialogs(TAboutBox& about_box, Tconfig& settings);
+
+    // The panel's entries, taken from the field's text every time it is left.
+    void Edit_tdbExit(ui::Control& sender);
+    void Edit_rhExit(ui::Control& sender);
+    void Edit_twbExit(ui::Control& sender);
+    void Edit_tdpExit(ui::Control& sender);
+    void Edit_ahExit(ui::Control& sender);
+    void Edit_dosExit(ui::Control& sender);
+    void Edit_pwExit(ui::Control& sender);
+    // The characters of a number pass; Enter moves on through the panel.
+    void EditKeyPress(ui::Control& sender, char& key);
+
+    // The range of an entered field on the first two message lines.
+    void Edit_tdbEnter(ui::Control& sender);
+    void Edit_rhEnter(ui::Control& sender);
+    void Edit_twbEnter(ui::Control& sender);
+    void Edit_tdpEnter(ui::Control& sender);
+    void Edit_ahEnter(ui::Control& sender);
+    void Edit_dosEnter(ui::Control& sender);
+    void Edit_pwEnter(ui::Control& sender);
+
+    // Hover hints in the status bar's panel 1; the window's background empties panels 1 and 2.
+    void GroupBox1MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void GroupBox2MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void GroupBox3MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void GroupBox4MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void Button1MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+    void FormMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
+
+    // Shows the settings dialog as it was left, without filling it from the current Patm.
+    void N3Click(ui::Menu_Item& sender);
+    void M_aboutClick(ui::Menu_Item& sender);
+    // Ends the program.
+    void ExitExecute();
+    void MoveBarChange(ui::Control& sender);
+
+    ui::Bevel* Psy_Bevel = nullptr;
+    ui::Image* Chart_Image = nullptr;
+
+    ui::Group_Box* GroupBox1 = nullptr;
+    ui::Check_Box* Check_T = nullptr;
+    ui::Check_Box* Check_RH = nullptr;
+    ui::Check_Box* Check_AH = nullptr;
+    ui::Check_Box* Check_H = nullptr;
+    ui::Check_Box* Check_SV = nullptr;
+    ui::Check_Box* Check_Hfg = nullptr;
+
+    ui::Group_Box* GroupBox2 = nullptr;
+    ui::Label* Label8 = nullptr;
+    ui::Edit* Edit_tdb = nullptr;
+    ui::Edit* Edit_rh = nullptr;
+    ui::Edit* Edit_twb = nullptr;
+    ui::Edit* Edit_tdp = nullptr;
+    ui::Edit* Edit_ah = nullptr;
+    ui::Edit* Edit_h = nullptr;
+    ui::Edit* Edit_sv = nullptr;
+    ui::Edit* Edit_hfg = nullptr;
+    ui::Edit* Edit_dos = nullptr;
+    ui::Edit* Edit_pws = nullptr;
+    ui::Edit* Edit_pw = nullptr;
+
+    ui::Group_Box* GroupBox3 = nullptr;
+    ui::Label* Move_Label = nullptr;
+    ui::Button* Btn_up = nullptr;
+    ui::Button* Btn_left = nullptr;
+    ui::Button* BitBtn5 = nullptr;
+    ui::Button* Btn_right = nullptr;
+    ui::Button* Btn_down = nullptr;
+    ui::Button* ZoomOut = nullptr;
+    ui::Button* ZoomIn = nullptr;
+    ui::Track_Bar* MoveBar = nullptr;
+
+    ui::Button* Button1 = nullptr;
+
+    ui::Group_Box* GroupBox4 = nullptr;
+    ui::Label* Message1 = nullptr;
+    ui::Label* Message2 = nullptr;
+    ui::Label* Message3 = nullptr;
+
+    ui::Status_Bar* StatusBar1 = nullptr;
+
+    ui::Main_Menu* MainMenu1 = nullptr;
+    ui::Menu_Item* N2 = nullptr;
+    ui::Menu_Item* N3 = nullptr;
+    ui::Menu_Item* N1 = nullptr;
+    ui::Menu_Item* M_about = nullptr;
+    ui::Menu_Item* N5 = nullptr;
+    ui::Menu_Item* M_exit = nullptr;
+    ui::Action_List* ActionList1 = nullptr;
+    ui::Action* DrawPsy = nullptr;
+    ui::Action* Exit = nullptr;
+
+    // The current state.
+    Air_State State;
+
+    // The chart's axis, scales and line tables.
+    Chart_Fields Chart;
+
+    // The dialogs this window opens, once connected.
+    TAboutBox* AboutBox = nullptr;
+    Tconfig* config = nullptr;
+
+private:
+    void Create_Layout();
+    void Bind_Handlers();
+    // Takes the edit's text as the rule's property: limits, message, chain, then Show_State.
+    void Enter_Property(const Entry_Rule& rule, const ui::Edit& edit);
+    // Hooks of the chart: its humidity-ratio tables and its painter. Until they come, the
+    // tables stay empty and the image blank.
+    static void Calc_AHLines(Chart_Fields& chart);
+    void Draw_Chart();
+};
+
+}  // namespace moistrel

@@ -1,0 +1,78 @@
+#include "earlier/status.h"
+
+#include "numtext/number_keys.h"
+#include "numtext/text_to_number.h"
+#include "state/entry_limits.h"
+#include "ui/layout.h"
+
+namespace moistrel {
+
+namespace {
+
+using Control_Spec = ui::layout::Control_Spec<Tconfig>;
+using Layout = ui::layout::Layout<Tconfig>;
+using Layout_Entry = Layout::Entry;
+
+constexpr const char* Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
+
+constexpr ui::layout::Window_Spec Window = {.caption = "大氣壓力設定", .client_width = 384, .client_height = 179};
+
+constexpr ui::layout::Font_Spec Label_Font = {.name = "MS Sans Serif", .height = -13};
+
+constexpr Layout_Entry Window_Entries[] = {
+    Control_Spec{.field = &Tconfig::Bevel1, .name = "Bevel1", .bounds = {8, 8, 281, 161}},
+    Control_Spec{.field = &Tconfig::Label1, .name = "Label1", .bounds = {24, 32, 56, 16}, .caption = "大氣壓力",
+                 .font = Label_Font},
+    Control_Spec{.field = &Tconfig::Label2, .name = "Label2", .bounds = {200, 32, 24, 16}, .caption = "kPa",
+                 .font = Label_Font},
+    Control_Spec{.field = &Tconfig::OKBtn,
+                 .name = "OKBtn",
+                 .bounds = {300, 8, 75, 25},
+                 .caption = "OK",
+                 .tab_order = 0,
+                 .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
+    Control_Spec{.field = &Tconfig::CancelBtn,
+                 .name = "CancelBtn",
+                 .bounds = {300, 38, 75, 25},
+                 .caption = "Cancel",
+                 .tab_order = 1,
+                 .button = {.modal_result = ui::Mr_Cancel, .is_cancel = true}},
+    Control_Spec{.field = &Tconfig::edit_patm,
+                 .name = "edit_patm",
+                 .bounds = {104, 32, 89, 21},
+                 .caption = "101.325",
+                 .tab_order = 2},
+};
+
+constexpr Layout::Container Containers[] = {{std::monostate{}, Window_Entries}};
+
+}  // namespace
+
+Tconfig::Tconfig(ui::Application& application) : ui::Form(application, "config") {
+    Create_Layout();
+    edit_patm->OnKeyPress = [this](ui::Control& sender, char& key) { edit_patmEnter(sender, key); };
+    OKBtn->OnClick = [this](ui::Control& sender) { OKBtnClick(sender); };
+}
+
+void Tconfig::Create_Layout() {
+    ui::layout::apply_window(*this, Window);
+    Layout::create(*this, Containers);
+}
+
+void Tconfig::edit_patmEnter(ui::Control&, char& key) {
+    if (!numtext::is_number_key(key)) key = 0;
+}
+
+// A text that is not a number stops at the conversion, before anything is applied; the dialog
+// closes all the same, as OK set it to.
+void Tconfig::OKBtnClick(ui::Control&) {
+    if (numtext::text_to_single(edit_patm->text()) <= Lowest_Patm()) {
+        application().error_box(Patm_Too_Low);
+        set_modal_result(ui::Mr_None);
+        edit_patm->set_focus();
+        return;
+    }
+    if (Patm_Accepted) Patm_Accepted();
+}
+
+}  // namespace moistrel

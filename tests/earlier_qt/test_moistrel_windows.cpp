@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWidget>
+#include <QtTest/QTest>
+
+#include "earlier/about.h"
+#include "earlier/psy.h"
+#include "earlier/status.h"
+#include "ui/qt/qt_front_end.h"
+#include "ui/qt/text.h"
+
+namespace {
+
+// Moistrel's windows shown through the Qt front end; their pictures are saved beside the test
+// program for a look.
+class Moistrel_Windows : public ::testing::Test {
+protected:
+    Moistrel_Windows() {
+        application.set_front_end(front_end);
+        front_end.divert_messages([](const ui::Message_Box&) {});
+        window.Connect_Dialogs(about_box, settings);
+        front_end.show(window);
+    }
+
+    QWidget& shown(const ui::Form& form) const { return *front_end.window_of(form); }
+
+    template <class Widget>
+    Widget& peer(const std::string& name) const {
+        auto* widget = shown(window).findChild<Widget*>(ui::qt::to_qstring(name));
+        if (widget == nullptr) throw std::logic_error("no peer " + name);
+        return *widget;
+    }
+
+    void save(const ui::Form& form, const char* file) {
+        EXPECT_TRUE(shown(form).grab().save(QString(TEST_ARTEFACT_DIR "/") + file));
+    }
+
+    ui::Application application{"Moistrel"};
+    ui::qt::Qt_Front_End front_end{application};
+    moistrel::TForm1& window = application.create_form<moistrel::TForm1>();
+    moistrel::TAboutBox& about_box = application.create_form<moistrel::TAboutBox>();
+    moistrel::Tconfig& settings = application.create_form<moistrel::Tconfig>();
+};
+
+TEST_F(Moistrel_Windows, TheMainWindowWithARangeHintAndTheDialogs) {
+    EXPECT_EQ(shown(window).width(), 792);
+    save(window, "moistrel_main_window.png");
+    window.Edit_twb->set_focus();
+    save(window, "moistrel_twb_hint.png");
+    for (const auto& [form, file] : {std::pair<ui::Form&, const char*>{settings, "moistrel_settings_dialog.png"},
+                                     std::pair<ui::Form&, const char*>{about_box, "moistrel_about_box.png"}}) {
+        front_end.show(form);
+        save(form, file);
+    }
+    EXPECT_EQ(shown(settings).size(), QSize(384, 179));
+    EXPECT_EQ(shown(about_box).size(), QSize(298, 213));
+}
+
+// With input methods off a Chinese character can still come from the keyboard's own layout; it
+// reaches the filter, which drops it and asks for a value.
+TEST_F(Moistrel_Windows, AChineseCharacterTypedIntoAFieldIsDroppedWithTheRequest) {
+    window.Edit_tdb->set_focus();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("濕"));
+    QApplication::sendEvent(&peer<QLineEdit>("Edit_tdb"), &key);
+    EXPECT_EQ(window.Edit_tdb->text(), "20");
+    EXPECT_EQ(window.Message3->caption(), "請輸入數值~~");
+    EXPECT_FALSE(peer<QLineEdit>("Edit_tdb").testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+}  // namespace
