@@ -115,7 +115,7 @@ void Tconfig::OKBtnClick(ui::Control&) {
     // That elevation was reported when its edit was left; the dialog waits for a new one.
     if (Refused_Elevation) return Keep_Open(*Refused_Elevation);
     const float P = numtext::text_to_single(edit_patm->text());
-    if (P <= Calc_Property(Kind_Pws, Highest_Chart_Tdb)) {
+    if (!Patm_Acceptable(P)) {
         application().error_box(Patm_Too_Low);
         return Keep_Open(*edit_patm);
     }
@@ -124,6 +124,8 @@ void Tconfig::OKBtnClick(ui::Control&) {
     for (const Unit& unit : Units) this->*unit.stored = numtext::text_to_single((this->*unit.edit)->text());
     if (Patm_Accepted) Patm_Accepted();
 }
+
+bool Tconfig::Patm_Acceptable(float P) { return P > Calc_Property(Kind_Pws, Highest_Chart_Tdb); }
 
 void Tconfig::Keep_Open(ui::Edit& edit) {
     set_modal_result(ui::Mr_None);

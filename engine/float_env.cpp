@@ -74,6 +74,11 @@ long double add(long double a, long double b) {
 
 void set_math_error_sink(Math_Error_Sink sink) { math_error_sink() = std::move(sink); }
 
+Math_Error_Redirect::Math_Error_Redirect(Math_Error_Sink sink)
+    : previous_(std::exchange(math_error_sink(), std::move(sink))) {}
+
+Math_Error_Redirect::~Math_Error_Redirect() { math_error_sink() = std::move(previous_); }
+
 long double math_log(long double x) {
     if (x < 0) {
         report("log", "DOMAIN");

@@ -33,13 +33,22 @@ Fixed_Parts split_at_point(const Decimal_Digits& value) {
     return parts;
 }
 
+// to_chars is locale independent and exact; the text is "d.ddd...de+XX". A value that a double
+// holds exactly gives the same digits as a double, several times faster.
+std::to_chars_result scientific_digits(std::array<char, 64>& buffer, long double magnitude) {
+    constexpr int precision = Expanded_Digits - 1;
+    char* const end = buffer.data() + buffer.size();
+    const auto narrow = static_cast<double>(magnitude);
+    if (static_cast<long double>(narrow) == magnitude)
+        return std::to_chars(buffer.data(), end, narrow, std::chars_format::scientific, precision);
+    return std::to_chars(buffer.data(), end, magnitude, std::chars_format::scientific, precision);
+}
+
 }  // namespace
 
 Decimal_Digits expand_decimal(long double finite_value) {
-    // to_chars is locale independent and exact; the text is "d.ddd...de+XX".
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(finite_value),
-                                      std::chars_format::scientific, Expanded_Digits - 1);
+    const auto result = scientific_digits(buffer, std::fabs(finite_value));
     if (result.ec != std::errc{}) throw std::logic_error("decimal expansion failed");
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto exponent_mark = text.find('e');

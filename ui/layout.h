@@ -76,7 +76,7 @@ struct Button_Role {
 // One control; the settings that do not apply to its kind are left at their defaults.
 template <class Form>
 struct Control_Spec {
-    Control_Field<Form> field;
+    Control_Field<Form> field = {};
     std::string_view name;
     Rect bounds;
     std::string_view caption = {};
