@@ -172,8 +172,8 @@ void create_generated(Tpsytable& form, ui::Win_Control& pages, const Table_Sheet
     create(label(labels[0], 216, 20, 41, "Interval", ui::Alignment::Center), label_kind);
     sheet.col_step_label = &create(label("Label_" + col_step, 283, 36, 12, "1"), label_kind);
     sheet.row_step_label = &create(label("Label_" + row_step, 283, 60, 12, rows.step_text), label_kind);
-    create(label(labels[1], 72, 16, 55, "Lower Limit"), label_kind);
-    create(label(labels[2], 136, 16, 55, "Upper Limit"), label_kind);
+    create(label(labels[1], 72, 16, 60, "Lower Limit"), label_kind);
+    create(label(labels[2], 136, 16, 60, "Upper Limit"), label_kind);
     create(label(labels[3], 56, 32, 20, "Tdb"), label_kind);
     create(label(labels[4], 56, 56, 20, rows.caption), label_kind);
     create(label(labels[5], 16, 32, 27, "Col. :"), label_kind);

@@ -32,8 +32,10 @@ Page_Tab_Bar::Page_Tab_Bar(QWidget& parent, std::function<void(int index)> press
     setAttribute(Qt::WA_NoMousePropagation);
     setDrawBase(false);
     setExpanding(false);
-    setUsesScrollButtons(false);
-    // The scroll buttons exist even when unused; they must not take the focus from the model.
+    // One row of tabs: where they do not fit, arrows scroll them. The arrows must not take the
+    // focus from the model.
+    setUsesScrollButtons(true);
+    setElideMode(Qt::ElideNone);
     for (QToolButton* scroll : findChildren<QToolButton*>()) scroll->setFocusPolicy(Qt::NoFocus);
     place(ui::Tab_Position::Top);
 }

@@ -9,32 +9,38 @@
 
 namespace ui::qt {
 
-Grid_Cells::Grid_Cells(const ui::String_Grid& grid, QObject& parent) : QAbstractTableModel(&parent), grid_(grid) {}
-
-int Grid_Cells::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : grid_.row_count() - grid_.fixed_rows();
+Grid_Cells::Grid_Cells(const ui::String_Grid& grid, QObject& parent) : QAbstractTableModel(&parent), grid_(grid) {
+    reload();
 }
 
-int Grid_Cells::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : grid_.col_count() - grid_.fixed_cols();
+int Grid_Cells::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+
+int Grid_Cells::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : cols_; }
+
+QVariant Grid_Cells::text(int col, int row) const {
+    // Until the view has read the grid again it may ask for cells the grid no longer has.
+    if (col >= grid_.col_count() || row >= grid_.row_count()) return {};
+    return to_qstring(grid_.cell(col, row));
 }
 
 QVariant Grid_Cells::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     if (role != Qt::DisplayRole || !index.isValid()) return {};
-    return to_qstring(grid_.cell(index.column() + grid_.fixed_cols(), index.row() + grid_.fixed_rows()));
+    return text(index.column() + grid_.fixed_cols(), index.row() + grid_.fixed_rows());
 }
 
 QVariant Grid_Cells::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) return to_qstring(grid_.cell(section + grid_.fixed_cols(), 0));
-    return to_qstring(grid_.cell(0, section + grid_.fixed_rows()));
+    if (orientation == Qt::Horizontal) return text(section + grid_.fixed_cols(), 0);
+    return text(0, section + grid_.fixed_rows());
 }
 
 Qt::ItemFlags Grid_Cells::flags(const QModelIndex&) const { return Qt::ItemIsEnabled | Qt::ItemIsSelectable; }
 
 void Grid_Cells::reload() {
     beginResetModel();
+    rows_ = grid_.row_count() - grid_.fixed_rows();
+    cols_ = grid_.col_count() - grid_.fixed_cols();
     endResetModel();
 }
 
@@ -70,11 +76,12 @@ void String_Grid_Peer::show_sizes() {
     horizontalHeader()->setFixedHeight(row_pitch);
     verticalHeader()->setFixedWidth(col_pitch);
     const QString fixed = to_qcolor(grid_.fixed_color()).name();
-    setStyleSheet(QStringLiteral("QTableView { gridline-color: #a0a0a0; }"
+    const QString style = QStringLiteral("QTableView { gridline-color: #a0a0a0; }"
                                  "QHeaderView::section, QTableCornerButton::section {"
                                  " background-color: %1; color: black; padding: 0px 0px 0px 2px;"
                                  " border: none; border-right: 1px solid #808080; border-bottom: 1px solid #808080; }")
-                      .arg(fixed));
+                              .arg(fixed);
+    if (styleSheet() != style) setStyleSheet(style);
 }
 
 void String_Grid_Peer::show_selection() {
@@ -90,12 +97,12 @@ void String_Grid_Peer::show_selection() {
 }
 
 void String_Grid_Peer::show_state() {
-    set_background(*viewport(), QPalette::Base, grid_.color());
-    show_sizes();
     if (grid_.revision() != shown_revision_) {
         shown_revision_ = grid_.revision();
         cells_.reload();
     }
+    set_background(*viewport(), QPalette::Base, grid_.color());
+    show_sizes();
     show_selection();
 }
 

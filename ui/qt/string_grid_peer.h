@@ -26,7 +26,12 @@ public:
     void reload();
 
 private:
+    QVariant text(int col, int row) const;
+
     const ui::String_Grid& grid_;
+    // The size the views were last told.
+    int rows_ = 0;
+    int cols_ = 0;
 };
 
 // The grid on screen: fixed cells as silver headers that stay while the cells scroll, grid
