@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace numtext {
 
@@ -55,9 +56,10 @@ Decimal_Digits expand_decimal(long double finite_value) {
 
     Decimal_Digits value;
     value.negative = std::signbit(finite_value);
-    for (const char c : text.substr(0, exponent_mark)) {
-        if (c != '.') value.digits += c;
-    }
+    // The first digit, then the ones after the point.
+    value.digits.reserve(Expanded_Digits);
+    value.digits += text.front();
+    if (exponent_mark > 2) value.digits += text.substr(2, exponent_mark - 2);
     strip_trailing_zeros(value.digits);
     if (value.is_zero()) return value;
 
@@ -91,8 +93,9 @@ Decimal_Digits round_to_digits(Decimal_Digits value, int kept) {
     return value;
 }
 
-Decimal_Digits round_to_places(const Decimal_Digits& value, int fraction_places) {
-    return round_to_digits(value, value.point + fraction_places);
+Decimal_Digits round_to_places(Decimal_Digits value, int fraction_places) {
+    const int kept = value.point + fraction_places;
+    return round_to_digits(std::move(value), kept);
 }
 
 std::string fixed_notation(const Decimal_Digits& value, int min_integer_digits, int min_fraction_digits) {
