@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "tests/tables/tables_window_test.h"
 
 namespace {
@@ -126,7 +128,7 @@ TEST_F(Table_List, EachSelectorChangesTheActivePageOnly) {
     select(Table_twb);
     driver.click("Btn_count");
     for (std::size_t i = 0; i < std::size(selectors); ++i) {
-        (window.*selectors[i])();
+        std::invoke(selectors[i], window);
         EXPECT_EQ(window.psytable->active_page_index(), static_cast<int>(i));
         EXPECT_EQ(window.gtable->caption(), "Twb Table");
         EXPECT_EQ(messages(), (Texts{"Twb:", "Wet Bulb Temperature", "(in degree C)"}));
