@@ -37,7 +37,10 @@ void Form_Window::lay_out() {
     client_.setGeometry(0, menu_height, width, height);
     menu_height_ = menu_height;
     const QSize size(width, menu_height + height);
-    if (!form_.sizeable()) return setFixedSize(size);
+    if (!form_.sizeable()) {
+        setFixedSize(size);
+        return;
+    }
     setMinimumSize(1, menu_height + 1);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     if (this->size() != size) resize(size);
