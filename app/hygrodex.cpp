@@ -3,6 +3,7 @@
 #include "dialogs/about.h"
 #include "dialogs/status.h"
 #include "main/psy.h"
+#include "tables/tables.h"
 #include "ui/application.h"
 #include "ui/qt/application_start.h"
 #include "ui/qt/environment.h"
@@ -20,7 +21,9 @@ int main(int argc, char** argv) {
         TForm1& main_window = application.create_form<TForm1>();
         TAboutBox& about_box = application.create_form<TAboutBox>();
         Tconfig& settings = application.create_form<Tconfig>();
+        Tpsytable& tables = application.create_form<Tpsytable>();
         main_window.Connect_Dialogs(about_box, settings);
+        main_window.Connect_Tables(tables);
         application.run();
     } catch (const std::exception& error) {
         application.show_exception(error);

@@ -123,7 +123,7 @@ void Tconfig::OKBtnClick(ui::Control&) {
     // That elevation was reported when its edit was left; the dialog waits for a new one.
     if (Refused_Elevation) return Keep_Open(*Refused_Elevation);
     const float P = numtext::text_to_single(edit_patm->text());
-    if (P <= Lowest_Patm() || P > Highest_Patm) {
+    if (!Patm_Acceptable(P)) {
         application().error_box(P > Highest_Patm ? Patm_Too_High : Patm_Too_Low);
         return Keep_Open(*edit_patm);
     }
@@ -132,6 +132,8 @@ void Tconfig::OKBtnClick(ui::Control&) {
     for (const Unit& unit : Units) this->*unit.stored = numtext::text_to_single((this->*unit.edit)->text());
     if (Patm_Accepted) Patm_Accepted();
 }
+
+bool Tconfig::Patm_Acceptable(float P) { return P > Lowest_Patm() && P <= Highest_Patm; }
 
 void Tconfig::Keep_Open(ui::Edit& edit) {
     set_modal_result(ui::Mr_None);

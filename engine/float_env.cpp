@@ -35,6 +35,11 @@ void report(const char* function, const char* kind) {
 
 void set_math_error_sink(Math_Error_Sink sink) { math_error_sink() = std::move(sink); }
 
+Math_Error_Redirect::Math_Error_Redirect(Math_Error_Sink sink)
+    : previous_(std::exchange(math_error_sink(), std::move(sink))) {}
+
+Math_Error_Redirect::~Math_Error_Redirect() { math_error_sink() = std::move(previous_); }
+
 namespace cold {
 
 float to_single_beyond_range(long double value) {

@@ -36,6 +36,19 @@ using Math_Error_Sink = std::function<void(const std::string& function, const st
 // Installs the receiver of math-error reports; an empty sink drops them.
 void set_math_error_sink(Math_Error_Sink sink);
 
+// Sends the reports made during its life to its own sink, then gives the receiver before it
+// back.
+class Math_Error_Redirect {
+public:
+    explicit Math_Error_Redirect(Math_Error_Sink sink);
+    ~Math_Error_Redirect();
+    Math_Error_Redirect(const Math_Error_Redirect&) = delete;
+    Math_Error_Redirect& operator=(const Math_Error_Redirect&) = delete;
+
+private:
+    Math_Error_Sink previous_;
+};
+
 // The rare cases of the operations below, out of line.
 namespace cold {
 float to_single_beyond_range(long double value);

@@ -16,6 +16,7 @@ using Key_Filter = void (TForm1::*)(ui::Control&, char&);
 using Enter_Handler = void (TForm1::*)(ui::Control&);
 using Mouse_Move_Handler = void (TForm1::*)(ui::Control&, ui::Shift_State, int, int);
 using Click_Handler = void (TForm1::*)(ui::Control&);
+using Menu_Handler = void (TForm1::*)(ui::Menu_Item&);
 
 // Each sheet's key filter on its columns (the Process Diff. column has none).
 constexpr std::pair<State_Column TForm1::*, Key_Filter> Column_Key_Filters[] = {
@@ -107,6 +108,13 @@ void TForm1::Bind_Handlers() {
     Exit->OnExecute = [this](ui::Action&) { ExitExecute(); };
     N3->OnClick = calling(this, &TForm1::N3Click);
     M_about->OnClick = calling(this, &TForm1::M_aboutClick);
+    const std::pair<ui::Menu_Item*, Menu_Handler> table_entries[] = {
+        {Twbf, &TForm1::TwbfClick},   {WBDf, &TForm1::WBDfClick},   {RHf, &TForm1::RHfClick},
+        {VPDf1, &TForm1::VPDf1Click}, {VPDf2, &TForm1::VPDf2Click}, {Tdpf1, &TForm1::Tdpf1Click},
+        {Tdpf2, &TForm1::Tdpf2Click}, {THIf1, &TForm1::THIf1Click}, {THIf2, &TForm1::THIf2Click},
+        {AHDf1, &TForm1::AHDf1Click}, {AHDf2, &TForm1::AHDf2Click},
+    };
+    for (const auto& [item, handler] : table_entries) item->OnClick = calling(this, handler);
     for (const Exit_Binding& binding : Entry_Exits)
         (this->*binding.column)[binding.row].OnExit = calling(this, binding.handler);
     Col_pad_after[Row::Tdb].OnExit = calling(this, &TForm1::Edit_ptdb2Exit);

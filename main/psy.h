@@ -14,6 +14,7 @@
 
 class TAboutBox;
 class Tconfig;
+class Tpsytable;
 
 // Hygrodex's main window: the four sheets of the current state, the chart and its panels.
 class TForm1 : public ui::Form {
@@ -131,6 +132,23 @@ public:
     // The start-up hands over the dialogs it created after this window; the settings dialog's
     // OK then applies its pressure here.
     void Connect_Dialogs(TAboutBox& about_box, Tconfig& settings);
+    // The start-up hands over the tables window after the dialogs; it takes its pressure from
+    // the settings dialog, or this window's where the dialog's text is none it would take.
+    void Connect_Tables(Tpsytable& tables);
+
+    // The Tables menu: each opens the tables window on its table's sheet, with the pressure of
+    // the settings dialog.
+    void TwbfClick(ui::Menu_Item& sender);
+    void WBDfClick(ui::Menu_Item& sender);
+    void RHfClick(ui::Menu_Item& sender);
+    void VPDf1Click(ui::Menu_Item& sender);
+    void VPDf2Click(ui::Menu_Item& sender);
+    void Tdpf1Click(ui::Menu_Item& sender);
+    void Tdpf2Click(ui::Menu_Item& sender);
+    void THIf1Click(ui::Menu_Item& sender);
+    void THIf2Click(ui::Menu_Item& sender);
+    void AHDf1Click(ui::Menu_Item& sender);
+    void AHDf2Click(ui::Menu_Item& sender);
 
     // The sheets' key filters: the characters of a number pass, Enter moves to the next field.
     void EditKeyPress(ui::Control& sender, char& key);
@@ -269,11 +287,13 @@ public:
     // The dialogs this window opens, once connected.
     TAboutBox* AboutBox = nullptr;
     Tconfig* config = nullptr;
+    Tpsytable* psytable = nullptr;
 
 private:
     void Create_Layout();
     void Bind_Handlers();
     Chart_Inputs chart_inputs() const;
+    void Open_Table(void (Tpsytable::*select)());
     // Takes the row's text of the column into the state: range tests, change test, recompute,
     // then Show_State.
     void Enter_Property(Row row, const State_Column& column);

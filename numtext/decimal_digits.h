@@ -21,7 +21,7 @@ Decimal_Digits expand_decimal(long double finite_value);
 // exact halves go away from zero.
 Decimal_Digits round_to_digits(Decimal_Digits value, int kept);
 
-Decimal_Digits round_to_places(const Decimal_Digits& value, int fraction_places);
+Decimal_Digits round_to_places(Decimal_Digits value, int fraction_places);
 
 // Fixed notation with "." as separator. The sign is written only when a non-zero digit is; the
 // separator only when a fraction digit follows it.

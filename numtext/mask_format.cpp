@@ -20,19 +20,22 @@ struct Mask_Layout {
 };
 
 Mask_Layout parse_mask(std::string_view mask) {
-    if (mask.find_first_not_of("#0.") != std::string_view::npos || std::count(mask.begin(), mask.end(), '.') > 1) {
-        throw std::logic_error("invalid display mask '" + std::string(mask) + "'");
-    }
-    const auto separator = std::min(mask.find('.'), mask.size());
-    const auto integer_part = mask.substr(0, separator);
-    const auto fraction_part = mask.substr(std::min(separator + 1, mask.size()));
-    const auto last_forced_fraction = fraction_part.rfind('0');
-
+    // One pass: "0"s before the "." are forced integer digits, every place after it is a decimal,
+    // and the last "0" after it forces the decimals up to itself.
     Mask_Layout layout;
-    layout.min_integer_digits = static_cast<int>(std::count(integer_part.begin(), integer_part.end(), '0'));
-    layout.fraction_places = static_cast<int>(fraction_part.size());
-    layout.min_fraction_digits =
-        last_forced_fraction == std::string_view::npos ? 0 : static_cast<int>(last_forced_fraction) + 1;
+    bool after_separator = false;
+    for (const char c : mask) {
+        if (c == '.' && !after_separator) {
+            after_separator = true;
+        } else if (c != '#' && c != '0') {
+            throw std::logic_error("invalid display mask '" + std::string(mask) + "'");
+        } else if (after_separator) {
+            ++layout.fraction_places;
+            if (c == '0') layout.min_fraction_digits = layout.fraction_places;
+        } else if (c == '0') {
+            ++layout.min_integer_digits;
+        }
+    }
     return layout;
 }
 

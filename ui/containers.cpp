@@ -23,6 +23,11 @@ int Page_Control::active_page_index() const {
     return found == pages_.end() ? -1 : static_cast<int>(found - pages_.begin());
 }
 
+void Page_Control::set_tab_position(Tab_Position position) {
+    tab_position_ = position;
+    changed();
+}
+
 void Page_Control::set_active_page(Tab_Sheet* page) {
     if (page == active_) return;
     active_ = page;

@@ -25,6 +25,8 @@ public:
     Page_Control(Form& form, Win_Control* parent, std::string name);
 
     const std::vector<Tab_Sheet*>& pages() const { return pages_; }
+    Tab_Position tab_position() const { return tab_position_; }
+    void set_tab_position(Tab_Position position);
     Tab_Sheet* active_page() const { return active_; }
     int active_page_index() const;
     // A change by the program: fires nothing.
@@ -41,6 +43,7 @@ private:
     friend class Tab_Sheet;
     std::vector<Tab_Sheet*> pages_;
     Tab_Sheet* active_ = nullptr;
+    Tab_Position tab_position_ = Tab_Position::Top;
 };
 
 class Tab_Sheet : public Win_Control {

@@ -28,6 +28,14 @@ void Control::set_bounds(Rect bounds) {
     changed();
 }
 
+// Anchored on both sides the size follows the parent; anchored on the far side only, the place.
+void Control::follow_parent(int grow_x, int grow_y) {
+    Rect moved = bounds_;
+    if (anchors_.right) (anchors_.left ? moved.width : moved.left) += grow_x;
+    if (anchors_.bottom) (anchors_.top ? moved.height : moved.top) += grow_y;
+    if (!(moved == bounds_)) set_bounds(moved);
+}
+
 void Control::set_caption(std::string caption) {
     if (caption == text_) return;
     text_ = std::move(caption);

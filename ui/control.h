@@ -20,7 +20,7 @@ public:
 
 enum class Control_Kind {
     Form, Bevel, Image, Label, Speed_Button, Edit, Button, Group_Box, Check_Box, Track_Bar,
-    Page_Control, Tab_Sheet, Status_Bar, Panel
+    Page_Control, Tab_Sheet, Status_Bar, Panel, String_Grid
 };
 
 using Notify_Event = std::function<void(class Control& sender)>;
@@ -42,7 +42,12 @@ public:
     bool windowed() const;
 
     const Rect& bounds() const { return bounds_; }
-    void set_bounds(Rect bounds);
+    // A container's children follow a change of its size as their anchors say.
+    virtual void set_bounds(Rect bounds);
+    const Anchors& anchors() const { return anchors_; }
+    void set_anchors(Anchors anchors) { anchors_ = anchors; }
+    // The parent grew by the given pixels (negative: shrank).
+    void follow_parent(int grow_x, int grow_y);
 
     // Caption and text are one property, as in the original's controls; writing it fires nothing.
     const std::string& caption() const { return text_; }
@@ -82,6 +87,7 @@ private:
     std::string name_;
     Control_Kind kind_;
     Rect bounds_;
+    Anchors anchors_;
     std::string text_;
     bool enabled_ = true;
     bool visible_ = true;

@@ -118,6 +118,16 @@ static Button* find_button(const std::vector<Control*>& controls, bool (Button::
 Button* Form::default_button() const { return find_button(controls(), &Button::is_default); }
 Button* Form::cancel_button() const { return find_button(controls(), &Button::is_cancel); }
 
+void Form::set_sizeable(bool sizeable) {
+    sizeable_ = sizeable;
+    changed();
+}
+
+void Form::set_minimize_box(bool minimize_box) {
+    minimize_box_ = minimize_box;
+    changed();
+}
+
 void Form::show() {
     Control::set_visible(true);
     if (!focused_ || !focused_->can_focus()) select_first_in(*this);

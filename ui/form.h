@@ -85,6 +85,11 @@ public:
 
     int client_width() const { return bounds().width; }
     int client_height() const { return bounds().height; }
+    // A sizeable window can be resized by the user; the controls follow by their anchors.
+    bool sizeable() const { return sizeable_; }
+    void set_sizeable(bool sizeable);
+    bool minimize_box() const { return minimize_box_; }
+    void set_minimize_box(bool minimize_box);
 
 private:
     void tab_order_list(const Win_Control& container, std::vector<Win_Control*>& list) const;
@@ -100,6 +105,8 @@ private:
     Win_Control* redirected_target_ = nullptr;
     int modal_result_ = Mr_None;
     bool modal_ = false;
+    bool sizeable_ = false;
+    bool minimize_box_ = true;
 };
 
 }  // namespace ui

@@ -14,6 +14,7 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 #include "ui/static_controls.h"
+#include "ui/string_grid.h"
 
 // The one layout format of every window: each container lists its controls in creation order,
 // each control as a row of data. A control's kind follows from the type of the form's field that
@@ -28,7 +29,7 @@ using Control_Field =
     std::variant<Field<Form, Bevel>, Field<Form, Image>, Field<Form, Page_Control>, Field<Form, Tab_Sheet>,
                  Field<Form, Status_Bar>, Field<Form, Group_Box>, Field<Form, Panel>, Field<Form, Label>,
                  Field<Form, Speed_Button>, Field<Form, Button>, Field<Form, Edit>, Field<Form, Check_Box>,
-                 Field<Form, Track_Bar>>;
+                 Field<Form, Track_Bar>, Field<Form, String_Grid>>;
 
 inline constexpr int Creation_Tab_Order = -1;
 // No colour of the layout's own: the control keeps its kind's colour.
@@ -58,6 +59,14 @@ struct Track_Range {
     int thumb_length = 0;
 };
 
+struct Grid_Size {
+    int cols = 0;
+    int rows = 0;
+    int col_width = 0;
+    int row_height = 0;
+    Color fixed_color = Kind_Color;
+};
+
 struct Button_Role {
     int modal_result = Mr_None;
     bool is_default = false;
@@ -67,7 +76,7 @@ struct Button_Role {
 // One control; the settings that do not apply to its kind are left at their defaults.
 template <class Form>
 struct Control_Spec {
-    Control_Field<Form> field;
+    Control_Field<Form> field = {};
     std::string_view name;
     Rect bounds;
     std::string_view caption = {};
@@ -76,6 +85,7 @@ struct Control_Spec {
     // A label with a colour of its own is opaque.
     Color color = Kind_Color;
     Font_Spec font = {};
+    Anchors anchors = {};
     std::string_view hint = {};
     std::string_view glyph = {};
     Button_Role button = {};
@@ -87,6 +97,8 @@ struct Control_Spec {
     bool stretch = false;
     std::span<const int> panel_widths = {};
     bool visible = true;
+    Tab_Position tab_position = Tab_Position::Top;
+    Grid_Size grid = {};
 };
 
 struct Window_Spec {
@@ -95,6 +107,8 @@ struct Window_Spec {
     int client_height;
     Font_Spec font = {};
     Color color = Color_Button_Face;
+    bool sizeable = false;
+    bool minimize_box = true;
 };
 
 inline bool has_font(const Font_Spec& spec) { return !spec.name.empty() || spec.color != Kind_Color; }
@@ -115,6 +129,8 @@ inline void apply_window(ui::Form& form, const Window_Spec& spec) {
     form.set_bounds({0, 0, spec.client_width, spec.client_height});
     if (has_font(spec.font)) form.set_font(font_of(spec.font, form.font()));
     form.set_color(spec.color);
+    form.set_sizeable(spec.sizeable);
+    form.set_minimize_box(spec.minimize_box);
 }
 
 namespace detail {
@@ -172,6 +188,20 @@ void configure(Status_Bar& bar, const Spec& spec) {
     for (int width : spec.panel_widths) bar.add_panel(width);
 }
 
+template <class Spec>
+void configure(Page_Control& pages, const Spec& spec) {
+    pages.set_tab_position(spec.tab_position);
+}
+
+template <class Spec>
+void configure(String_Grid& grid, const Spec& spec) {
+    grid.set_default_col_width(spec.grid.col_width);
+    grid.set_default_row_height(spec.grid.row_height);
+    if (spec.grid.fixed_color != Kind_Color) grid.set_fixed_color(spec.grid.fixed_color);
+    grid.set_col_count(spec.grid.cols);
+    grid.set_row_count(spec.grid.rows);
+}
+
 }  // namespace detail
 
 // Creates one control inside parent and hands it to the form's field; its tab order is left to
@@ -186,6 +216,7 @@ T& create_control(Form& form, Win_Control& parent, const Control_Spec<Form>& spe
     control.set_hint(std::string(spec.hint));
     control.set_cursor(spec.cursor);
     control.set_visible(spec.visible);
+    control.set_anchors(spec.anchors);
     if (has_font(spec.font)) control.set_font(font_of(spec.font, control.font()));
     if (spec.color != Kind_Color) control.set_color(spec.color);
     detail::configure(control, spec);

@@ -33,6 +33,7 @@ inline constexpr Color rgb(int r, int g, int b) {
     return static_cast<Color>(r & 0xFF) | static_cast<Color>(g & 0xFF) << 8 | static_cast<Color>(b & 0xFF) << 16;
 }
 inline constexpr Color Color_Black = rgb(0, 0, 0);
+inline constexpr Color Color_Silver = rgb(192, 192, 192);
 inline constexpr Color Color_White = rgb(255, 255, 255);
 
 struct Font {
@@ -56,6 +57,20 @@ inline Font font_of_height(std::string name, int height, bool bold = false) {
 }
 
 enum class Alignment { Left, Center, Right };
+
+// The sides of its parent a control keeps its distance to when the parent is resized: anchored
+// left and right it stretches, anchored right only it moves.
+struct Anchors {
+    bool left = true;
+    bool top = true;
+    bool right = false;
+    bool bottom = false;
+    friend bool operator==(const Anchors&, const Anchors&) = default;
+};
+
+inline constexpr Anchors All_Sides = {true, true, true, true};
+
+enum class Tab_Position { Top, Bottom };
 enum class Mouse_Button { Left, Right, Middle };
 
 struct Shift_State {

@@ -6,6 +6,7 @@
 #include "ui/buttons.h"
 #include "ui/containers.h"
 #include "ui/edit.h"
+#include "ui/string_grid.h"
 
 namespace ui::user {
 
@@ -108,6 +109,7 @@ void press_key(Form& form, Key key, Shift_State shift) {
         if (key == Key::Tab || key == Key::Back_Tab) return form.select_next(key == Key::Tab);
         if (auto* edit = dynamic_cast<Edit*>(focused)) edit->press_key(key);
         else if (auto* bar = dynamic_cast<Track_Bar*>(focused)) bar->press_key(key);
+        else if (auto* grid = dynamic_cast<String_Grid*>(focused)) grid->press_key(key);
     });
 }
 
@@ -134,6 +136,20 @@ void mouse_down(Control& control, Mouse_Button button, int x, int y, Shift_State
         if (!can_press(control)) return;
         if (control.windowed() && !take_focus(static_cast<Win_Control&>(control))) return;
         if (control.OnMouseDown) control.OnMouseDown(control, button, shift, x, y);
+    });
+}
+
+void select_cells(String_Grid& grid, int anchor_col, int anchor_row, int col, int row) {
+    as_mouse_event(grid.form(), [&grid, anchor_col, anchor_row, col, row] {
+        if (can_press(grid) && take_focus(grid)) grid.select(anchor_col, anchor_row, col, row);
+    });
+}
+
+void resize(Form& form, int width, int height) {
+    as_event(form, Focus_Cause::Program, [&form, width, height] {
+        if (!form.sizeable()) return;
+        const Rect& bounds = form.bounds();
+        form.set_bounds({bounds.left, bounds.top, width, height});
     });
 }
 

@@ -8,6 +8,7 @@ class Control;
 class Form;
 class Menu_Item;
 class Page_Control;
+class String_Grid;
 class Track_Bar;
 class Win_Control;
 
@@ -29,6 +30,10 @@ void select_page(Page_Control& pages, int index);
 void move_track_bar(Track_Bar& bar, int position);
 void mouse_move(Control& control, int x, int y, Shift_State shift = {});
 void mouse_down(Control& control, Mouse_Button button, int x, int y, Shift_State shift = {});
+// A press on a cell and a drag to another: the grid takes the focus, then selects the range.
+void select_cells(String_Grid& grid, int anchor_col, int anchor_row, int col, int row);
+// The user resized a sizeable window to this client size.
+void resize(Form& form, int width, int height);
 void choose_menu(Form& form, Menu_Item& item);
 void close(Form& form);
 

@@ -52,6 +52,14 @@ void Win_Control::release_focus_before_hiding() {
     if (focused && contains(*focused)) form().focus_control(nullptr);
 }
 
+void Win_Control::set_bounds(Rect bounds) {
+    const int grow_x = bounds.width - this->bounds().width;
+    const int grow_y = bounds.height - this->bounds().height;
+    Control::set_bounds(bounds);
+    if (grow_x == 0 && grow_y == 0) return;
+    for (Control* child : children_) child->follow_parent(grow_x, grow_y);
+}
+
 void Win_Control::set_enabled(bool enabled) {
     if (!enabled && this->enabled()) release_focus_before_hiding();
     Control::set_enabled(enabled);

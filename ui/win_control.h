@@ -33,6 +33,7 @@ public:
     void set_focus();
     bool contains(const Control& control) const;
 
+    void set_bounds(Rect bounds) override;
     void set_enabled(bool enabled) override;
     void set_visible(bool visible) override;
 

@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/containers.h"
 #include "ui/edit.h"
+#include "ui/string_grid.h"
 #include "ui/user_input.h"
 
 namespace test_support {
@@ -79,6 +80,12 @@ void Driver::mouse_down(const std::string& name, int x, int y, ui::Mouse_Button 
     if (!control) throw std::logic_error("no control " + name);
     ui::user::mouse_down(*control, button, x, y);
 }
+
+void Driver::select_cells(const std::string& grid_name, int anchor_col, int anchor_row, int col, int row) {
+    ui::user::select_cells(get<ui::String_Grid>(grid_name), anchor_col, anchor_row, col, row);
+}
+
+void Driver::resize(int width, int height) { ui::user::resize(form_, width, height); }
 
 void Driver::menu(const std::string& item_name) {
     ui::Menu_Item* item = form_.main_menu() ? form_.main_menu()->find(item_name) : nullptr;

@@ -37,6 +37,10 @@ public:
     void move_track_bar(const std::string& name, int position);
     void mouse_move(const std::string& name, int x, int y);
     void mouse_down(const std::string& name, int x, int y, ui::Mouse_Button button = ui::Mouse_Button::Left);
+    // A press on one cell of a grid and a drag to another.
+    void select_cells(const std::string& grid_name, int anchor_col, int anchor_row, int col, int row);
+    // The user drags the border of a sizeable window to this client size.
+    void resize(int width, int height);
     void menu(const std::string& item_name);
     void close();
 

@@ -32,14 +32,28 @@ Page_Tab_Bar::Page_Tab_Bar(QWidget& parent, std::function<void(int index)> press
     setAttribute(Qt::WA_NoMousePropagation);
     setDrawBase(false);
     setExpanding(false);
-    setUsesScrollButtons(false);
-    // The scroll buttons exist even when unused; they must not take the focus from the model.
+    // One row of tabs: where they do not fit, arrows scroll them. The arrows must not take the
+    // focus from the model.
+    setUsesScrollButtons(true);
+    setElideMode(Qt::ElideNone);
     for (QToolButton* scroll : findChildren<QToolButton*>()) scroll->setFocusPolicy(Qt::NoFocus);
-    // Tabs as narrow as the original's, so that the four captions fit in one row.
-    setStyleSheet("QTabBar::tab { padding: 3px 6px; border: 1px solid #a0a0a0; border-bottom: none;"
-                  " background: #e8e8e8; margin-right: -1px; }"
-                  "QTabBar::tab:selected { background: #f0f0f0; margin-top: -2px; }"
-                  "QTabBar::tab:!selected { margin-top: 2px; }");
+    place(ui::Tab_Position::Top);
+}
+
+// Tabs as narrow as the original's, so that the four captions fit in one row; the selected tab
+// stands out towards the page it joins.
+void Page_Tab_Bar::place(ui::Tab_Position position) {
+    const bool bottom = position == ui::Tab_Position::Bottom;
+    const QTabBar::Shape shape = bottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth;
+    if (this->shape() == shape && !styleSheet().isEmpty()) return;
+    setShape(shape);
+    const QString open_side = bottom ? "top" : "bottom";
+    const QString far_side = bottom ? "bottom" : "top";
+    setStyleSheet(QString("QTabBar::tab { padding: 3px 6px; border: 1px solid #a0a0a0; border-%1: none;"
+                          " background: #e8e8e8; margin-right: -1px; }"
+                          "QTabBar::tab:selected { background: #f0f0f0; margin-%2: -2px; }"
+                          "QTabBar::tab:!selected { margin-%2: 2px; }")
+                      .arg(open_side, far_side));
 }
 
 void Page_Tab_Bar::mousePressEvent(QMouseEvent* event) {
@@ -65,11 +79,13 @@ Page_Control_Peer::Page_Control_Peer(ui::Page_Control& pages, QWidget& parent, P
 
 int Page_Control_Peer::tab_height() const { return tabs_.sizeHint().height(); }
 
+bool Page_Control_Peer::tabs_at_bottom() const { return pages_.tab_position() == ui::Tab_Position::Bottom; }
+
 QRect Page_Control_Peer::page_area() const {
     // The page sits inside the frame with the original's margin of 4 pixels.
     constexpr int margin = 4;
-    const int top = tab_height() + margin;
-    return {margin, top, width() - 2 * margin, height() - top - margin};
+    const int top = tabs_at_bottom() ? margin : tab_height() + margin;
+    return {margin, top, width() - 2 * margin, height() - tab_height() - 2 * margin};
 }
 
 void Page_Control_Peer::show_tabs() {
@@ -80,7 +96,8 @@ void Page_Control_Peer::show_tabs() {
     for (int index = 0; index < count; ++index)
         tabs_.setTabText(index, caption_without_mnemonics(pages[static_cast<std::size_t>(index)]->caption()));
     tabs_.setCurrentIndex(pages_.active_page_index());
-    tabs_.setGeometry(0, 0, width(), tab_height());
+    tabs_.place(pages_.tab_position());
+    tabs_.setGeometry(0, tabs_at_bottom() ? height() - tab_height() : 0, width(), tab_height());
 }
 
 void Page_Control_Peer::show_state() {
@@ -94,8 +111,9 @@ void Page_Control_Peer::paintEvent(QPaintEvent*) {
     QStyleOptionTabWidgetFrame frame;
     frame.initFrom(this);
     const int overlap = style()->pixelMetric(QStyle::PM_TabBarBaseOverlap, nullptr, this);
-    frame.rect = QRect(0, tab_height() - overlap, width(), height() - tab_height() + overlap);
-    frame.shape = QTabBar::RoundedNorth;
+    const int frame_top = tabs_at_bottom() ? 0 : tab_height() - overlap;
+    frame.rect = QRect(0, frame_top, width(), height() - tab_height() + overlap);
+    frame.shape = tabs_.shape();
     frame.tabBarSize = tabs_.size();
     frame.tabBarRect = tabs_.geometry();
     frame.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);

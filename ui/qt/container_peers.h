@@ -40,6 +40,7 @@ private:
 class Page_Tab_Bar final : public QTabBar {
 public:
     Page_Tab_Bar(QWidget& parent, std::function<void(int index)> pressed);
+    void place(ui::Tab_Position position);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -51,7 +52,7 @@ private:
     std::function<void(int index)> pressed_;
 };
 
-// The tabs along the top and the active page below them.
+// The tabs along the top or the bottom and the active page beside them.
 class Page_Control_Peer final : public QWidget, public Peer {
 public:
     Page_Control_Peer(ui::Page_Control& pages, QWidget& parent, Peer_Host& host);
@@ -67,6 +68,7 @@ protected:
 
 private:
     int tab_height() const;
+    bool tabs_at_bottom() const;
 
     ui::Page_Control& pages_;
     Page_Tab_Bar tabs_;

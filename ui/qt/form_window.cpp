@@ -1,6 +1,7 @@
 #include "ui/qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -50,7 +51,27 @@ void Form_Window::lay_out() {
         menu_bar_->setGeometry(0, 0, width, menu_height);
     }
     client_.setGeometry(0, menu_height, width, height);
-    setFixedSize(width, menu_height + height);
+    menu_height_ = menu_height;
+    const QSize size(width, menu_height + height);
+    if (!form_.sizeable()) {
+        setFixedSize(size);
+        return;
+    }
+    setMinimumSize(1, menu_height + 1);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (this->size() != size) resize(size);
+}
+
+// The user's new size goes to the model, whose controls follow by their anchors; the model's
+// size then comes back through lay_out.
+void Form_Window::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!form_.sizeable()) return;
+    const int width = event->size().width();
+    const int height = event->size().height() - menu_height_;
+    if (width == form_.client_width() && height == form_.client_height()) return;
+    ui::user::resize(form_, width, height);
+    host_.after_model_event();
 }
 
 void Form_Window::control_changed() {

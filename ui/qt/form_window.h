@@ -10,7 +10,8 @@
 namespace ui::qt {
 
 // The window of a form: its menu bar, and below it the client area of the form's size that
-// holds the peers. Fixed in size; closing it asks the model, which decides.
+// holds the peers. Fixed in size unless the form is sizeable; closing it asks the model, which
+// decides.
 class Form_Window final : public QWidget, public ui::Control_View {
 public:
     Form_Window(ui::Form& form, const Peer_Registry& registry, Peer_Host& host, QWidget* owner, Qt::WindowFlags flags);
@@ -26,6 +27,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void lay_out();
@@ -35,6 +37,7 @@ private:
     Peer_Host& host_;
     QWidget client_;
     QMenuBar* menu_bar_ = nullptr;
+    int menu_height_ = 0;
 };
 
 }  // namespace ui::qt

@@ -5,6 +5,7 @@
 #include "ui/qt/edit_peer.h"
 #include "ui/qt/static_peers.h"
 #include "ui/qt/status_bar_peer.h"
+#include "ui/qt/string_grid_peer.h"
 #include "ui/qt/track_bar_peer.h"
 
 namespace ui::qt {
@@ -30,6 +31,8 @@ Peer* make_peer(ui::Control& control, QWidget& parent, Peer_Host& host) {
     case ui::Control_Kind::Tab_Sheet: return new Tab_Sheet_Peer(static_cast<ui::Tab_Sheet&>(control), parent, host);
     case ui::Control_Kind::Status_Bar:
         return new Status_Bar_Peer(static_cast<ui::Status_Bar&>(control), parent, host);
+    case ui::Control_Kind::String_Grid:
+        return new String_Grid_Peer(static_cast<ui::String_Grid&>(control), parent, host);
     case ui::Control_Kind::Form: return nullptr;  // a form is a window of its own
     }
     return nullptr;

@@ -63,6 +63,10 @@ Form_Window& Qt_Front_End::window_for(ui::Form& form, bool as_dialog) {
         if (main_form != &form && main_form != nullptr) owner = find_window(*main_form);
         flags = Qt::Dialog;
     }
+    if (!form.minimize_box()) {
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (form.sizeable()) flags |= Qt::WindowMaximizeButtonHint;
+    }
     auto window = std::make_unique<Form_Window>(form, registry_, host(), owner, flags);
     registry_.add_window(form, *window);
     registry_.add(form, window->client());

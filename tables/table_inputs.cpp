@@ -1,0 +1,133 @@
+#include <array>
+#include <string>
+
+#include "numtext/int_text.h"
+#include "numtext/number_keys.h"
+#include "numtext/text_to_number.h"
+#include "tables/tables.h"
+
+// The input controls of the sheets: each step label follows its bar, a key filter keeps the keys
+// of a number and walks the sheet's group on Enter, leaving a limit edit warns of a value out of
+// range, and entering a control writes its hint lines. Each family is one routine; the tables
+// below tell its members apart.
+namespace {
+
+constexpr char Enter = 13;
+constexpr char Dropped_Key = 0;
+
+struct Hint {
+    std::string_view line1;
+    std::string_view line2;
+    std::string_view line3;
+};
+
+constexpr Hint Tdb_Low_Hint = {"Lower Limit of Tdb", "Range : -40  <--> 70", "degree C"};
+constexpr Hint Tdb_High_Hint = {"Upper Limit of Tdb", "Range : -40  <--> 70", "degree C"};
+constexpr Hint Tdb_Step_Hint = {"Interval between", "two Tdb columns.", "Unit : degree C"};
+
+// By input, in the order of Table_Input.
+constexpr std::array<Hint, Table_Input_Count> RH_Row_Hints = {{
+    Tdb_Low_Hint,
+    Tdb_High_Hint,
+    {"Lower Limit of RH", "Range : 0  <--> 100 %", ""},
+    {"Upper Limit of RH", "Range : 0  <--> 100 %", ""},
+    Tdb_Step_Hint,
+    {"Interval between", "two RH rows.", "Unit : %"},
+}};
+
+constexpr std::array<Hint, Table_Input_Count> Twb_Row_Hints = {{
+    Tdb_Low_Hint,
+    Tdb_High_Hint,
+    {"Lower Limit of Twb", "Range : -40  <--> 70", "degree C"},
+    {"Upper Limit of Twb", "Range : -40  <--> 70", "degree C"},
+    Tdb_Step_Hint,
+    {"Interval between", "two Twb rows.", "Unit : degree C"},
+}};
+
+// The range a limit edit warns about, by the quantity's short name.
+struct Limit_Range {
+    std::string_view name;
+    std::int32_t lowest;
+    std::int32_t highest;
+};
+
+constexpr Limit_Range Tdb_Range = {"Tdb", -40, 70};
+constexpr Limit_Range RH_Range = {"RH", 0, 100};
+constexpr Limit_Range Twb_Range = {"Twb", -40, 70};
+
+bool is_tdb_limit(Table_Input input) { return input == Table_Input::Tdb_Low || input == Table_Input::Tdb_High; }
+
+bool is_limit(Table_Input input) {
+    return is_tdb_limit(input) || input == Table_Input::Row_Low || input == Table_Input::Row_High;
+}
+
+const Limit_Range& range_of(Row_Axis rows, Table_Input input) {
+    if (is_tdb_limit(input)) return Tdb_Range;
+    return rows == Row_Axis::RH ? RH_Range : Twb_Range;
+}
+
+std::array<ui::Win_Control*, Table_Input_Count> inputs_of(const Table_Sheet& sheet) {
+    return {sheet.tdb_low, sheet.tdb_high, sheet.row_low, sheet.row_high, sheet.col_step, sheet.row_step};
+}
+
+}  // namespace
+
+void Tpsytable::Bind_Handlers() {
+    for (const Table_Sheet_Definition& definition : Table_Sheets) {
+        const Table_Sheet& sheet = Sheets[static_cast<std::size_t>(definition.kind)];
+        const Row_Axis rows = definition.rows;
+        const auto inputs = inputs_of(sheet);
+        for (std::size_t i = 0; i < Table_Input_Count; ++i) {
+            const auto input = static_cast<Table_Input>(i);
+            ui::Win_Control& control = *inputs[i];
+            control.OnKeyPress = [this, &sheet](ui::Control&, char& key) { Filter_Key(sheet, key); };
+            control.OnEnter = [this, rows, input](ui::Control&) { Show_Hint(rows, input); };
+            if (is_limit(input))
+                control.OnExit = [this, rows, input](ui::Control& sender) { Warn_Range(sender, rows, input); };
+        }
+        sheet.col_step->OnChange = [this, &sheet](ui::Control&) { Show_Step(sheet, Table_Input::Col_Step); };
+        sheet.row_step->OnChange = [this, &sheet](ui::Control&) { Show_Step(sheet, Table_Input::Row_Step); };
+    }
+    Btn_count->OnClick = [this](ui::Control& sender) { Btn_countClick(sender); };
+    Btn_cls->OnClick = [this](ui::Control& sender) { Btn_clsClick(sender); };
+}
+
+void Tpsytable::Show_Step(const Table_Sheet& sheet, Table_Input bar) {
+    const bool columns = bar == Table_Input::Col_Step;
+    ui::Label& label = columns ? *sheet.col_step_label : *sheet.row_step_label;
+    label.set_caption(numtext::int_to_text((columns ? sheet.col_step : sheet.row_step)->position()));
+}
+
+// Enter cycles through the group's six inputs, which follow its twelve labels; with none of them
+// focused it moves nothing.
+void Tpsytable::Filter_Key(const Table_Sheet& sheet, char& key) {
+    if (!numtext::is_number_key(key)) {
+        key = Dropped_Key;
+        return;
+    }
+    if (key != Enter) return;
+    const ui::Group_Box& group = *sheet.group;
+    const int count = group.child_count();
+    for (int k = 0; k < count; ++k) {
+        const ui::Control& child = group.child(k);
+        if (!child.windowed() || !static_cast<const ui::Win_Control&>(child).focused()) continue;
+        const int next = k + 1 == count ? count - static_cast<int>(Table_Input_Count) : k + 1;
+        static_cast<ui::Win_Control&>(group.child(next)).set_focus();
+        return;
+    }
+}
+
+// A warning only: the text stays as typed and can still be listed.
+void Tpsytable::Warn_Range(ui::Control& sender, Row_Axis rows, Table_Input input) {
+    const std::string& text = sender.text();
+    if (text.empty()) return;
+    const std::int32_t value = numtext::truncate_to_int(numtext::text_to_float(text));
+    const Limit_Range& range = range_of(rows, input);
+    if (value > range.highest) application().error_box(std::string(range.name) + " is too high. Please reinput!!");
+    else if (value < range.lowest) application().error_box(std::string(range.name) + " is too low. Please reinput!!");
+}
+
+void Tpsytable::Show_Hint(Row_Axis rows, Table_Input input) {
+    const Hint& hint = (rows == Row_Axis::RH ? RH_Row_Hints : Twb_Row_Hints)[static_cast<std::size_t>(input)];
+    Write_Messages(hint.line1, hint.line2, hint.line3);
+}

@@ -1,0 +1,28 @@
+#include "tables/table_kind.h"
+
+const std::array<Table_Sheet_Definition, Table_Count> Table_Sheets = {{
+    {Table_twb, "twb", "Twb", Row_Axis::RH, "Twb = f(Tdb,RH)",
+     {"Label12", "Label3", "Label4", "Label5", "Label6", "Label1", "Label2", "Label7", "Label8", "Label9"}},
+    {Table_wbd, "wbd", "WBD", Row_Axis::RH, "WBD = f(Tdb,RH)=Tdb-Twb",
+     {"Label10", "Label14", "Label15", "Label16", "Label17", "Label18", "Label19", "Label20", "Label21", "Label22"}},
+    {Table_rh, "rh", "RH", Row_Axis::Twb, "RH = f(Tdb,Twb)",
+     {"Label11", "Label24", "Label25", "Label26", "Label27", "Label28", "Label29", "Label30", "Label31", "Label32"}},
+    {Table_vpd1, "vpd1", "VPD", Row_Axis::RH, "VPD = f(Tdb,RH)=Pws@Tdb - Pw@Tdb",
+     {"Label34", "Label75", "Label85", "Label86", "Label87", "Label88", "Label89", "Label90", "Label91", "Label92"}},
+    {Table_vpd2, "vpd2", "VPD'", Row_Axis::RH, "VPD' = f(Tdb,RH)=Pw@Twb - Pw@Tdb",
+     {"Label33", "Label36", "Label37", "Label38", "Label39", "Label40", "Label41", "Label42", "Label43", "Label44"}},
+    {Table_tdp1, "tdp1", "Tdp1", Row_Axis::RH, "Tdp1 = f(Tdb,RH)",
+     {"Label13", "Label35", "Label45", "Label46", "Label47", "Label48", "Label49", "Label50", "Label51", "Label52"}},
+    {Table_tdp2, "tdp2", "Tdp2", Row_Axis::Twb, "Tdp2 = f(Tdb,Twb)",
+     {"Label53", "Label56", "Label57", "Label58", "Label59", "Label60", "Label61", "Label62", "Label63", "Label64"}},
+    {Table_thi1, "thi1", "THI1", Row_Axis::RH, "THI1 = f(Tdb,RH)=Tdb+0.36*Tdp+41.2",
+     {"Label23", "Label55", "Label65", "Label66", "Label67", "Label68", "Label69", "Label70", "Label71", "Label72"}},
+    {Table_thi2, "thi2", "THI2", Row_Axis::Twb, "THI2 = f(Tdb,Twb)=Tdb+0.36*Tdp+41.2",
+     {"Label73", "Label76", "Label77", "Label78", "Label79", "Label80", "Label81", "Label82", "Label83", "Label84"}},
+    {Table_ahd1, "ahd1", "AHD", Row_Axis::RH, "AHD = f(Tdb,RH)=SaturatedAH@Tdb - SaturatedAH@Tdp",
+     {"Label54", "Label94", "Label95", "Label96", "Label97", "Label98", "Label99", "Label100", "Label101",
+      "Label102"}},
+    {Table_ahd2, "ahd2", "AHD'", Row_Axis::RH, "AHD' = f(Tdb,RH)=SaturatedAH@Twb - SaturatedAH@Tdp",
+     {"Label74", "Label104", "Label105", "Label106", "Label107", "Label108", "Label109", "Label110", "Label111",
+      "Label112"}},
+}};

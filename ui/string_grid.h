@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ui/win_control.h"
+
+namespace ui {
+
+// A rectangle of cells, its corners included.
+struct Cell_Range {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    friend bool operator==(const Cell_Range&, const Cell_Range&) = default;
+};
+
+// A grid of text cells addressed as (column, row). The first column and the first row are
+// fixed: they stay in place while the others scroll. The user selects ranges of the other cells
+// and cannot edit any.
+class String_Grid : public Win_Control {
+public:
+    String_Grid(Form& form, Win_Control* parent, std::string name);
+
+    int col_count() const { return col_count_; }
+    int row_count() const { return row_count_; }
+    // Cells inside both the old and the new size keep their texts; a grid keeps at least one
+    // column and one row besides its fixed ones.
+    void set_col_count(int count);
+    void set_row_count(int count);
+    int fixed_cols() const { return 1; }
+    int fixed_rows() const { return 1; }
+
+    int default_col_width() const { return default_col_width_; }
+    void set_default_col_width(int width);
+    int default_row_height() const { return default_row_height_; }
+    void set_default_row_height(int height);
+    Color fixed_color() const { return fixed_color_; }
+    void set_fixed_color(Color color);
+
+    // Outside the grid they raise std::out_of_range.
+    const std::string& cell(int col, int row) const;
+    void set_cell(int col, int row, std::string text);
+
+    // Tells views that the cells changed; writes between the start and the end of an update
+    // are told once, at its end.
+    class Update {
+    public:
+        explicit Update(String_Grid& grid) : grid_(grid) { ++grid_.updating_; }
+        ~Update();
+        Update(const Update&) = delete;
+        Update& operator=(const Update&) = delete;
+
+    private:
+        String_Grid& grid_;
+    };
+    // Grows with every change of the cells or the size, so that a view can tell whether to
+    // read them again.
+    std::uint64_t revision() const { return revision_; }
+
+    // The selected cells, always inside the cells that are not fixed; the anchor is where a
+    // range selection started.
+    const Cell_Range& selection() const { return selection_; }
+    void select(int anchor_col, int anchor_row, int col, int row);
+    // Arrows, pages, Home and End move a one-cell selection.
+    void press_key(Key key);
+
+private:
+    std::size_t index(int col, int row) const;
+    void resize(int cols, int rows);
+    void cells_changed();
+    void keep_selection_inside();
+
+    int col_count_ = 0;
+    int row_count_ = 0;
+    std::vector<std::string> cells_;  // row by row
+    int default_col_width_ = 64;
+    int default_row_height_ = 24;
+    Color fixed_color_ = Color_Button_Face;
+    int updating_ = 0;
+    bool changed_while_updating_ = false;
+    std::uint64_t revision_ = 0;
+    Cell_Range selection_ = {1, 1, 1, 1};
+    int anchor_col_ = 1;
+    int anchor_row_ = 1;
+};
+
+}  // namespace ui
