@@ -1,18 +1,17 @@
-#include <QApplication>
-
 #include <exception>
 
 #include "earlier/about.h"
 #include "earlier/psy.h"
 #include "earlier/status.h"
 #include "ui/application.h"
+#include "ui/qt/application_start.h"
 #include "ui/qt/environment.h"
 #include "ui/qt/qt_front_end.h"
 
 // Moistrel reads no command-line argument; argv goes to Qt only.
 int main(int argc, char** argv) {
     ui::qt::prepare_environment(false);
-    QApplication qt_application(argc, argv);
+    const auto qt_application = ui::qt::open_application(argc, argv, "Moistrel");
 
     ui::Application application("Moistrel");
     ui::qt::Qt_Front_End front_end(application);

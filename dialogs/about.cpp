@@ -16,7 +16,7 @@ constexpr ui::layout::Font_Spec Box_Font = {.name = "MS Sans Serif", .height = 1
 constexpr ui::Color Grey_Text = ui::rgb(109, 109, 109);
 
 constexpr ui::layout::Window_Spec Window = {
-    .caption = "About", .client_width = 329, .client_height = 240, .font = Box_Font};
+    .caption = "About", .client_width = 329, .client_height = 240, .font = Box_Font, .minimize_box = false};
 
 constexpr std::string_view Contact_Lines[] = {
     "Hygrodex development team",

@@ -11,7 +11,7 @@ using Control_Spec = ui::layout::Control_Spec<Tconfig>;
 using Layout = ui::layout::Layout<Tconfig>;
 using Layout_Entry = Layout::Entry;
 
-constexpr ui::layout::Window_Spec Window = {.caption = "Set Patm.", .client_width = 382, .client_height = 118};
+constexpr ui::layout::Window_Spec Window = {.caption = "Set Patm.", .client_width = 382, .client_height = 118, .minimize_box = false};
 
 // The group boxes and all they hold share one font.
 constexpr ui::layout::Font_Spec Group_Font = {.name = "MS Sans Serif", .height = 13};

@@ -14,7 +14,7 @@ using Layout_Entry = Layout::Entry;
 constexpr ui::layout::Font_Spec Box_Font = {.name = "MS Sans Serif", .height = -11};
 
 constexpr ui::layout::Window_Spec Window = {
-    .caption = "關於", .client_width = 298, .client_height = 213, .font = Box_Font};
+    .caption = "關於", .client_width = 298, .client_height = 213, .font = Box_Font, .minimize_box = false};
 
 constexpr Layout_Entry Window_Entries[] = {
     Control_Spec{.field = &TAboutBox::Panel1, .name = "Panel1", .bounds = {8, 8, 281, 161}},

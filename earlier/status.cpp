@@ -15,7 +15,7 @@ using Layout_Entry = Layout::Entry;
 
 constexpr const char* Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
 
-constexpr ui::layout::Window_Spec Window = {.caption = "大氣壓力設定", .client_width = 384, .client_height = 179};
+constexpr ui::layout::Window_Spec Window = {.caption = "大氣壓力設定", .client_width = 384, .client_height = 179, .minimize_box = false};
 
 constexpr ui::layout::Font_Spec Label_Font = {.name = "MS Sans Serif", .height = -13};
 

@@ -16,7 +16,8 @@ struct Outcome {
 
 // Runs the program with DISPLAY and WAYLAND_DISPLAY as given (nullopt: unset) and no platform
 // chosen for Qt; a program that opens a window after all is ended by the alarm.
-Outcome run_program(const std::optional<std::string>& display, const std::optional<std::string>& wayland) {
+Outcome run_program(const char* program, const std::optional<std::string>& display,
+                    const std::optional<std::string>& wayland) {
     int pipe_ends[2];
     if (pipe(pipe_ends) != 0) return {};
     const pid_t child = fork();
@@ -28,7 +29,7 @@ Outcome run_program(const std::optional<std::string>& display, const std::option
         close(pipe_ends[0]);
         close(pipe_ends[1]);
         alarm(30);
-        execl(HYGRODEX_PROGRAM, HYGRODEX_PROGRAM, static_cast<char*>(nullptr));
+        execl(program, program, static_cast<char*>(nullptr));
         _exit(127);
     }
     close(pipe_ends[1]);
@@ -53,13 +54,20 @@ TEST(Start_Without_Display, OneLineSaysWhatTheProgramNeedsAndItExitsWithStatusOn
         {"both empty", "", ""},
         {"a display without a server", ":4711", std::nullopt},
     };
-    for (const auto& c : cases) {
-        const Outcome outcome = run_program(c.display, c.wayland);
-        EXPECT_EQ(outcome.error_output,
-                  "Hygrodex needs a display to show its window: set DISPLAY or WAYLAND_DISPLAY, or start it under "
-                  "xvfb-run.\n")
-            << c.name;
-        EXPECT_EQ(outcome.status, 1) << c.name;
+    const struct {
+        const char* path;
+        std::string name;
+    } programs[] = {{HYGRODEX_PROGRAM, "Hygrodex"}, {MOISTREL_PROGRAM, "Moistrel"}};
+    for (const auto& program : programs) {
+        for (const auto& c : cases) {
+            const Outcome outcome = run_program(program.path, c.display, c.wayland);
+            EXPECT_EQ(outcome.error_output,
+                      program.name +
+                          " needs a display to show its window: set DISPLAY or WAYLAND_DISPLAY, or start it under "
+                          "xvfb-run.\n")
+                << program.name << ", " << c.name;
+            EXPECT_EQ(outcome.status, 1) << program.name << ", " << c.name;
+        }
     }
 }
 

@@ -57,6 +57,9 @@ TEST_F(Moistrel_Windows, TheMainWindowWithARangeHintAndTheDialogs) {
     }
     EXPECT_EQ(shown(settings).size(), QSize(384, 179));
     EXPECT_EQ(shown(about_box).size(), QSize(298, 213));
+    // Dialog borders: neither title bar offers minimise or maximise.
+    for (const ui::Form* dialog : {static_cast<ui::Form*>(&settings), static_cast<ui::Form*>(&about_box)})
+        EXPECT_FALSE(shown(*dialog).windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
 
 // With input methods off a Chinese character can still come from the keyboard's own layout; it

@@ -67,7 +67,10 @@ TEST_F(Screenshots, TheSettingsDialogAndTheAboutBox) {
                    {about_box, 329, 240, "hygrodex_about_box.png"}};
     for (const auto& dialog : dialogs) {
         front_end.show(dialog.form);
-        EXPECT_EQ(front_end.window_of(dialog.form)->size(), QSize(dialog.width, dialog.height));
+        const QWidget& shown = *front_end.window_of(dialog.form);
+        EXPECT_EQ(shown.size(), QSize(dialog.width, dialog.height));
+        // A dialog border: the title bar offers neither minimise nor maximise.
+        EXPECT_FALSE(shown.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
         save(dialog.form, dialog.file);
     }
 }
