@@ -161,7 +161,8 @@ constexpr Layout_Entry Adjustment_Entries[] = {
                  .caption = "移動大小(Pixel)"},
     Control_Spec{.field = &TForm1::Move_Label,
                  .name = "Move_Label",
-                 .bounds = {81, 128, 6, Label_Height},
+                 // The label sizes itself to its text and keeps its right edge, so "10" fits left of it.
+                 .bounds = {67, 128, 20, Label_Height},
                  .caption = "2",
                  .alignment = ui::Alignment::Right},
     glyph_button(&TForm1::Btn_up, "Btn_up", 40, 16, Move_Size, "arrow-up"),
