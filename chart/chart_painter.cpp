@@ -78,10 +78,10 @@ void Set_Scales(Chart_Fields& chart) {
     chart.Y_Scale = engine::to_single(engine::divide(Plot_Bottom, chart.W_Grid[Saturation_Row][chart.Tmax_Index]));
 }
 
+using Pixels = std::shared_ptr<const std::vector<std::uint8_t>>;
+
 // Black at the top-left corner, bluer along the diagonal; one 24-bit buffer, rows top first.
-void Paint_Background(ui::Image& image) {
-    const int width = image.bounds().width;
-    const int height = image.bounds().height;
+Pixels Gradient(int width, int height) {
     auto pixels = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(width) * height * 3, 0);
     std::size_t at = 0;
     for (int r = 0; r < height; ++r) {
@@ -90,7 +90,22 @@ void Paint_Background(ui::Image& image) {
             at += 3;  // green and red stay 0
         }
     }
-    image.canvas().draw_bitmap(0, 0, width, height, std::move(pixels));
+    return pixels;
+}
+
+// The gradient depends on the image's size alone: it is made once per size and kept.
+void Paint_Background(ui::Image& image) {
+    static int kept_width = -1;
+    static int kept_height = -1;
+    static Pixels kept;
+    const int width = image.bounds().width;
+    const int height = image.bounds().height;
+    if (width != kept_width || height != kept_height) {
+        kept = Gradient(width, height);
+        kept_width = width;
+        kept_height = height;
+    }
+    image.canvas().draw_bitmap(0, 0, width, height, kept);
 }
 
 void Write_Pressure(ui::Canvas& canvas, float Patm) {
