@@ -51,32 +51,29 @@ public:
         return first;
     }
 
-    // Walks the steps one by one from a first step, with the quotient and remainder of
-    // step * rise / run kept up to date instead of dividing at every pixel.
+    // Walks the steps one by one from a first step. The offset grows by one at the step where
+    // error, 2 (step * rise - offset * run) - run, would turn positive; error stays within
+    // -2 run..0, so no step divides and nothing overflows.
     class Walk {
     public:
-        Walk(const Line_Steps& steps, std::int64_t first)
-            : steps_(steps), step_(first),
-              quotient_(static_cast<std::uint64_t>(first) * steps.rise_ / steps.run_),
-              remainder_(static_cast<std::uint64_t>(first) * steps.rise_ % steps.run_) {}
+        Walk(const Line_Steps& steps, std::int64_t first) : rise_(steps.rise_), run_(steps.run_) {
+            const std::uint64_t remainder = static_cast<std::uint64_t>(first) * steps.rise_ % steps.run_;
+            const bool rounded_up = 2 * remainder > steps.run_;
+            error_ = 2 * (static_cast<std::int64_t>(remainder) - (rounded_up ? run_ : 0)) - run_;
+        }
 
-        std::int64_t step() const { return step_; }
-        std::int64_t offset() const { return steps_.rounded(quotient_, remainder_); }
-
-        void advance() {
-            ++step_;
-            remainder_ += steps_.rise_;
-            if (remainder_ >= steps_.run_) {
-                remainder_ -= steps_.run_;
-                ++quotient_;
-            }
+        // Whether the next step moves one pixel along the minor axis.
+        bool advance() {
+            error_ += 2 * rise_;
+            if (error_ <= 0) return false;
+            error_ -= 2 * run_;
+            return true;
         }
 
     private:
-        const Line_Steps& steps_;
-        std::int64_t step_;
-        std::uint64_t quotient_;
-        std::uint64_t remainder_;
+        std::int64_t rise_;
+        std::int64_t run_;
+        std::int64_t error_;
     };
 
 private:
@@ -122,12 +119,19 @@ void draw_thin_line(Surface& surface, Point from, Point to, QRgb color, bool dot
     first = steps.first_beyond(first, end, across.first - 1);
     end = steps.first_beyond(first, end, across.end - 1);
 
-    for (Line_Steps::Walk walk(steps, first); walk.step() < end; walk.advance()) {
-        if (dotted && walk.step() % 2 != 0) continue;
-        const std::int64_t major = major_start + major_direction * walk.step();
-        const std::int64_t minor = minor_start + minor_direction * walk.offset();
-        if (steep) surface.line(major)[minor] = color;
-        else surface.line(minor)[major] = color;
+    // Pixels are reached by their index from the image's first one, one step along each axis at a time.
+    const std::int64_t line_step = surface.pixels_per_line();
+    const std::int64_t major_step = steep ? major_direction * line_step : major_direction;
+    const std::int64_t minor_step = steep ? minor_direction : minor_direction * line_step;
+    const std::int64_t major = major_start + major_direction * first;
+    const std::int64_t minor = minor_start + minor_direction * steps.offset(first);
+    std::int64_t at = steep ? major * line_step + minor : minor * line_step + major;
+    QRgb* const pixels = surface.pixels();
+    Line_Steps::Walk walk(steps, first);
+    for (std::int64_t step = first; step < end; ++step) {
+        if (!dotted || step % 2 == 0) pixels[at] = color;
+        at += major_step;
+        if (walk.advance()) at += minor_step;
     }
 }
 

@@ -16,6 +16,9 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
     QRgb* line(std::int64_t y) { return reinterpret_cast<QRgb*>(bits_ + y * bytes_per_line_); }
+    // Every pixel, row after row; a row of a 32-bit image is a whole number of pixels long.
+    QRgb* pixels() { return reinterpret_cast<QRgb*>(bits_); }
+    std::int64_t pixels_per_line() const { return bytes_per_line_ / static_cast<qsizetype>(sizeof(QRgb)); }
 
     // Columns first..last of row y, as far as they lie on the image.
     void fill_row(std::int64_t y, std::int64_t first, std::int64_t last, QRgb color) {
