@@ -9,6 +9,7 @@
 #include "chart/chart_colors.h"
 #include "chart/chart_families.h"
 #include "chart/chart_markers.h"
+#include "chart/label_memo.h"
 #include "chart/chart_tables.h"
 #include "chart/pixel_mapping.h"
 #include "engine/float_env.h"
@@ -112,7 +113,10 @@ void Write_Pressure(ui::Canvas& canvas, float Patm) {
     canvas.brush.style = ui::Brush_Style::Clear;
     canvas.font.color = chart_color::White;
     canvas.font.size = 12;
-    canvas.text_out(120, 10, "Patm : " + numtext::format_mask(Patm, "###0.###") + "  kPa");
+    static Label_Memo<1> pressure_text;
+    canvas.text_out(120, 10, pressure_text.text(Patm, 0, [Patm] {
+        return "Patm : " + numtext::format_mask(Patm, "###0.###") + "  kPa";
+    }));
     canvas.font.size = 8;
 }
 

@@ -263,7 +263,7 @@ void Canvas_Raster::draw(const ui::Canvas& canvas, QImage& image) {
         return;
     }
     Surface surface(image);
-    Text_Writer texts(image, faces_);
+    Text_Writer texts(image, text_styles_);
     for (const ui::Canvas_Op& op : canvas.ops()) {
         switch (op.kind) {
         case ui::Canvas_Op_Kind::Move_To: break;

@@ -22,7 +22,7 @@ public:
 
 private:
     Picture_Raster pictures_;
-    Text_Faces faces_;
+    Text_Styles text_styles_;
 };
 
 // One drawing with nothing kept from earlier ones.

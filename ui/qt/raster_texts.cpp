@@ -42,15 +42,21 @@ const Text_Layout& Text_Face::layout(const std::string& text) {
     return made;
 }
 
-Text_Face& Text_Faces::face_of(const ui::Font& font) {
+Text_Face& Text_Styles::face_of(const ui::Font& font) {
     for (const std::unique_ptr<Text_Face>& face : faces_)
         if (face->has_face_of(font)) return *face;
     return *faces_.emplace_back(std::make_unique<Text_Face>(font));
 }
 
+const QPen& Text_Styles::pen_of(ui::Color ink) {
+    for (const auto& [color, pen] : pens_)
+        if (color == ink) return pen;
+    return pens_.emplace_back(ink, QPen(to_qcolor(ink))).second;
+}
+
 void Text_Writer::write(Surface& surface, const ui::Canvas_Op& op) {
     if (op.text.empty()) return;
-    Text_Face& face = faces_.face_of(op.font);
+    Text_Face& face = styles_.face_of(op.font);
     const Text_Layout& layout = face.layout(op.text);
     const std::int64_t left = op.x1;
     const std::int64_t top = op.y1;
@@ -67,7 +73,7 @@ void Text_Writer::write(Surface& surface, const ui::Canvas_Op& op) {
         face_ = &face;
     }
     if (ink_ != op.font.color) {
-        painter_.setPen(to_qcolor(op.font.color));
+        painter_.setPen(styles_.pen_of(op.font.color));
         ink_ = op.font.color;
     }
     painter_.drawStaticText(QPoint(op.x1, op.y1), layout.glyphs);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPen>
 #include <QImage>
 #include <QPainter>
 #include <QStaticText>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "ui/canvas.h"
@@ -43,27 +45,29 @@ private:
     std::unordered_map<std::string, Text_Layout> layouts_;
 };
 
-// Every font a record has used so far; kept from one drawing to the next, so that the same
-// texts are laid out only once.
-class Text_Faces {
+// Every font and ink a record has used so far; kept from one drawing to the next, so that the
+// same texts are laid out only once and no pen is made anew.
+class Text_Styles {
 public:
     Text_Face& face_of(const ui::Font& font);
+    const QPen& pen_of(ui::Color ink);
 
 private:
     std::vector<std::unique_ptr<Text_Face>> faces_;
+    std::vector<std::pair<ui::Color, QPen>> pens_;
 };
 
 // Writes the texts of one drawing onto its image: Qt draws the glyphs; the cell behind them is
 // filled here when the brush is solid.
 class Text_Writer {
 public:
-    Text_Writer(QImage& image, Text_Faces& faces) : image_(image), faces_(faces) {}
+    Text_Writer(QImage& image, Text_Styles& styles) : image_(image), styles_(styles) {}
 
     void write(Surface& surface, const ui::Canvas_Op& op);
 
 private:
     QImage& image_;
-    Text_Faces& faces_;
+    Text_Styles& styles_;
     // Begun at the first text that shows; the font and ink are set only when they change.
     QPainter painter_;
     const Text_Face* face_ = nullptr;
