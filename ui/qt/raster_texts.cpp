@@ -17,15 +17,16 @@ constexpr std::size_t most_layouts_per_face = 4096;
 
 }  // namespace
 
-Text_Face::Text_Face(const ui::Font& font) : model_(font), font_(to_qfont(font)) {
+Text_Face::Text_Face(const ui::Font& font, const QPaintDevice& image)
+    : model_(font), dpi_(image.logicalDpiY()), font_(to_qfont(font), &image) {
     const QFontMetrics metrics(font_);
     ascent_ = metrics.ascent();
     height_ = metrics.height();
 }
 
 // The colour plays no part in the layout.
-bool Text_Face::has_face_of(const ui::Font& font) const {
-    return font.name == model_.name && font.size == model_.size && font.height == model_.height &&
+bool Text_Face::has_face_of(const ui::Font& font, int dpi) const {
+    return dpi == dpi_ && font.name == model_.name && font.size == model_.size && font.height == model_.height &&
            font.bold == model_.bold && font.italic == model_.italic;
 }
 
@@ -42,10 +43,11 @@ const Text_Layout& Text_Face::layout(const std::string& text) {
     return made;
 }
 
-Text_Face& Text_Styles::face_of(const ui::Font& font) {
+Text_Face& Text_Styles::face_of(const ui::Font& font, const QPaintDevice& image) {
+    const int dpi = image.logicalDpiY();
     for (const std::unique_ptr<Text_Face>& face : faces_)
-        if (face->has_face_of(font)) return *face;
-    return *faces_.emplace_back(std::make_unique<Text_Face>(font));
+        if (face->has_face_of(font, dpi)) return *face;
+    return *faces_.emplace_back(std::make_unique<Text_Face>(font, image));
 }
 
 const QPen& Text_Styles::pen_of(ui::Color ink) {
@@ -56,7 +58,7 @@ const QPen& Text_Styles::pen_of(ui::Color ink) {
 
 void Text_Writer::write(Surface& surface, const ui::Canvas_Op& op) {
     if (op.text.empty()) return;
-    Text_Face& face = styles_.face_of(op.font);
+    Text_Face& face = styles_.face_of(op.font, image_);
     const Text_Layout& layout = face.layout(op.text);
     const std::int64_t left = op.x1;
     const std::int64_t top = op.y1;

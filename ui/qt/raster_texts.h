@@ -24,13 +24,14 @@ struct Text_Layout {
     int width = 0;
 };
 
-// A font as Qt draws it, with the height and ascent of its text cells and the layouts of the
-// texts written in it so far.
+// A font as Qt draws it on images of one resolution, with the height and ascent of its text
+// cells and the layouts of the texts written in it so far. The font is the one a painter on such
+// an image takes, so that the layouts fit the painter and are not made again at each drawing.
 class Text_Face {
 public:
-    explicit Text_Face(const ui::Font& font);
+    Text_Face(const ui::Font& font, const QPaintDevice& image);
 
-    bool has_face_of(const ui::Font& font) const;
+    bool has_face_of(const ui::Font& font, int dpi) const;
     const QFont& font() const { return font_; }
     int ascent() const { return ascent_; }
     int height() const { return height_; }
@@ -39,6 +40,7 @@ public:
 
 private:
     ui::Font model_;
+    int dpi_;
     QFont font_;
     int ascent_;
     int height_;
@@ -49,7 +51,7 @@ private:
 // same texts are laid out only once and no pen is made anew.
 class Text_Styles {
 public:
-    Text_Face& face_of(const ui::Font& font);
+    Text_Face& face_of(const ui::Font& font, const QPaintDevice& image);
     const QPen& pen_of(ui::Color ink);
 
 private:
