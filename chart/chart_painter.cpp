@@ -1,5 +1,6 @@
 #include "chart/chart_painter.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -81,13 +82,18 @@ void Set_Scales(Chart_Fields& chart) {
 
 using Pixels = std::shared_ptr<const std::vector<std::uint8_t>>;
 
-// Black at the top-left corner, bluer along the diagonal; one 24-bit buffer, rows top first.
+// Black at the top-left corner, bluer along the diagonal; one 24-bit buffer, rows top first. The
+// blue of a pixel depends on r + c alone, so each diagonal's value is worked out once.
 Pixels Gradient(int width, int height) {
-    auto pixels = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(width) * height * 3, 0);
+    std::vector<std::uint8_t> diagonal_blue(static_cast<std::size_t>(std::max(width + height - 1, 0)));
+    for (std::size_t d = 0; d < diagonal_blue.size(); ++d)
+        diagonal_blue[d] = static_cast<std::uint8_t>(static_cast<int>(d) * 255 / (width + height));
+    const auto pixel_count = static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0));
+    auto pixels = std::make_shared<std::vector<std::uint8_t>>(pixel_count * 3, 0);
     std::size_t at = 0;
     for (int r = 0; r < height; ++r) {
         for (int c = 0; c < width; ++c) {
-            (*pixels)[at] = static_cast<std::uint8_t>((r + c) * 255 / (width + height));
+            (*pixels)[at] = diagonal_blue[static_cast<std::size_t>(r + c)];
             at += 3;  // green and red stay 0
         }
     }

@@ -52,7 +52,9 @@ void install_font_substitutions() {
 }
 
 QFont to_qfont(const ui::Font& font) {
-    QFont shown(to_qstring(font.name));
+    // Named by its substitute straight away: a face that is not installed would first send Qt
+    // through a slow search for fallbacks before it tried the substitutes.
+    QFont shown(QFont::substitute(to_qstring(font.name)));
     shown.setPixelSize(pixel_size(font));
     shown.setBold(font.bold);
     shown.setItalic(font.italic);

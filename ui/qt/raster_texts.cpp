@@ -38,7 +38,6 @@ const Text_Layout& Text_Face::layout(const std::string& text) {
     Text_Layout& made = layouts_[text];
     made.glyphs.setText(shown);
     made.glyphs.setTextFormat(Qt::PlainText);
-    made.glyphs.prepare(QTransform(), font_);
     made.width = QFontMetrics(font_).horizontalAdvance(shown);
     return made;
 }
