@@ -3,6 +3,9 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <algorithm>
+#include <vector>
+
 #include "main/psy.h"
 #include "ui/qt/canvas_raster.h"
 #include "ui/qt/environment.h"
@@ -58,7 +61,13 @@ void BM_Draw_Chart_Recorded_And_Rasterised(benchmark::State& run) {
         start.raster.draw(start.window.Chart_Image->canvas(), start.image);
     }
 }
-BENCHMARK(BM_Draw_Chart_Recorded_And_Rasterised)->DenseRange(5, 60, 5)->Unit(benchmark::kMicrosecond);
+// With repetitions, the slowest repetition shows beside the median.
+BENCHMARK(BM_Draw_Chart_Recorded_And_Rasterised)
+    ->DenseRange(5, 60, 5)
+    ->Unit(benchmark::kMicrosecond)
+    ->ComputeStatistics("max", [](const std::vector<double>& times) {
+        return *std::max_element(times.begin(), times.end());
+    });
 
 }  // namespace
 
