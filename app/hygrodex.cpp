@@ -8,6 +8,7 @@
 #include "ui/qt/application_start.h"
 #include "ui/qt/environment.h"
 #include "ui/qt/qt_front_end.h"
+#include "ui/qt/start_probe.h"
 
 // Hygrodex reads no command-line argument; argv goes to Qt only.
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
 
     ui::Application application("Hygrodex");
     ui::qt::Qt_Front_End front_end(application);
+    ui::qt::install_start_probe("Chart_Image");
     try {
         // The main window comes first and so is the application's main window.
         TForm1& main_window = application.create_form<TForm1>();

@@ -5,6 +5,7 @@
 
 #include "chart/chart_colors.h"
 #include "chart/chart_strokes.h"
+#include "chart/label_memo.h"
 #include "chart/pixel_mapping.h"
 #include "chart/saturation_values.h"
 #include "engine/float_env.h"
@@ -59,7 +60,9 @@ struct Level_Family {
     const Level_Table& level;
     ui::Color pen;
     ui::Color font;
+    // The labels follow from start_x[0], the base value, and the line's number.
     Wide (*label_value)(const Chart_Fields& chart, int n);
+    Label_Memo<Level_Count>& labels;
     int label_x;
     int label_dy;
     const char* caption;
@@ -72,7 +75,9 @@ void Draw_Level_Family(ui::Canvas& canvas, const Chart_Fields& chart, const Leve
     canvas.font.color = family.font;
     for (int n = 1; n <= 9; ++n) {
         const int y = Draw_Level_Line(canvas, chart, family.start_x[n], family.level[n]);
-        canvas.text_out(family.label_x, y + family.label_dy, numtext::format_general(family.label_value(chart, n)));
+        const std::string& label = family.labels.text(
+            family.start_x[0], n, [&] { return numtext::format_general(family.label_value(chart, n)); });
+        canvas.text_out(family.label_x, y + family.label_dy, label);
     }
     canvas.text_out(family.caption_x, family.caption_y, family.caption);
 }
@@ -97,6 +102,8 @@ struct Slant_Family {
     ui::Color pen;
     ui::Color font;
     float (*saturation_value)(float Patm, float T);
+    // By the pressure and the line's saturation index.
+    Label_Memo<Line_Count>& labels;
     int label_dx;
     int label_dy;
 };
@@ -129,8 +136,11 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
         const int Py = pixel_of((Wide{a} * y0 - Wide{c} * g) / closing);
         canvas.move_to(pixel_of(Ex), pixel_of(Ey));
         canvas.line_to(Px, Py);
-        const std::string value = numtext::format_general(family.saturation_value(Patm, static_cast<float>(i - Temperature_Index_Offset)));
-        canvas.text_out(Px + family.label_dx, Py + family.label_dy, value.substr(0, 6));
+        const std::string& label = family.labels.text(Patm, static_cast<std::size_t>(i), [&] {
+            const float T = static_cast<float>(i - Temperature_Index_Offset);
+            return numtext::format_general(family.saturation_value(Patm, T)).substr(0, 6);
+        });
+        canvas.text_out(Px + family.label_dx, Py + family.label_dy, label);
         canvas.move_to(500, 0);
         canvas.line_to(0, pixel_of(y0));
     }
@@ -139,23 +149,27 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
 }  // namespace
 
 void Draw_Families(ui::Canvas& canvas, const Chart_Switches& switches, const Chart_Fields& chart, float Patm) {
+    static Label_Memo<Level_Count> ah_labels;
+    static Label_Memo<Level_Count> pw_labels;
+    static Label_Memo<Line_Count> h_labels;
+    static Label_Memo<Line_Count> sv_labels;
     Draw_RH_Curves(canvas, chart, switches.rh_lines);
     if (switches.t_lines) Draw_T_Lines(canvas, chart);
     if (switches.ah_lines) {
         Draw_Level_Family(canvas, chart, {chart.AH_Start_X, chart.AH_Level, chart_color::Dark_Yellow,
-                                          chart_color::Yellow, AH_Label, 556, 0, "AH x0.001", 526, 17});
+                                          chart_color::Yellow, AH_Label, ah_labels, 556, 0, "AH x0.001", 526, 17});
     }
     if (switches.pw_lines) {
         Draw_Level_Family(canvas, chart, {chart.Pw_Start_X, chart.Pw_Level, chart_color::Mauve,
-                                          chart_color::Light_Pink, Pw_Label, 550, -15, "Pw", 555, 2});
+                                          chart_color::Light_Pink, Pw_Label, pw_labels, 550, -15, "Pw", 555, 2});
     }
     if (switches.h_lines) {
         Draw_Slant_Family(canvas, chart, Patm, {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y,
                                                 chart_color::Brown, chart_color::Light_Orange,
-                                                Saturation_Enthalpy, 0, 0});
+                                                Saturation_Enthalpy, h_labels, 0, 0});
     }
     if (switches.sv_lines) {
         Draw_Slant_Family(canvas, chart, Patm, {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y,
-                                                chart_color::Gray, chart_color::Silver, Saturation_Volume, -31, -11});
+                                                chart_color::Gray, chart_color::Silver, Saturation_Volume, sv_labels, -31, -11});
     }
 }

@@ -1,5 +1,6 @@
 #include "chart/chart_painter.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "chart/chart_strokes.h"
 #include "chart/chart_tables.h"
 #include "chart/drawing_finish.h"
+#include "chart/label_memo.h"
 #include "numtext/int_text.h"
 #include "numtext/mask_format.h"
 
@@ -39,26 +41,49 @@ bool Set_Axis_Range(bool centralize, Chart_Fields& chart, float Tdb) {
     return Set_Axis(chart, range);
 }
 
-// Black at the top-left corner, bluer along the diagonal; one 24-bit buffer, rows top first.
-void Paint_Background(ui::Image& image) {
-    const int width = image.bounds().width;
-    const int height = image.bounds().height;
-    auto pixels = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(width) * height * 3, 0);
+using Pixels = std::shared_ptr<const std::vector<std::uint8_t>>;
+
+// Black at the top-left corner, bluer along the diagonal; one 24-bit buffer, rows top first. The
+// blue of a pixel depends on r + c alone, so each diagonal's value is worked out once.
+Pixels Gradient(int width, int height) {
+    std::vector<std::uint8_t> diagonal_blue(static_cast<std::size_t>(std::max(width + height - 1, 0)));
+    for (std::size_t d = 0; d < diagonal_blue.size(); ++d)
+        diagonal_blue[d] = static_cast<std::uint8_t>(static_cast<int>(d) * 255 / (width + height));
+    const auto pixel_count = static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0));
+    auto pixels = std::make_shared<std::vector<std::uint8_t>>(pixel_count * 3, 0);
     std::size_t at = 0;
     for (int r = 0; r < height; ++r) {
         for (int c = 0; c < width; ++c) {
-            (*pixels)[at] = static_cast<std::uint8_t>((r + c) * 255 / (width + height));
+            (*pixels)[at] = diagonal_blue[static_cast<std::size_t>(r + c)];
             at += 3;  // green and red stay 0
         }
     }
-    image.canvas().draw_bitmap(0, 0, width, height, std::move(pixels));
+    return pixels;
+}
+
+// The gradient depends on the image's size alone: it is made once per size and kept.
+void Paint_Background(ui::Image& image) {
+    static int kept_width = -1;
+    static int kept_height = -1;
+    static Pixels kept;
+    const int width = image.bounds().width;
+    const int height = image.bounds().height;
+    if (width != kept_width || height != kept_height) {
+        kept = Gradient(width, height);
+        kept_width = width;
+        kept_height = height;
+    }
+    image.canvas().draw_bitmap(0, 0, width, height, kept);
 }
 
 void Write_Pressure(ui::Canvas& canvas, float Patm) {
     canvas.brush.style = ui::Brush_Style::Clear;
     canvas.font.color = chart_color::White;
     canvas.font.size = 12;
-    canvas.text_out(120, 10, "Patm : " + numtext::format_mask(Patm, "###0.###") + "  kPa");
+    static Label_Memo<1> pressure_text;
+    canvas.text_out(120, 10, pressure_text.text(Patm, 0, [Patm] {
+        return "Patm : " + numtext::format_mask(Patm, "###0.###") + "  kPa";
+    }));
     canvas.font.size = 8;
 }
 

@@ -44,11 +44,15 @@ void Canvas::round_rect(int x1, int y1, int x2, int y2, int corner_width, int co
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2, op.x3 = corner_width, op.y3 = corner_height;
 }
 
-void Canvas::text_out(int x, int y, std::string text) {
+void Canvas::text_out(int x, int y, std::string_view text) {
     Canvas_Op& op = record(Canvas_Op_Kind::Text_Out);
     op.x1 = x;
     op.y1 = y;
-    op.text = std::move(text);
+    if (!spare_texts_.empty()) {
+        op.text = std::move(spare_texts_.back());
+        spare_texts_.pop_back();
+    }
+    op.text.assign(text);
 }
 
 void Canvas::draw_bitmap(int x, int y, int width, int height,
@@ -59,6 +63,9 @@ void Canvas::draw_bitmap(int x, int y, int width, int height,
 }
 
 void Canvas::clear() {
+    // Last first, so that the next record's texts take the storage of this one's in order.
+    for (auto op = ops_.rbegin(); op != ops_.rend(); ++op)
+        if (op->kind == Canvas_Op_Kind::Text_Out) spare_texts_.push_back(std::move(op->text));
     ops_.clear();
     pen_x_ = 0;
     pen_y_ = 0;

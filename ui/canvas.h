@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/types.h"
@@ -52,11 +53,13 @@ public:
     void rectangle(int x1, int y1, int x2, int y2);
     void ellipse(int x1, int y1, int x2, int y2);
     void round_rect(int x1, int y1, int x2, int y2, int corner_width, int corner_height);
-    void text_out(int x, int y, std::string text);
+    void text_out(int x, int y, std::string_view text);
     // Puts a whole 24-bit picture of width x height at (x, y).
     void draw_bitmap(int x, int y, int width, int height, std::shared_ptr<const std::vector<std::uint8_t>> pixels);
 
     const std::vector<Canvas_Op>& ops() const { return ops_; }
+    // Starts a new record. The storage of the old one is kept for the next, so that a drawing
+    // repeated with the same number of operations and texts allocates nothing.
     void clear();
 
 private:
@@ -65,6 +68,8 @@ private:
     int pen_x_ = 0;
     int pen_y_ = 0;
     std::vector<Canvas_Op> ops_;
+    // Texts of cleared records, their storage ready for new ones.
+    std::vector<std::string> spare_texts_;
 };
 
 }  // namespace ui

@@ -264,6 +264,24 @@ TEST_F(Chart_Painter_Test, BackgroundIsOneBlueGradientBitmap) {
               1);
 }
 
+TEST_F(Chart_Painter_Test, BackgroundFollowsTheImageSize) {
+    struct Case {
+        int width, height;
+        std::uint8_t bottom_right_blue;
+    };
+    for (const Case c : {Case{578, 503, 254}, Case{100, 50, 251}, Case{578, 503, 254}}) {
+        SCOPED_TRACE(xy(c.width, c.height));
+        image.set_bounds({0, 0, c.width, c.height});
+        draw();
+        const Canvas_Op& bitmap = ops().front();
+        EXPECT_EQ(describe(bitmap), "bitmap 0,0 " + xy(c.width, c.height));
+        ASSERT_TRUE(bitmap.pixels);
+        ASSERT_EQ(bitmap.pixels->size(), static_cast<std::size_t>(c.width) * c.height * 3);
+        EXPECT_EQ(bitmap.pixels->back(), 0);  // red of the last pixel
+        EXPECT_EQ(bitmap.pixels->at(bitmap.pixels->size() - 3), c.bottom_right_blue);
+    }
+}
+
 TEST_F(Chart_Painter_Test, PressureTextInWhiteWithoutBackground) {
     struct Case {
         float patm;
@@ -481,6 +499,30 @@ TEST_F(Chart_Painter_Test, LevelLineLabelsAreGeneralFormatTexts) {
     EXPECT_GT(ah[0].size(), 6u);  // written in full, the image edge cuts them
 }
 
+TEST_F(Chart_Painter_Test, LevelLineLabelsFollowThePressureAndTheAxis) {
+    ah_lines = true;
+    pw_lines = true;
+    struct Step {
+        float Patm;
+        int half_span;
+    };
+    for (const Step step : {Step{101.325f, 10}, Step{90, 10}, Step{90, 20}, Step{101.325f, 10}}) {
+        SCOPED_TRACE(std::to_string(step.Patm) + " kPa, Half_Span " + std::to_string(step.half_span));
+        set_pressure(step.Patm);
+        chart.Half_Span = step.half_span;
+        draw();
+        Texts ah, pw;
+        for (int n = 1; n <= 9; ++n) {
+            ah.push_back(numtext::format_general(chart.AH_Start_X[0] * 1000.0L * n * 0.1L));
+            pw.push_back(numtext::format_general(n * static_cast<long double>(chart.Pw_Start_X[0]) * 0.1L));
+        }
+        ah.push_back("AH x0.001");
+        pw.push_back("Pw");
+        EXPECT_EQ(strings_of(texts_in(ops(), chart_color::Yellow)), ah);
+        EXPECT_EQ(strings_of(texts_in(ops(), chart_color::Light_Pink)), pw);
+    }
+}
+
 // H and SV: slanted lines from their end through the saturation point up to the guide line.
 TEST_F(Chart_Painter_Test, SlantLinesReachTheGuideLine) {
     struct Family {
@@ -516,13 +558,16 @@ TEST_F(Chart_Painter_Test, SlantLinesReachTheGuideLine) {
     };
     h_lines = true;
     sv_lines = true;
+    for (const float Patm : {101.325f, 90.0f})
     for (const Spacing spacing : {Spacing{10, 1}, Spacing{20, 2}, Spacing{35, 5}}) {
+        set_pressure(Patm);
         chart.Half_Span = spacing.half_span;
         draw();
         const float y0 = static_cast<float>(430 - chart.H_Start_Y[chart.Tmin_Index] * 1.0L * chart.Y_Scale);
         const float g = static_cast<float>(-y0 * 0.002L);
         for (const Family& family : families) {
-            SCOPED_TRACE(std::string(family.name) + ", Half_Span " + std::to_string(spacing.half_span));
+            SCOPED_TRACE(std::string(family.name) + ", Half_Span " + std::to_string(spacing.half_span) + ", " +
+                         std::to_string(Patm) + " kPa");
             std::vector<int> expected_indexes;
             int left_of_axis = 0;
             for (int i = 0; i < chart.Tmax_Index; ++i) {

@@ -30,6 +30,12 @@ TEST(Int_Text, Truncates_Toward_Zero_And_Saturates) {
         {-2.9, -2},
         {-0.5, 0},
         {13.786829f, 13},
+        // Just short of a whole number, closer to it than a double can tell.
+        {275.0L - 0x1p-50L, 274},
+        {-(4.0L - 0x1p-55L), -3},
+        {2147483648.0L - 0x1p-33L, Int_Max},
+        {-2147483649.0L + 0x1p-32L, Int_Min},
+        {0x1p-16000L, 0},
         {2147483647.9L, Int_Max},
         {2147483648.0L, Int_Max},
         {-2147483648.9L, Int_Min},

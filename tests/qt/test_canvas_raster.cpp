@@ -339,6 +339,26 @@ TEST_F(Canvas_Raster_Text, AClearBrushLeavesWhatIsBehindTheGlyphs) {
     EXPECT_TRUE(in_ink_color);
 }
 
+// A raster keeps each text's layout for later drawings; one in another font is laid out anew.
+TEST_F(Canvas_Raster_Text, TheSameTextInAnotherFontFillsACellOfThatFont) {
+    ui::qt::Canvas_Raster kept;
+    QImage image = blank(80, 40);
+    canvas.brush.style = ui::Brush_Style::Solid;
+    for (const int size : {10, 16, 10}) {
+        SCOPED_TRACE(size);
+        canvas.clear();
+        canvas.font.size = size;
+        canvas.text_out(0, 0, "Tdb");
+        image.fill(background);
+        kept.draw(canvas, image);
+        const QFontMetrics metrics(ui::qt::to_qfont(canvas.font));
+        const int right = metrics.horizontalAdvance("Tdb") - 1, bottom = metrics.height() - 1;
+        EXPECT_EQ(image.pixel(right, bottom), brush_pixel);
+        EXPECT_EQ(image.pixel(right + 1, bottom), background);
+        EXPECT_EQ(image.pixel(right, bottom + 1), background);
+    }
+}
+
 TEST_F(Canvas_Raster_Text, ATextPastTheRightEdgeIsCutOff) {
     const QImage image = written_at(57, 8, ui::Brush_Style::Solid);
     EXPECT_EQ(image.pixel(56, 8), background);

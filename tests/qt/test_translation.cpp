@@ -133,6 +133,8 @@ TEST(Fonts, TheLayoutsFacesFindTheDebianFonts) {
         {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
         {"新細明體", "Noto Sans CJK TC"}, {"細明體", "Noto Sans CJK TC"},
         {"PMingLiU", "Noto Sans CJK TC"}, {"MingLiU", "Noto Sans CJK TC"},
+        // An installed face without a substitute is taken as it is named.
+        {"Liberation Serif", "Liberation Serif"},
     };
     for (const Case& c : cases) {
         ui::Font font;

@@ -1,19 +1,11 @@
 #include "ui/qt/canvas_raster.h"
 
-#include <QFontMetrics>
-#include <QPainter>
-
 #include <algorithm>
-#include <climits>
 #include <cmath>
-#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <optional>
 
 #include "ui/qt/colors.h"
-#include "ui/qt/fonts.h"
-#include "ui/qt/text.h"
 
 namespace ui::qt {
 
@@ -26,32 +18,6 @@ constexpr int figure_coordinate_limit = 1 << 14;
 constexpr int widest_pen = 256;
 
 int pen_width(const ui::Pen& pen) { return std::clamp(pen.width, 1, widest_pen); }
-
-// The pixels of a 32-bit image, written in place.
-class Surface {
-public:
-    explicit Surface(QImage& image)
-        : bits_(image.bits()), bytes_per_line_(image.bytesPerLine()), width_(image.width()), height_(image.height()) {}
-
-    int width() const { return width_; }
-    int height() const { return height_; }
-    QRgb* line(std::int64_t y) { return reinterpret_cast<QRgb*>(bits_ + y * bytes_per_line_); }
-
-    // Columns first..last of row y, as far as they lie on the image.
-    void fill_row(std::int64_t y, std::int64_t first, std::int64_t last, QRgb color) {
-        if (y < 0 || y >= height_) return;
-        first = std::max<std::int64_t>(first, 0);
-        last = std::min<std::int64_t>(last, width_ - 1);
-        if (first > last) return;
-        std::fill(line(y) + first, line(y) + last + 1, color);
-    }
-
-private:
-    uchar* bits_;
-    qsizetype bytes_per_line_;
-    int width_;
-    int height_;
-};
 
 // ---- Lines ----
 
@@ -85,32 +51,29 @@ public:
         return first;
     }
 
-    // Walks the steps one by one from a first step, with the quotient and remainder of
-    // step * rise / run kept up to date instead of dividing at every pixel.
+    // Walks the steps one by one from a first step. The offset grows by one at the step where
+    // error, 2 (step * rise - offset * run) - run, would turn positive; error stays within
+    // -2 run..0, so no step divides and nothing overflows.
     class Walk {
     public:
-        Walk(const Line_Steps& steps, std::int64_t first)
-            : steps_(steps), step_(first),
-              quotient_(static_cast<std::uint64_t>(first) * steps.rise_ / steps.run_),
-              remainder_(static_cast<std::uint64_t>(first) * steps.rise_ % steps.run_) {}
+        Walk(const Line_Steps& steps, std::int64_t first) : rise_(steps.rise_), run_(steps.run_) {
+            const std::uint64_t remainder = static_cast<std::uint64_t>(first) * steps.rise_ % steps.run_;
+            const bool rounded_up = 2 * remainder > steps.run_;
+            error_ = 2 * (static_cast<std::int64_t>(remainder) - (rounded_up ? run_ : 0)) - run_;
+        }
 
-        std::int64_t step() const { return step_; }
-        std::int64_t offset() const { return steps_.rounded(quotient_, remainder_); }
-
-        void advance() {
-            ++step_;
-            remainder_ += steps_.rise_;
-            if (remainder_ >= steps_.run_) {
-                remainder_ -= steps_.run_;
-                ++quotient_;
-            }
+        // Whether the next step moves one pixel along the minor axis.
+        bool advance() {
+            error_ += 2 * rise_;
+            if (error_ <= 0) return false;
+            error_ -= 2 * run_;
+            return true;
         }
 
     private:
-        const Line_Steps& steps_;
-        std::int64_t step_;
-        std::uint64_t quotient_;
-        std::uint64_t remainder_;
+        std::int64_t rise_;
+        std::int64_t run_;
+        std::int64_t error_;
     };
 
 private:
@@ -156,12 +119,19 @@ void draw_thin_line(Surface& surface, Point from, Point to, QRgb color, bool dot
     first = steps.first_beyond(first, end, across.first - 1);
     end = steps.first_beyond(first, end, across.end - 1);
 
-    for (Line_Steps::Walk walk(steps, first); walk.step() < end; walk.advance()) {
-        if (dotted && walk.step() % 2 != 0) continue;
-        const std::int64_t major = major_start + major_direction * walk.step();
-        const std::int64_t minor = minor_start + minor_direction * walk.offset();
-        if (steep) surface.line(major)[minor] = color;
-        else surface.line(minor)[major] = color;
+    // Pixels are reached by their index from the image's first one, one step along each axis at a time.
+    const std::int64_t line_step = surface.pixels_per_line();
+    const std::int64_t major_step = steep ? major_direction * line_step : major_direction;
+    const std::int64_t minor_step = steep ? minor_direction : minor_direction * line_step;
+    const std::int64_t major = major_start + major_direction * first;
+    const std::int64_t minor = minor_start + minor_direction * steps.offset(first);
+    std::int64_t at = steep ? major * line_step + minor : minor * line_step + major;
+    QRgb* const pixels = surface.pixels();
+    Line_Steps::Walk walk(steps, first);
+    for (std::int64_t step = first; step < end; ++step) {
+        if (!dotted || step % 2 == 0) pixels[at] = color;
+        at += major_step;
+        if (walk.advance()) at += minor_step;
     }
 }
 
@@ -277,64 +247,6 @@ void draw_figure(Surface& surface, const ui::Canvas_Op& op) {
     }
 }
 
-// ---- Texts ----
-
-// Qt draws the glyphs; the cell behind them is filled here. The font of one text is kept for
-// the next while it stays the same, as it mostly does.
-class Text_Writer {
-public:
-    explicit Text_Writer(QImage& image) : painter_(&image) {}
-
-    void write(Surface& surface, const ui::Canvas_Op& op) {
-        const QString text = to_qstring(op.text);
-        if (text.isEmpty()) return;
-        if (font_ != op.font) {
-            painter_.setFont(to_qfont(op.font));
-            font_ = op.font;
-        }
-        const QFontMetrics metrics = painter_.fontMetrics();
-        const std::int64_t left = op.x1;
-        const std::int64_t top = op.y1;
-        const std::int64_t right = left + metrics.horizontalAdvance(text);
-        const std::int64_t bottom = top + metrics.height();
-        if (right <= 0 || bottom <= 0 || left >= surface.width() || top >= surface.height()) return;
-        if (op.brush.style == ui::Brush_Style::Solid) {
-            const QRgb brush = to_qcolor(op.brush.color).rgb();
-            for (std::int64_t y = top; y < bottom; ++y) surface.fill_row(y, left, right - 1, brush);
-        }
-        painter_.setPen(to_qcolor(op.font.color));
-        painter_.drawText(QPoint(op.x1, op.y1 + metrics.ascent()), text);
-    }
-
-private:
-    QPainter painter_;
-    std::optional<ui::Font> font_;
-};
-
-// ---- Bitmaps ----
-
-// A picture whose pixel record is shorter than its size says is left out, never read past.
-bool holds_whole_picture(const ui::Canvas_Op& op) {
-    if (!op.pixels || op.x2 <= 0 || op.y2 <= 0 || op.x2 > INT_MAX / 3) return false;
-    const auto row_bytes = static_cast<std::size_t>(op.x2) * 3;
-    return static_cast<std::size_t>(op.y2) <= op.pixels->size() / row_bytes;
-}
-
-void draw_bitmap(Surface& surface, const ui::Canvas_Op& op) {
-    if (!holds_whole_picture(op)) return;
-    const std::int64_t left = op.x1, top = op.y1, width = op.x2, height = op.y2;
-    const std::int64_t first_column = std::max<std::int64_t>(left, 0);
-    const std::int64_t end_column = std::min<std::int64_t>(left + width, surface.width());
-    const std::int64_t end_row = std::min<std::int64_t>(top + height, surface.height());
-    for (std::int64_t y = std::max<std::int64_t>(top, 0); y < end_row; ++y) {
-        const auto first_byte = static_cast<std::size_t>(((y - top) * width + (first_column - left)) * 3);
-        const std::uint8_t* source = op.pixels->data() + first_byte;
-        QRgb* const target = surface.line(y);
-        for (std::int64_t x = first_column; x < end_column; ++x, source += 3)
-            target[x] = qRgb(source[2], source[1], source[0]);
-    }
-}
-
 bool has_32_bit_pixels(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
            format == QImage::Format_ARGB32_Premultiplied;
@@ -342,16 +254,16 @@ bool has_32_bit_pixels(QImage::Format format) {
 
 }  // namespace
 
-void rasterise(const ui::Canvas& canvas, QImage& image) {
+void Canvas_Raster::draw(const ui::Canvas& canvas, QImage& image) {
     if (image.isNull() || canvas.ops().empty()) return;
     if (!has_32_bit_pixels(image.format())) {
         QImage drawn = image.convertToFormat(QImage::Format_RGB32);
-        rasterise(canvas, drawn);
+        draw(canvas, drawn);
         image = drawn.convertToFormat(image.format());
         return;
     }
     Surface surface(image);
-    Text_Writer texts(image);
+    Text_Writer texts(image, text_styles_);
     for (const ui::Canvas_Op& op : canvas.ops()) {
         switch (op.kind) {
         case ui::Canvas_Op_Kind::Move_To: break;
@@ -360,9 +272,11 @@ void rasterise(const ui::Canvas& canvas, QImage& image) {
         case ui::Canvas_Op_Kind::Ellipse:
         case ui::Canvas_Op_Kind::Round_Rect: draw_figure(surface, op); break;
         case ui::Canvas_Op_Kind::Text_Out: texts.write(surface, op); break;
-        case ui::Canvas_Op_Kind::Bitmap: draw_bitmap(surface, op); break;
+        case ui::Canvas_Op_Kind::Bitmap: pictures_.draw(surface, op); break;
         }
     }
 }
+
+void rasterise(const ui::Canvas& canvas, QImage& image) { Canvas_Raster().draw(canvas, image); }
 
 }  // namespace ui::qt

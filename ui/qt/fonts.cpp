@@ -63,7 +63,13 @@ void install_font_substitutions() {
 }
 
 QFont to_qfont(const ui::Font& font) {
-    QFont shown(to_qstring(font.name));
+    // Named by its substitutes straight away, in their order: a face that is not installed would
+    // first send Qt through a slow search for fallbacks before it tried the substitutes.
+    const QString face = to_qstring(font.name);
+    QStringList families = QFont::substitutes(face);
+    if (families.isEmpty()) families << face;
+    QFont shown;
+    shown.setFamilies(families);
     shown.setPixelSize(pixel_size(font));
     shown.setBold(font.bold);
     shown.setItalic(font.italic);

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/qt/canvas_raster.h"
 #include "ui/qt/colors.h"
 #include "ui/qt/mouse_input.h"
 #include "ui/qt/text.h"
@@ -69,7 +68,7 @@ void Image_Peer::show_state() {
         picture_ = QImage(size, QImage::Format_RGB32);
         picture_.fill(Qt::white);
     }
-    rasterise(image_.canvas(), picture_);
+    raster_.draw(image_.canvas(), picture_);
     update();
 }
 

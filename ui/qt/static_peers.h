@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 
+#include "ui/qt/canvas_raster.h"
 #include "ui/qt/peer.h"
 #include "ui/static_controls.h"
 
@@ -50,6 +51,7 @@ protected:
 private:
     ui::Image& image_;
     QImage picture_;
+    Canvas_Raster raster_;
 };
 
 }  // namespace ui::qt

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <string>
+
+#include "chart/chart_tables.h"
+#include "main/psy.h"
+#include "state/air_state.h"
+#include "tests/support/headless_front_end.h"
+#include "ui/qt/canvas_raster.h"
+#include "ui/qt/fonts.h"
+
+namespace {
+
+QImage white_chart() {
+    QImage image(578, 503, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+// A raster that has drawn other charts keeps their background and text layouts; none of that
+// may show in a later chart: it must give the pixels of a raster that starts afresh.
+TEST(Chart_Redraw, AKeptRasterDrawsThePixelsOfAFreshOne) {
+    ui::qt::install_font_substitutions();
+    test_support::Headless_Front_End front_end;
+    ui::Application application("Hygrodex");
+    application.set_front_end(front_end);
+    auto& window = application.create_form<TForm1>();
+    for (ui::Check_Box* line_switch :
+         {window.Check_T, window.Check_RH, window.Check_AH, window.Check_Pw, window.Check_H, window.Check_SV})
+        line_switch->set_checked(true);
+    window.Col_pad_after[Row::Tdb].set_text("24.5");
+    window.Col_pad_after[Row::AH].set_text("0.0118");
+    window.Col_vpd_leaf[Row::Tdb].set_text("18");
+    window.Col_vpd_leaf[Row::AH].set_text("0.0129");
+
+    struct Drawing {
+        float Patm;
+        float Tdb;
+        int half_span;
+        bool unit_label;
+        int mode;
+    };
+    const Drawing drawings[] = {
+        {101.325f, 20, 10, true, Mode_State}, {90, 20, 10, true, Mode_State},  {90, -5.7f, 25, false, Mode_Pad},
+        {101.325f, 66, 60, true, Mode_VPD},   {101.325f, 20, 10, true, Mode_State},
+    };
+    ui::qt::Canvas_Raster kept;
+    QImage drawn_over = white_chart();
+    for (const Drawing& d : drawings) {
+        SCOPED_TRACE(std::to_string(d.Patm) + " kPa, Tdb " + std::to_string(d.Tdb) + ", Half_Span " +
+                     std::to_string(d.half_span));
+        window.State.Patm = d.Patm;
+        window.State.Tdb = d.Tdb;
+        Derive_From_Tdb_RH(window.State);
+        Calc_RHCurves(window.Chart, d.Patm);
+        Calc_TLines(window.Chart);
+        window.Chart.Half_Span = d.half_span;
+        window.Check_auto->set_checked(true);
+        window.Check_unit->set_checked(d.unit_label);
+        window.Draw_Chart(d.mode);
+
+        kept.draw(window.Chart_Image->canvas(), drawn_over);
+        QImage fresh = white_chart();
+        ui::qt::rasterise(window.Chart_Image->canvas(), fresh);
+        EXPECT_TRUE(drawn_over == fresh);
+    }
+}
+
+}  // namespace
