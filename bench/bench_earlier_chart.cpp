@@ -2,7 +2,9 @@
 
 #include <QImage>
 
+#include "earlier/psy.h"
 #include "tests/support/earlier_start_chart.h"
+#include "tests/support/headless_front_end.h"
 #include "ui/qt/canvas_raster.h"
 
 namespace {
@@ -36,5 +38,36 @@ void BM_Earlier_Chart_Recorded_And_Rasterised(benchmark::State& run) {
     }
 }
 BENCHMARK(BM_Earlier_Chart_Recorded_And_Rasterised)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+namespace {
+
+// Moistrel's window at its start with every family ticked: a redraw through the line switches'
+// handler, as a user's tick asks for it.
+struct Earlier_Start_Window {
+    Earlier_Start_Window() {
+        for (ui::Check_Box* line_switch : {window.Check_AH, window.Check_H, window.Check_SV})
+            line_switch->set_checked(true);
+    }
+    static moistrel::TForm1& create_window(ui::Application& application, ui::Front_End& front_end) {
+        application.set_front_end(front_end);
+        return application.create_form<moistrel::TForm1>();
+    }
+    test_support::Headless_Front_End front_end;
+    ui::Application application{"Moistrel"};
+    moistrel::TForm1& window = create_window(application, front_end);
+    QImage picture{577, 497, QImage::Format_RGB32};
+};
+
+void BM_Earlier_Window_Redraw(benchmark::State& run) {
+    Earlier_Start_Window start;
+    for (auto _ : run) {
+        start.window.DrawPsyExecute();
+        ui::qt::rasterise(start.window.Chart_Image->canvas(), start.picture);
+    }
+    run.counters["ops"] = static_cast<double>(start.window.Chart_Image->canvas().ops().size());
+}
+BENCHMARK(BM_Earlier_Window_Redraw)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

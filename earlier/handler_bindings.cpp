@@ -55,6 +55,18 @@ void TForm1::Bind_Handlers() {
     };
     for (const auto& [control, handler] : hovers) control->OnMouseMove = calling(this, handler);
 
+    const std::pair<ui::Control*, Notify_Handler> buttons[] = {
+        {ZoomOut, &TForm1::ZoomOutClick}, {ZoomIn, &TForm1::ZoomInClick},     {BitBtn5, &TForm1::BitBtn5Click},
+        {Btn_up, &TForm1::Btn_upClick},   {Btn_down, &TForm1::Btn_downClick}, {Btn_left, &TForm1::Btn_leftClick},
+        {Btn_right, &TForm1::Btn_rightClick},
+    };
+    for (const auto& [button, handler] : buttons) button->OnClick = calling(this, handler);
+    // The hidden Hfg switch has no handler.
+    for (ui::Check_Box* line_switch : {Check_T, Check_RH, Check_AH, Check_H, Check_SV})
+        line_switch->OnClick = [this](ui::Control&) { DrawPsyExecute(); };
+    DrawPsy->OnExecute = [this](ui::Action&) { DrawPsyExecute(); };
+    Chart_Image->OnMouseMove = calling(this, &TForm1::Chart_ImageMouseMove);
+    Chart_Image->OnMouseDown = calling(this, &TForm1::Chart_ImageMouseDown);
     MoveBar->OnChange = calling(this, &TForm1::MoveBarChange);
     N3->OnClick = calling(this, &TForm1::N3Click);
     M_about->OnClick = calling(this, &TForm1::M_aboutClick);

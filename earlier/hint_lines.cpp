@@ -4,6 +4,7 @@
 #include <string>
 
 #include "earlier/psy.h"
+#include "earlier/status_panels.h"
 #include "state/entry_limits.h"
 
 namespace moistrel {
@@ -34,10 +35,6 @@ void write_range_hint(TForm1& form, Entry entry) {
     form.Message1->set_caption(std::string(hint.line1));
     form.Message2->set_caption(Range_Line(hint, form.State));
 }
-
-// Panel 0 belongs to the point of the last click.
-constexpr int Hover_Panel = 1;
-constexpr int Readout_Panel = 2;
 
 void write_hover_hint(TForm1& form, std::string_view text) {
     form.StatusBar1->set_panel_text(Hover_Panel, std::string(text));

@@ -1,5 +1,3 @@
-#include "chart/chart_tables.h"
-#include "chart/step_label.h"
 #include "earlier/about.h"
 #include "earlier/psy.h"
 #include "earlier/status.h"
@@ -21,8 +19,6 @@ void TForm1::M_aboutClick(ui::Menu_Item&) { ui::connected(AboutBox).show_modal()
 
 void TForm1::N3Click(ui::Menu_Item&) { ui::connected(config).show_modal(); }
 
-void TForm1::MoveBarChange(ui::Control&) { Show_Step(*MoveBar, *Move_Label); }
-
 // The state and the tables are worked out aside and taken only when every step went through:
 // an error half-way leaves the window as it was. At RH 100 the dew point and wet bulb are what
 // their fits give.
@@ -31,11 +27,11 @@ void TForm1::Set_Patm() {
     state.Patm = numtext::text_to_single(ui::connected(config).edit_patm->text());
     Derive_From_Tdb_RH(state);
     Chart_Fields chart = Chart;
-    Calc_RHCurves(chart, state.Patm);
-    Calc_TLines(chart);
-    Calc_AHLines(chart);
+    AH_Lines ah_lines = AH_Tables;
+    Calc_Pressure_Tables(state.Patm, chart, ah_lines);
     State = state;
     Chart = chart;
+    AH_Tables = ah_lines;
     Show_State();
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "chart/chart_fields.h"
+#include "chart/chart_point.h"
+#include "chart/earlier_ah_lines.h"
+#include "chart/earlier_moves.h"
 #include "state/air_state.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
@@ -63,7 +66,23 @@ public:
     void M_aboutClick(ui::Menu_Item& sender);
     // Ends the program.
     void ExitExecute();
+
+    // The view of the chart: zoom, the default view, and a redraw when a line switch changes.
+    void ZoomOutClick(ui::Control& sender);
+    void ZoomInClick(ui::Control& sender);
+    void BitBtn5Click(ui::Control& sender);
+    void DrawPsyExecute();
     void MoveBarChange(ui::Control& sender);
+
+    // The state under the pointer in panel 2, the prompt in panel 1; nothing else changes.
+    void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
+    // Every mouse button makes the point the state; the focus stays where it is.
+    void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
+    // Move the state by the step bar's pixels: up and down at its Tdb, left and right at its AH.
+    void Btn_upClick(ui::Control& sender);
+    void Btn_downClick(ui::Control& sender);
+    void Btn_leftClick(ui::Control& sender);
+    void Btn_rightClick(ui::Control& sender);
 
     ui::Bevel* Psy_Bevel = nullptr;
     ui::Image* Chart_Image = nullptr;
@@ -124,8 +143,9 @@ public:
     // The current state.
     Air_State State;
 
-    // The chart's axis, scales and line tables.
+    // The chart's axis, scales and line tables, and its humidity-ratio lines.
     Chart_Fields Chart;
+    AH_Lines AH_Tables;
 
     // The dialogs this window opens, once connected.
     TAboutBox* AboutBox = nullptr;
@@ -136,10 +156,15 @@ private:
     void Bind_Handlers();
     // Takes the edit's text as the rule's property: limits, message, chain, then Show_State.
     void Enter_Property(const Entry_Rule& rule, const ui::Edit& edit);
-    // Hooks of the chart: its humidity-ratio tables and its painter. Until they come, the
-    // tables stay empty and the image blank.
-    static void Calc_AHLines(Chart_Fields& chart);
+    // The tables that depend on the pressure only: the RH curves, the temperature lines and the
+    // humidity-ratio lines.
+    static void Calc_Pressure_Tables(float Patm, Chart_Fields& chart, AH_Lines& ah_lines);
+    // Repaints the chart around the state with the ticked families.
     void Draw_Chart();
+    // Makes a point of the chart the state, names it in panel 0 and shows it.
+    void Take_Point(const Chart_Point& point);
+    // Takes the point a move button reaches with the step bar's step.
+    void Move_State(Move_Button button);
 };
 
 }  // namespace moistrel

@@ -1,5 +1,4 @@
-#include <exception>
-
+#include "chart/zoom_buttons.h"
 #include "main/psy.h"
 
 namespace {
@@ -20,7 +19,5 @@ Chart_Inputs TForm1::chart_inputs() const {
 }
 
 void TForm1::Draw_Chart(int mode) {
-    const Chart_Outcome outcome = ::Draw_Chart(chart_inputs(), *Chart_Image, Chart, State, mode);
-    if (outcome.disable_zoom_out) ZoomOut->set_enabled(false);
-    if (outcome.stopped_by) std::rethrow_exception(outcome.stopped_by);
+    Apply_Outcome(::Draw_Chart(chart_inputs(), *Chart_Image, Chart, State, mode), *ZoomOut);
 }

@@ -1,31 +1,20 @@
 #include "chart/step_label.h"
+#include "chart/zoom_buttons.h"
 #include "main/psy.h"
 #include "numtext/int_text.h"
 
-namespace {
-constexpr int Zoom_Step = 5;
-constexpr int Smallest_Half_Span = 5;
-constexpr int Default_Half_Span = 10;
-}  // namespace
-
 void TForm1::ZoomOutClick(ui::Control&) {
-    if (Chart.Half_Span == Smallest_Half_Span) ZoomIn->set_enabled(true);
-    // The painter disables ZoomOut once the axis is clamped at both ends.
-    Chart.Half_Span += Zoom_Step;
+    Zoom_Out(Chart.Half_Span, {*ZoomIn, *ZoomOut});
     Draw_Chart(Chart.Chart_Mode);
 }
 
 void TForm1::ZoomInClick(ui::Control&) {
-    if (Chart.Half_Span > Smallest_Half_Span) Chart.Half_Span -= Zoom_Step;
-    if (Chart.Half_Span == Smallest_Half_Span) ZoomIn->set_enabled(false);
-    ZoomOut->set_enabled(true);
+    Zoom_In(Chart.Half_Span, {*ZoomIn, *ZoomOut});
     Draw_Chart(Chart.Chart_Mode);
 }
 
 void TForm1::Btn_defaultClick(ui::Control&) {
-    Chart.Half_Span = Default_Half_Span;
-    ZoomIn->set_enabled(true);
-    ZoomOut->set_enabled(true);
+    Default_Zoom(Chart.Half_Span, {*ZoomIn, *ZoomOut});
     Chart.Center_T = numtext::truncate_to_int(State.Tdb);
     Draw_Chart(Mode_State);
 }
