@@ -19,7 +19,7 @@ namespace {
 using Driver = test_support::Driver;
 
 constexpr unsigned Seed = 20261210;
-constexpr int Action_Count = 1000;
+constexpr int Action_Count = 5000;
 
 const Row Editable_Rows[] = {Row::Tdb, Row::RH, Row::Twb, Row::Tdp, Row::AH, Row::H, Row::SV, Row::DOS, Row::Pw};
 const char* const Pages[] = {"State", "Process", "Pad", "VPD"};
