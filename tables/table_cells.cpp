@@ -18,6 +18,7 @@ constexpr std::string_view No_Value = "N/A";
 constexpr std::string_view Degree_Mask = "###0.##";
 constexpr std::string_view Pressure_Mask = "###0.###";
 constexpr double Grams_Per_Kilogram = 1000;
+constexpr float Saturated_RH = 100;
 
 // One column of a table: its Tdb, and what every cell of it needs from the engine.
 struct Column {
@@ -29,19 +30,27 @@ struct Column {
     std::optional<float> Twb_min;
 };
 
+// Saturated air: an RH of 100, or a wet bulb equal to the dry bulb. Both are exact integer
+// comparisons.
+bool saturated_row(Row_Axis rows, const Column& column, std::int64_t row) {
+    return rows == Row_Axis::RH ? row == 100 : row == column.tdb;
+}
+
 // The engine chain of one cell, each step computed once and only when a formula asks for it.
 // The RH-row chain starts from the row's RH, the Twb-row chain from the RH whose wet bulb is the
-// row's Twb, found as the main window's Twb entry finds it.
+// row's Twb, found as the main window's Twb entry finds it: a wet bulb at the dry bulb is
+// saturated air, where the search would stop short of 100 below freezing.
 class Cell_Chain {
 public:
-    Cell_Chain(const Column& column, float row, Row_Axis axis) : column_(column), row_(row), axis_(axis) {}
+    Cell_Chain(const Column& column, std::int64_t row, Row_Axis axis)
+        : column_(column), row_(static_cast<float>(row)), axis_(axis), saturated_(saturated_row(axis, column, row)) {}
 
     float T() const { return column_.T; }
     float P() const { return column_.P; }
     float Pws() const { return *column_.Pws; }
 
     float RH() {
-        if (!rh_) rh_ = axis_ == Row_Axis::RH ? row_ : RH_From_Twb(state(), row_);
+        if (!rh_) rh_ = axis_ == Row_Axis::RH ? row_ : saturated_ ? Saturated_RH : RH_From_Twb(state(), row_);
         return *rh_;
     }
     float Pw() {
@@ -69,6 +78,7 @@ private:
     const Column& column_;
     float row_;
     Row_Axis axis_;
+    bool saturated_;
     std::optional<float> rh_;
     std::optional<float> pw_;
     std::optional<float> tdp_;
@@ -178,15 +188,19 @@ Column column_at(std::int64_t tdb, float patm, Row_Axis rows, Quiet_Computation&
     return column;
 }
 
+// The text of a row or a column value: the headers, and the saturated Tdp cells, which show their
+// column's Tdb to the last digit.
+std::string header_text(std::int64_t value) { return numtext::int_to_text(static_cast<std::int32_t>(value)); }
+
 std::string no_value() { return std::string(No_Value); }
 
 std::optional<std::string> special_text(const Table_Definition& table, Row_Axis rows, const Column& column,
                                         std::int64_t row) {
-    const bool saturated = rows == Row_Axis::RH ? row == 100 : row == column.tdb;
+    const bool saturated = saturated_row(rows, column, row);
     if (rows == Row_Axis::RH && (row < 0 || (row == 0 && table.needs_dew_point))) return no_value();
     if (rows == Row_Axis::Twb && row > column.tdb) return no_value();
     if (saturated && table.saturated == Saturated_Cell::Zero) return numtext::format_mask(0, table.mask);
-    if (saturated && table.saturated == Saturated_Cell::Tdb) return numtext::format_mask(column.T, table.mask);
+    if (saturated && table.saturated == Saturated_Cell::Tdb) return header_text(column.tdb);
     if (!column.Pws) return no_value();
     if (rows == Row_Axis::Twb && !(column.Twb_min && static_cast<float>(row) >= *column.Twb_min)) return no_value();
     return std::nullopt;
@@ -195,7 +209,7 @@ std::optional<std::string> special_text(const Table_Definition& table, Row_Axis 
 std::string cell_text(const Table_Definition& table, Row_Axis rows, const Column& column, std::int64_t row,
                       Quiet_Computation& quiet) {
     if (auto special = special_text(table, rows, column, row)) return std::move(*special);
-    Cell_Chain cell(column, static_cast<float>(row), rows);
+    Cell_Chain cell(column, row, rows);
     const auto value = quiet.run([&] { return table.formula(cell); });
     return value ? numtext::format_mask(*value, table.mask) : no_value();
 }
@@ -203,8 +217,6 @@ std::string cell_text(const Table_Definition& table, Row_Axis rows, const Column
 std::int64_t axis_value(const Table_Span& span, std::int64_t line) {
     return static_cast<std::int64_t>(span.low) + (line - 1) * span.step;
 }
-
-std::string header_text(std::int64_t value) { return numtext::int_to_text(static_cast<std::int32_t>(value)); }
 
 }  // namespace
 

@@ -30,6 +30,7 @@ void Page_Control::set_tab_position(Tab_Position position) {
 
 void Page_Control::set_active_page(Tab_Sheet* page) {
     if (page == active_) return;
+    if (active_) active_->release_focus_before_hiding();
     active_ = page;
     changed();
 }

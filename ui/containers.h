@@ -29,7 +29,8 @@ public:
     void set_tab_position(Tab_Position position);
     Tab_Sheet* active_page() const { return active_; }
     int active_page_index() const;
-    // A change by the program: fires nothing.
+    // A change by the program: fires nothing. The focus leaves a field of the old page while that
+    // page is still active, as it leaves any control hidden from code, and stays off the new one.
     void set_active_page(Tab_Sheet* page);
     // A tab click by the user: the focused field of the old page is left while that page is
     // still active; then the page changes, the focus enters the new page, and OnChange runs.

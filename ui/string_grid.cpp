@@ -26,26 +26,48 @@ void String_Grid::cells_changed() {
     else changed();
 }
 
-std::size_t String_Grid::index(int col, int row) const {
+void String_Grid::check_inside(int col, int row) const {
     if (col < 0 || row < 0 || col >= col_count_ || row >= row_count_)
         throw std::out_of_range("Grid index out of range");
-    return static_cast<std::size_t>(row) * static_cast<std::size_t>(col_count_) + static_cast<std::size_t>(col);
+}
+
+std::size_t String_Grid::stored_index(int col, int row) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(stored_cols_) + static_cast<std::size_t>(col);
+}
+
+// Moves the stored texts into a block of this extent; the texts outside it are dropped.
+void String_Grid::reshape_store(int cols, int rows) {
+    if (cols == stored_cols_ && rows == stored_rows_) return;
+    std::vector<std::string> cells(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
+    const int kept_cols = std::min(cols, stored_cols_);
+    const int kept_rows = std::min(rows, stored_rows_);
+    for (int row = 0; row < kept_rows; ++row)
+        for (int col = 0; col < kept_cols; ++col)
+            cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(col)] =
+                std::move(cells_[stored_index(col, row)]);
+    cells_ = std::move(cells);
+    stored_cols_ = cols;
+    stored_rows_ = rows;
+}
+
+// The store doubles its extent as it grows, so a grid filled cell by cell moves each text a few
+// times only; it never reaches beyond the grid's size.
+void String_Grid::store_up_to(int col, int row) {
+    const auto extent = [](int index, int stored, int count) {
+        if (index < stored) return stored;
+        const std::int64_t doubled = std::max<std::int64_t>(index + 1, 2 * std::int64_t{stored});
+        return static_cast<int>(std::min<std::int64_t>(count, doubled));
+    };
+    reshape_store(extent(col, stored_cols_, col_count_), extent(row, stored_rows_, row_count_));
 }
 
 void String_Grid::resize(int cols, int rows) {
     cols = std::max(cols, fixed_cols() + 1);
     rows = std::max(rows, fixed_rows() + 1);
     if (cols == col_count_ && rows == row_count_) return;
-    std::vector<std::string> cells(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
-    const int kept_cols = std::min(cols, col_count_);
-    const int kept_rows = std::min(rows, row_count_);
-    for (int row = 0; row < kept_rows; ++row)
-        for (int col = 0; col < kept_cols; ++col)
-            cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(cols) + static_cast<std::size_t>(col)] =
-                std::move(cells_[index(col, row)]);
-    cells_ = std::move(cells);
     col_count_ = cols;
     row_count_ = rows;
+    reshape_store(std::min(stored_cols_, cols), std::min(stored_rows_, rows));
     keep_selection_inside();
     cells_changed();
 }
@@ -68,12 +90,16 @@ void String_Grid::set_fixed_color(Color color) {
     changed();
 }
 
-const std::string& String_Grid::cell(int col, int row) const { return cells_[index(col, row)]; }
+const std::string& String_Grid::cell(int col, int row) const {
+    static const std::string No_Text;
+    check_inside(col, row);
+    return col < stored_cols_ && row < stored_rows_ ? cells_[stored_index(col, row)] : No_Text;
+}
 
 void String_Grid::set_cell(int col, int row, std::string text) {
-    std::string& cell = cells_[index(col, row)];
-    if (cell == text) return;
-    cell = std::move(text);
+    if (cell(col, row) == text) return;
+    store_up_to(col, row);
+    cells_[stored_index(col, row)] = std::move(text);
     cells_changed();
 }
 

@@ -27,7 +27,9 @@ public:
     int col_count() const { return col_count_; }
     int row_count() const { return row_count_; }
     // Cells inside both the old and the new size keep their texts; a grid keeps at least one
-    // column and one row besides its fixed ones.
+    // column and one row besides its fixed ones. A change of size allocates nothing: the cells are
+    // stored only over the rectangle that texts were written to, so a size passed through on the
+    // way to another (many columns while the rows are still many) costs no memory.
     void set_col_count(int count);
     void set_row_count(int count);
     int fixed_cols() const { return 1; }
@@ -68,14 +70,20 @@ public:
     void press_key(Key key);
 
 private:
-    std::size_t index(int col, int row) const;
+    void check_inside(int col, int row) const;
+    std::size_t stored_index(int col, int row) const;
+    void store_up_to(int col, int row);
+    void reshape_store(int cols, int rows);
     void resize(int cols, int rows);
     void cells_changed();
     void keep_selection_inside();
 
     int col_count_ = 0;
     int row_count_ = 0;
-    std::vector<std::string> cells_;  // row by row
+    // Row by row over the first stored_cols_ columns and stored_rows_ rows; the cells beyond are empty.
+    std::vector<std::string> cells_;
+    int stored_cols_ = 0;
+    int stored_rows_ = 0;
     int default_col_width_ = 64;
     int default_row_height_ = 24;
     Color fixed_color_ = Color_Button_Face;

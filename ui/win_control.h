@@ -37,6 +37,10 @@ public:
     void set_enabled(bool enabled) override;
     void set_visible(bool visible) override;
 
+    // Disabling or hiding a control that holds the focus, or a page switch that hides it, moves
+    // the focus off it first: to the form, with the focused control's exit run.
+    void release_focus_before_hiding();
+
     // Called after the focus has come, before OnEnter.
     virtual void focus_arrived(Focus_Cause) {}
 
@@ -48,9 +52,6 @@ private:
     friend class Control;
     void add_child(Control& child);
     void add_child(Win_Control& child);
-    // Disabling or hiding a control that holds the focus moves the focus off it first.
-    void release_focus_before_hiding();
-
     std::vector<Control*> children_;
     std::vector<Win_Control*> tab_list_;
     bool tab_stop_ = false;

@@ -92,25 +92,54 @@ TEST_F(Table_Cells, RowsAboveTheTdbAndBelowTheLowestWetBulbHaveNoValueInEveryTwb
 }
 
 TEST_F(Table_Cells, TwbRowTablesTakeTheRhAsTheTwbEntryDoes) {
-    // Below and above freezing, and where the fit alone is clamped to 0.
+    // Below and above freezing, where the fit alone is clamped to 0, and on the diagonal, where
+    // the wet bulb is the dry bulb and the air is saturated.
     const struct {
         int tdb;
         int twb;
-    } cases[] = {{30, 20}, {5, 3}, {8, 4}, {0, -2}, {-5, -6}, {-20, -20}};
+    } cases[] = {{30, 20}, {5, 3}, {8, 4}, {0, -2}, {-5, -6}, {20, 20}, {0, 0}, {-20, -20}, {-40, -40}};
     for (const auto& c : cases) {
         Air_State state;
         state.Tdb = static_cast<float>(c.tdb);
         state.Pws = Calc_Property(Kind_Pws, state.Tdb);
-        const float rh = RH_From_Twb(state, static_cast<float>(c.twb));
-        EXPECT_EQ(cell(Table_rh, c.tdb, c.twb), c.tdb == c.twb ? cell(Table_rh, c.tdb, c.twb) : numtext::format_mask(rh, "###0.##"))
+        const bool saturated = c.tdb == c.twb;
+        const float rh = saturated ? 100 : RH_From_Twb(state, static_cast<float>(c.twb));
+        EXPECT_EQ(cell(Table_rh, c.tdb, c.twb), saturated ? "100" : numtext::format_mask(rh, "###0.##"))
             << c.tdb << " " << c.twb;
-        if (rh > 0) {
-            const float tdp = Calc_Property(Kind_Tdp, state.Tdb, Calc_Property(Kind_Pw_RH, state.Pws, rh));
-            const std::string expected = c.tdb == c.twb ? std::to_string(c.tdb) : numtext::format_mask(tdp, "###0.##");
-            EXPECT_EQ(cell(Table_tdp2, c.tdb, c.twb), expected) << c.tdb << " " << c.twb;
-        }
+        const float tdp = Calc_Property(Kind_Tdp, state.Tdb, Calc_Property(Kind_Pw_RH, state.Pws, rh));
+        EXPECT_EQ(cell(Table_tdp2, c.tdb, c.twb), saturated ? std::to_string(c.tdb) : numtext::format_mask(tdp, "###0.##"))
+            << c.tdb << " " << c.twb;
+        EXPECT_EQ(cell(Table_thi2, c.tdb, c.twb), numtext::format_mask(Calc_Property(Kind_THI, state.Tdb, tdp), "###0.##"))
+            << c.tdb << " " << c.twb;
     }
     EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(Table_Cells, EveryColumnOfTheRhTableReads100OnItsDiagonal) {
+    const Table_Texts texts = compute_table(Table_rh, {-40, 70, 1}, {-40, 70, 1}, Standard_Patm);
+    for (std::int64_t c = 1; c < texts.cols(); ++c) EXPECT_EQ(texts.at(c, c), "100") << "Tdb " << texts.at(c, 0);
+    EXPECT_TRUE(reports.empty());
+}
+
+// Their Tdb is shown as its header shows it, also where a float would round it.
+TEST_F(Table_Cells, SaturatedDewPointCellsShowTheirColumnHeader) {
+    const struct {
+        Table_Kind kind;
+        Table_Span tdb;
+        Table_Span rows;
+    } cases[] = {
+        {Table_tdp1, {INT_MAX - 1, INT_MAX, 1}, {100, 100, 1}},
+        {Table_tdp1, {16777217, 16777217, 1}, {100, 100, 1}},
+        {Table_tdp2, {INT_MIN, INT_MIN + 1, 1}, {INT_MIN, INT_MIN + 1, 1}},
+        {Table_tdp2, {-16777217, -16777217, 1}, {-16777217, -16777217, 1}},
+    };
+    for (const auto& c : cases) {
+        const Table_Texts texts = compute_table(c.kind, c.tdb, c.rows, Standard_Patm);
+        for (std::int64_t col = 1; col < texts.cols(); ++col) {
+            const std::int64_t row = c.kind == Table_tdp1 ? 1 : col;
+            EXPECT_EQ(texts.at(col, row), texts.at(col, 0)) << sheet_definition(c.kind).tag;
+        }
+    }
 }
 
 TEST_F(Table_Cells, CellsOutsideTheEnginesDomainShowNoValueAndReportNothing) {

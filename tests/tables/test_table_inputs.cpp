@@ -122,4 +122,26 @@ TEST_F(Table_Inputs, EnteringAnInputWritesItsHintLines) {
     }
 }
 
+// The main window's menu selects the sheet from code and opens the window modally. Closed with
+// the focus in a field and reopened on another sheet, it leaves no focus in the hidden sheet,
+// and keys reach no field that cannot be seen.
+TEST_F(Table_Inputs, ATableChosenFromTheMenuLeavesNoFocusInAHiddenSheet) {
+    window.set_visible(false);
+    front_end.answer_next_modal([this](ui::Form&) {
+        driver.enter_text("Edit_twb1tdb", "25");
+        driver.close();
+    });
+    window.Select_twb();
+    window.show_modal();
+    window.Select_rh();
+    EXPECT_EQ(window.focused(), nullptr);
+    front_end.answer_next_modal([this](ui::Form&) {
+        driver.type("9");
+        driver.close();
+    });
+    window.show_modal();
+    EXPECT_EQ(driver.text("Edit_twb1tdb"), "25");
+    EXPECT_TRUE(front_end.boxes.empty());
+}
+
 }  // namespace

@@ -98,6 +98,23 @@ TEST_F(Table_List, TheLargestAllowedTableIsListed) {
     EXPECT_EQ(cell(0, 999), "4990") << "the row step of the RH sheets is 5 at design";
 }
 
+// The grid passes through the new column count at the old row count on its way.
+TEST_F(Table_List, AWideTableAfterATallOneIsListed) {
+    const std::string at_20_50 = compute_table(Table_vpd1, {20, 20, 1}, {50, 50, 1}, 101.325f).at(1, 1);
+    list(Table_vpd1, {"20", "20", "0", "499998"});
+    EXPECT_EQ(window.StringGrid_table->row_count(), 100'001);
+    list(Table_vpd1, {"0", "499998", "50", "50"});
+    EXPECT_TRUE(front_end.boxes.empty());
+    EXPECT_EQ(window.StringGrid_table->col_count(), 500'000);
+    EXPECT_EQ(window.StringGrid_table->row_count(), 2);
+    EXPECT_EQ(cell(499'999, 0), "499998");
+    EXPECT_EQ(cell(0, 1), "50");
+    EXPECT_EQ(cell(21, 1), at_20_50);
+    list(Table_vpd1, {"20", "20", "0", "499998"});
+    EXPECT_EQ(cell(0, 100'001 - 1), "499995");
+    EXPECT_EQ(cell(1, 11), at_20_50);
+}
+
 TEST_F(Table_List, ClearEmptiesTheDesignGridAndTheTextsAroundIt) {
     select(Table_twb);
     driver.click("Btn_count");

@@ -189,6 +189,30 @@ TEST_F(Page_Test, AFocusOutsideThePagesStaysWhereItIs) {
     EXPECT_EQ(driver.focused_name(), "Outside");
 }
 
+// A page switched by the program takes the focus out of the page it hides, as hiding a control
+// does, and gives the new page none: keys then reach no field that cannot be seen.
+TEST_F(Page_Test, APageSwitchedByTheProgramLetsGoOfAFocusInTheOldPageOnly) {
+    const struct {
+        std::string focused;
+        std::string focused_after;
+        Log log;
+    } cases[] = {
+        {"First", "", {"exit First on page 0"}},
+        {"Outside", "Outside", {}},
+    };
+    for (const auto& c : cases) {
+        pages.set_active_page(&page0);
+        driver.press_into(c.focused);
+        log.clear();
+        pages.set_active_page(&page1);
+        EXPECT_EQ(driver.focused_name(), c.focused_after) << c.focused;
+        EXPECT_EQ(log, c.log) << c.focused;
+        EXPECT_EQ(pages.active_page(), &page1);
+        driver.type("7");
+        EXPECT_EQ(first.text(), "") << c.focused;
+    }
+}
+
 TEST_F(Page_Test, AnExceptionInTheOldFieldsExitCancelsTheSwitch) {
     driver.press_into("First");
     first.OnExit = [](ui::Control&) { throw std::runtime_error("bad"); };

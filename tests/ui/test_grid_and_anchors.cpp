@@ -34,6 +34,25 @@ TEST_F(Grid_Test, CellsAreAddressedAsColumnThenRowAndKeepTheirTextsWhereBothSize
     EXPECT_THROW(grid.set_cell(-1, 0, "x"), std::out_of_range);
 }
 
+// A tall grid turned wide passes through a size of many columns and many rows; only the cells
+// written to are stored, so that size costs nothing.
+TEST_F(Grid_Test, ASizeOnTheWayFromATallGridToAWideOneCostsNoMemory) {
+    grid.set_row_count(1'000'000);
+    grid.set_cell(1, 1, "kept");
+    grid.set_cell(2, 999'999, "bottom");
+    grid.set_col_count(1'000'000);
+    EXPECT_EQ(grid.cell(2, 999'999), "bottom");
+    EXPECT_EQ(grid.cell(999'999, 999'999), "");
+    grid.set_row_count(2);
+    grid.set_cell(999'999, 1, "far right");
+    EXPECT_EQ(grid.cell(1, 1), "kept");
+    EXPECT_EQ(grid.cell(999'999, 1), "far right");
+    EXPECT_EQ(grid.cell(500'000, 0), "");
+    grid.set_row_count(1'000'000);
+    EXPECT_EQ(grid.cell(2, 999'999), "") << "a cell outside a smaller size is not kept";
+    EXPECT_THROW(grid.cell(1'000'000, 0), std::out_of_range);
+}
+
 TEST_F(Grid_Test, AGridKeepsOneFixedColumnAndRowAndAtLeastOneCellBesides) {
     EXPECT_EQ(grid.fixed_cols(), 1);
     EXPECT_EQ(grid.fixed_rows(), 1);
