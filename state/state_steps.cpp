@@ -28,8 +28,10 @@ float wet_bulb_at(const Air_State& state, float rh) {
 }
 
 // Keeps the wet bulb at low below twb and at high not below it. The fits are not monotonic in
-// the RH below 0 degC, but a bracket so kept still closes in on an RH whose wet bulb is twb.
+// the RH below 0 degC, but a bracket so kept still closes in on an RH whose wet bulb is twb. A wet
+// bulb at or above the one of saturated air is saturated air, which no bracket would hold.
 float rh_by_halving(const Air_State& state, float twb) {
+    if (wet_bulb_at(state, 100) <= twb) return 100;
     float low = Dry_Air_RH;
     float high = 100;
     for (int step = 0; step < Max_Halvings; ++step) {

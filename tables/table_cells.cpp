@@ -38,8 +38,8 @@ bool saturated_row(Row_Axis rows, const Column& column, std::int64_t row) {
 
 // The engine chain of one cell, each step computed once and only when a formula asks for it.
 // The RH-row chain starts from the row's RH, the Twb-row chain from the RH whose wet bulb is the
-// row's Twb, found as the main window's Twb entry finds it: a wet bulb at the dry bulb is
-// saturated air, where the search would stop short of 100 below freezing.
+// row's Twb, found as the main window's Twb entry finds it; a wet bulb at the dry bulb is
+// saturated air, taken as such without the engine.
 class Cell_Chain {
 public:
     Cell_Chain(const Column& column, std::int64_t row, Row_Axis axis)

@@ -120,4 +120,11 @@ TEST(RH_From_Twb_Test, WhereTheFitGivesNoHumidityAboveZeroTheRHWhoseWetBulbItIs)
     EXPECT_NEAR(RH_From_Twb(standard_state(5, 50), 3), 70.3f, 0.05f);
 }
 
+// The fits put the wet bulb of saturated air a little off its dry bulb below 0 degC; a wet bulb
+// typed as the dry bulb is still saturated air, not the nearest end of a search.
+TEST(RH_From_Twb_Test, AWetBulbAtTheDryBulbIsSaturatedAtAndBelowZero) {
+    for (const float Tdb : {0.0f, -0.5f, -10.0f, -20.0f, -30.0f, -40.0f})
+        EXPECT_EQ(RH_From_Twb(standard_state(Tdb, 50), Tdb), 100) << Tdb;
+}
+
 }  // namespace
