@@ -136,6 +136,12 @@ bool Tab_Sheet_Peer::shown() const { return sheet_.visible() && sheet_.page_cont
 
 void Tab_Sheet_Peer::show_state() {
     set_background(*this, QPalette::Window, sheet_.color());
+    // A page's peers wait for its first showing: the start shows one page of several, and the
+    // model holds every control's state in the meantime.
+    if (!children_made_ && shown()) {
+        children_made_ = true;
+        host().make_peers_inside(sheet_, *this);
+    }
     if (Page_Control_Peer* pages = page_control_peer()) pages->show_tabs();
 }
 

@@ -71,10 +71,14 @@ Form_Window& Qt_Front_End::window_for(ui::Form& form, bool as_dialog) {
     registry_.add_window(form, *window);
     registry_.add(form, window->client());
     form.attach_view(window.get());
-    create_peers(form, window->client(), registry_, host());
+    make_peers_inside(form, window->client());
     window->control_changed();
     windows_.push_back(std::move(window));
     return *windows_.back();
+}
+
+void Qt_Front_End::make_peers_inside(ui::Win_Control& container, QWidget& widget) {
+    create_peers(container, widget, registry_, host());
 }
 
 void Qt_Front_End::show(ui::Form& form) {
