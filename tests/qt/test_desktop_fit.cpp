@@ -121,6 +121,13 @@ TEST_F(Desktop_Test, CtrlTabAndCtrlPageKeysSwitchSheetsFromAnyControlWithoutReac
     EXPECT_EQ(form.focused(), &first);
 }
 
+TEST_F(Desktop_Test, CtrlTabIntoAPageNeverShownBeforeTakesTheQtFocusToItsField) {
+    QTest::mouseClick(&peer<QLineEdit>("Page_One_Edit"), Qt::LeftButton);
+    QTest::keyClick(&peer<QLineEdit>("Page_One_Edit"), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form.focused(), &page_two_edit);
+    EXPECT_EQ(window().focusWidget(), &peer<QLineEdit>("Page_Two_Edit"));
+}
+
 TEST_F(Desktop_Test, AMessageBoxSpeaksInTheFontOfItsWindow) {
     front_end.divert_messages(nullptr);
     QFont box_font;

@@ -1,5 +1,6 @@
 #include "ui/qt/fonts.h"
 
+#include <QApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -60,6 +61,11 @@ void install_font_substitutions() {
         for (const char* family : substitute.debian_faces) families << QString::fromUtf8(family);
         QFont::insertSubstitutions(QString::fromUtf8(substitute.face), families);
     }
+}
+
+void install_application_font() {
+    QApplication::setFont(QApplication::font(), "QMenu");
+    QApplication::setFont(to_qfont(ui::Font{}));
 }
 
 QFont to_qfont(const ui::Font& font) {

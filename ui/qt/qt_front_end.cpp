@@ -29,6 +29,7 @@ QMessageBox::Icon box_icon(ui::Message_Icon icon) {
 Qt_Front_End::Qt_Front_End(ui::Application& application)
     : application_(application), filter_(std::make_unique<Input_Filter>(registry_, host())) {
     install_font_substitutions();
+    install_application_font();
     install_style();
     // Windows ignore their close button and the model decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -71,8 +72,10 @@ Form_Window& Qt_Front_End::window_for(ui::Form& form, bool as_dialog) {
     registry_.add_window(form, *window);
     registry_.add(form, window->client());
     form.attach_view(window.get());
-    make_peers_inside(form, window->client());
+    // The client area takes the form's font first: the peers are then made in the font most of
+    // them keep, instead of each changing to it.
     window->control_changed();
+    make_peers_inside(form, window->client());
     windows_.push_back(std::move(window));
     return *windows_.back();
 }
