@@ -93,8 +93,11 @@ void Page_Control_Peer::show_tabs() {
     const int count = static_cast<int>(pages.size());
     while (tabs_.count() > count) tabs_.removeTab(tabs_.count() - 1);
     while (tabs_.count() < count) tabs_.addTab(QString());
-    for (int index = 0; index < count; ++index)
-        tabs_.setTabText(index, caption_without_mnemonics(pages[static_cast<std::size_t>(index)]->caption()));
+    // Each page's change comes here too: a text set anew would lay the tabs out anew.
+    for (int index = 0; index < count; ++index) {
+        const QString caption = caption_without_mnemonics(pages[static_cast<std::size_t>(index)]->caption());
+        if (tabs_.tabText(index) != caption) tabs_.setTabText(index, caption);
+    }
     tabs_.setCurrentIndex(pages_.active_page_index());
     tabs_.place(pages_.tab_position());
     tabs_.setGeometry(0, tabs_at_bottom() ? height() - tab_height() : 0, width(), tab_height());
