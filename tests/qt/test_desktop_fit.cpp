@@ -2,6 +2,7 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
@@ -126,6 +127,18 @@ TEST_F(Desktop_Test, CtrlTabIntoAPageNeverShownBeforeTakesTheQtFocusToItsField) 
     QTest::keyClick(&peer<QLineEdit>("Page_One_Edit"), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(form.focused(), &page_two_edit);
     EXPECT_EQ(window().focusWidget(), &peer<QLineEdit>("Page_Two_Edit"));
+}
+
+// The controls' font is the application's own, so that no widget is first laid out in another;
+// the menus, which no control's font reaches, stay in the desktop's.
+TEST_F(Desktop_Test, MenusKeepTheDesktopsFontWhileTheControlsHaveTheirOwn) {
+    const QFont desktop = QApplication::font("QMenu");
+    EXPECT_EQ(QApplication::font(), ui::qt::to_qfont(ui::Font{}));
+    EXPECT_NE(desktop, QApplication::font());
+    QMenu& file = peer<QMenu>("File_Menu");
+    file.ensurePolished();
+    EXPECT_EQ(file.font(), desktop);
+    EXPECT_EQ(peer<QLineEdit>("First_Edit").font(), ui::qt::to_qfont(form.font()));
 }
 
 TEST_F(Desktop_Test, AMessageBoxSpeaksInTheFontOfItsWindow) {

@@ -64,8 +64,12 @@ void install_font_substitutions() {
 }
 
 void install_application_font() {
-    QApplication::setFont(QApplication::font(), "QMenu");
-    QApplication::setFont(to_qfont(ui::Font{}));
+    const QFont controls = to_qfont(ui::Font{});
+    const QFont desktop = QApplication::font();
+    if (desktop == controls) return;
+    // In this order: a new application font drops the fonts given to classes.
+    QApplication::setFont(controls);
+    QApplication::setFont(desktop, "QMenu");
 }
 
 QFont to_qfont(const ui::Font& font) {

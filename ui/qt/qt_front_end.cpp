@@ -29,8 +29,9 @@ QMessageBox::Icon box_icon(ui::Message_Icon icon) {
 Qt_Front_End::Qt_Front_End(ui::Application& application)
     : application_(application), filter_(std::make_unique<Input_Filter>(registry_, host())) {
     install_font_substitutions();
-    install_application_font();
     install_style();
+    // After the style, whose setting puts back the desktop's fonts.
+    install_application_font();
     // Windows ignore their close button and the model decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::instance()->installEventFilter(filter_.get());
