@@ -1,8 +1,9 @@
 #!/bin/sh
 # Time from launch to the first painted chart of Hygrodex, beside the same time for a minimal Qt
-# Widgets program showing one window of the main window's size (bench/start_time). Both run in
-# turn in one Xvfb session; the medians of the wall time and of the processor time used up to the
-# paint are printed, with their ratios. On a busy machine the processor time is the steadier.
+# Widgets program showing one window of the main window's size (bench/start_time). Hygrodex runs
+# as bench/hygrodex_start_probe, its very start with the probe built in. Both run in turn in one
+# Xvfb session; the medians of the wall time and of the processor time used up to the paint are
+# printed, with their ratios. On a busy machine the processor time is the steadier.
 # Usage: bench/measure_start.sh [build directory, default build] [runs of each, default 21]
 set -eu
 build=${1:-build}
@@ -12,7 +13,7 @@ if [ -z "${MEASURE_START_IN_XVFB:-}" ]; then
 fi
 
 minimal="$build/bench/start_time"
-program="$build/app/Hygrodex"
+program="$build/bench/hygrodex_start_probe"
 times=$(mktemp -d)
 trap 'rm -rf "$times"' EXIT
 

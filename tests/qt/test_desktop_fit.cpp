@@ -2,7 +2,10 @@
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStyle>
 #include <QTabBar>
@@ -38,12 +41,38 @@ protected:
     QTabBar& tabs() const { return *peer<QWidget>("Pages").findChild<QTabBar*>(); }
 };
 
+// The name of the style that draws, behind any proxy that only adds to it.
+QString drawing_style(const QStyle* style) {
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
+    return style->name().toLower();
+}
+
 }  // namespace
 
 TEST_F(Desktop_Test, EveryWindowIsDrawnInTheWindowsStyle) {
-    EXPECT_EQ(QApplication::style()->name().toLower(), "windows");
-    EXPECT_EQ(window().style()->name().toLower(), "windows");
-    EXPECT_EQ(peer<QPushButton>("Go_Button").style()->name().toLower(), "windows");
+    EXPECT_EQ(drawing_style(QApplication::style()), "windows");
+    EXPECT_EQ(drawing_style(window().style()), "windows");
+    EXPECT_EQ(drawing_style(peer<QPushButton>("Go_Button").style()), "windows");
+}
+
+// The style draws the arrow of a menu bar too narrow for its menus itself, in the button text's
+// colour, greyed when disabled.
+TEST_F(Desktop_Test, AMenuBarsExtensionArrowIsDrawnInTheButtonTextColour) {
+    const QIcon arrow = QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    ASSERT_FALSE(arrow.isNull());
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+        const QPalette::ColorGroup group = mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active;
+        const QRgb ink = QApplication::palette().color(group, QPalette::ButtonText).rgb();
+        QImage drawn(16, 16, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter painter(&drawn);
+        arrow.paint(&painter, drawn.rect(), Qt::AlignCenter, mode);
+        painter.end();
+        int inked = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) inked += drawn.pixel(x, y) == ink;
+        EXPECT_GE(inked, 8) << "mode " << mode;
+    }
 }
 
 TEST_F(Desktop_Test, AFocusMoveReachesQtWithTheReasonOfTheInputThatMadeIt) {
@@ -91,6 +120,25 @@ TEST_F(Desktop_Test, CtrlTabAndCtrlPageKeysSwitchSheetsFromAnyControlWithoutReac
     }
     EXPECT_EQ(log, Log{}) << "neither a key filter nor a focus move";
     EXPECT_EQ(form.focused(), &first);
+}
+
+TEST_F(Desktop_Test, CtrlTabIntoAPageNeverShownBeforeTakesTheQtFocusToItsField) {
+    QTest::mouseClick(&peer<QLineEdit>("Page_One_Edit"), Qt::LeftButton);
+    QTest::keyClick(&peer<QLineEdit>("Page_One_Edit"), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form.focused(), &page_two_edit);
+    EXPECT_EQ(window().focusWidget(), &peer<QLineEdit>("Page_Two_Edit"));
+}
+
+// The controls' font is the application's own, so that no widget is first laid out in another;
+// the menus, which no control's font reaches, stay in the desktop's.
+TEST_F(Desktop_Test, MenusKeepTheDesktopsFontWhileTheControlsHaveTheirOwn) {
+    const QFont desktop = QApplication::font("QMenu");
+    EXPECT_EQ(QApplication::font(), ui::qt::to_qfont(ui::Font{}));
+    EXPECT_NE(desktop, QApplication::font());
+    QMenu& file = peer<QMenu>("File_Menu");
+    file.ensurePolished();
+    EXPECT_EQ(file.font(), desktop);
+    EXPECT_EQ(peer<QLineEdit>("First_Edit").font(), ui::qt::to_qfont(form.font()));
 }
 
 TEST_F(Desktop_Test, AMessageBoxSpeaksInTheFontOfItsWindow) {

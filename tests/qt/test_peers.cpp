@@ -126,6 +126,22 @@ TEST_F(Qt_Form_Test, ThePageFocusMovesIntoTheNewPageWhenTheFocusWasOnTheOldOne) 
     EXPECT_EQ(window().focusWidget(), &peer<QLineEdit>("Page_Two_Edit"));
 }
 
+TEST_F(Qt_Form_Test, APageMakesItsPeersOnceAtItsFirstShowingWithTheModelsStateOfThen) {
+    EXPECT_EQ(window().findChild<QLineEdit*>("Page_Two_Edit"), nullptr) << "not shown yet";
+    page_two_edit.set_text("7.5");
+    page_two_edit.set_read_only(true);
+    pages.set_active_page(&page_two);
+    QLineEdit& shown = peer<QLineEdit>("Page_Two_Edit");
+    EXPECT_EQ(shown.text(), "7.5");
+    EXPECT_TRUE(shown.isReadOnly());
+    EXPECT_TRUE(shown.isVisible());
+    pages.set_active_page(&page_one);
+    page_two_edit.set_text("8");
+    pages.set_active_page(&page_two);
+    EXPECT_EQ(window().findChildren<QLineEdit*>("Page_Two_Edit").size(), 1);
+    EXPECT_EQ(shown.text(), "8");
+}
+
 TEST_F(Qt_Form_Test, ModelChangesOfAFieldShowInTheQtField) {
     QLineEdit& shown = peer<QLineEdit>("Second_Edit");
     second.set_text("42.5");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTabBar>
@@ -8,6 +9,7 @@
 #include <QTest>
 
 #include "tables/tables.h"
+#include "ui/qt/fonts.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/text.h"
 
@@ -76,6 +78,15 @@ TEST_F(Tables_On_Screen, TheTabsSitBelowThePages) {
     EXPECT_EQ(tabs.shape(), QTabBar::RoundedSouth);
     EXPECT_GE(tabs.geometry().top(), page.geometry().bottom());
     EXPECT_EQ(tabs.count(), 11);
+}
+
+// Tabs moved to the bottom take a new style sheet; they keep the page control's font all the same.
+TEST_F(Tables_On_Screen, TheTabsSpeakInTheFontOfTheirPageControl) {
+    const QTabBar& tabs = *shown().findChild<QWidget*>("psytable")->findChild<QTabBar*>();
+    const QFontInfo used(tabs.font());
+    const QFontInfo wanted(ui::qt::to_qfont(window.psytable->font()));
+    EXPECT_EQ(used.family(), wanted.family());
+    EXPECT_EQ(used.pixelSize(), wanted.pixelSize());
 }
 
 TEST_F(Tables_On_Screen, ResizingTheWindowResizesTheTableAndTheGrid) {

@@ -93,8 +93,11 @@ void Page_Control_Peer::show_tabs() {
     const int count = static_cast<int>(pages.size());
     while (tabs_.count() > count) tabs_.removeTab(tabs_.count() - 1);
     while (tabs_.count() < count) tabs_.addTab(QString());
-    for (int index = 0; index < count; ++index)
-        tabs_.setTabText(index, caption_without_mnemonics(pages[static_cast<std::size_t>(index)]->caption()));
+    // Each page's change comes here too: a text set anew would lay the tabs out anew.
+    for (int index = 0; index < count; ++index) {
+        const QString caption = caption_without_mnemonics(pages[static_cast<std::size_t>(index)]->caption());
+        if (tabs_.tabText(index) != caption) tabs_.setTabText(index, caption);
+    }
     tabs_.setCurrentIndex(pages_.active_page_index());
     tabs_.place(pages_.tab_position());
     tabs_.setGeometry(0, tabs_at_bottom() ? height() - tab_height() : 0, width(), tab_height());
@@ -136,6 +139,12 @@ bool Tab_Sheet_Peer::shown() const { return sheet_.visible() && sheet_.page_cont
 
 void Tab_Sheet_Peer::show_state() {
     set_background(*this, QPalette::Window, sheet_.color());
+    // A page's peers wait for its first showing: the start shows one page of several, and the
+    // model holds every control's state in the meantime.
+    if (!children_made_ && shown()) {
+        children_made_ = true;
+        host().make_peers_inside(sheet_, *this);
+    }
     if (Page_Control_Peer* pages = page_control_peer()) pages->show_tabs();
 }
 

@@ -79,6 +79,8 @@ class Tab_Sheet_Peer final : public QWidget, public Peer {
 public:
     Tab_Sheet_Peer(ui::Tab_Sheet& sheet, QWidget& parent, Peer_Host& host);
 
+    bool makes_its_children() const override { return true; }
+
 protected:
     QRect placement() const override;
     bool shown() const override;
@@ -88,6 +90,7 @@ private:
     Page_Control_Peer* page_control_peer() const;
 
     ui::Tab_Sheet& sheet_;
+    bool children_made_ = false;
 };
 
 }  // namespace ui::qt

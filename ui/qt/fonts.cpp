@@ -1,5 +1,6 @@
 #include "ui/qt/fonts.h"
 
+#include <QApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -60,6 +61,15 @@ void install_font_substitutions() {
         for (const char* family : substitute.debian_faces) families << QString::fromUtf8(family);
         QFont::insertSubstitutions(QString::fromUtf8(substitute.face), families);
     }
+}
+
+void install_application_font() {
+    const QFont controls = to_qfont(ui::Font{});
+    const QFont desktop = QApplication::font();
+    if (desktop == controls) return;
+    // In this order: a new application font drops the fonts given to classes.
+    QApplication::setFont(controls);
+    QApplication::setFont(desktop, "QMenu");
 }
 
 QFont to_qfont(const ui::Font& font) {

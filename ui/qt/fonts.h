@@ -9,6 +9,11 @@ namespace ui::qt {
 // Lets the face names of the layouts find the Debian fonts that stand in for them.
 void install_font_substitutions();
 
+// Makes the controls' usual font the application's. A widget lays out its empty text in the
+// application's font while it is made, before it takes its control's font: another face would be
+// loaded for nothing. Menus, which no control's font reaches, keep the desktop's font.
+void install_application_font();
+
 // A model font as Qt draws it. Sizes become pixel sizes at 96 dots per inch, the resolution the
 // layouts were made at, so that text fills the same pixels on any screen.
 QFont to_qfont(const ui::Font& font);

@@ -1,6 +1,7 @@
 #include "ui/qt/menu_bar.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <memory>
@@ -43,10 +44,11 @@ void add_items(Menu_Widget& menu, const Menu_Items& items, ui::Form& form, Peer_
 }  // namespace
 
 QMenuBar* build_menu_bar(ui::Form& form, QWidget& window, Peer_Host& host) {
+    // Inside the window, so that the client area stands right below it. Said before the bar is
+    // made, the bar does not first ask the desktop's menu service over D-Bus.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     auto* bar = new QMenuBar(&window);
     bar->setObjectName(to_qstring(form.main_menu()->name()));
-    // Inside the window, so that the client area stands right below it.
-    bar->setNativeMenuBar(false);
     bar->setFocusPolicy(Qt::NoFocus);
     add_items(*bar, form.main_menu()->menus(), form, host);
     return bar;

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ui/control.h"
+#include "ui/win_control.h"
 
 namespace ui::qt {
 
@@ -16,6 +17,8 @@ public:
     // Runs after every piece of input passed to the model and after every change of a form:
     // a modal loop whose form now has its result ends, and the Qt focus follows the model's.
     virtual void after_model_event() = 0;
+    // Makes the peers of the controls inside container, as children of widget.
+    virtual void make_peers_inside(ui::Win_Control& container, QWidget& widget) = 0;
 };
 
 // What every peer shares, whatever its widget class: it shows one model control and passes the
@@ -27,6 +30,9 @@ public:
     QWidget& widget() const { return widget_; }
 
     void control_changed() final;
+    // Whether the peer makes its children's peers itself, when it needs them, rather than along
+    // with its own.
+    virtual bool makes_its_children() const { return false; }
 
 protected:
     // Where the control stands in its parent's client area.
@@ -35,6 +41,7 @@ protected:
     // What the kind of control shows besides place, state, font and cursor.
     virtual void show_state() = 0;
     void forward(const std::function<void()>& input) const;
+    Peer_Host& host() const { return host_; }
 
 private:
     ui::Control& control_;

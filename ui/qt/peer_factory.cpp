@@ -47,6 +47,7 @@ void create_peers(ui::Win_Control& container, QWidget& client, Peer_Registry& re
         registry.add(*child, peer->widget());
         child->attach_view(peer);
         peer->control_changed();
+        if (peer->makes_its_children()) continue;
         if (auto* inner = dynamic_cast<ui::Win_Control*>(child)) create_peers(*inner, peer->widget(), registry, host);
     }
 }

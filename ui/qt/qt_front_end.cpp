@@ -30,6 +30,8 @@ Qt_Front_End::Qt_Front_End(ui::Application& application)
     : application_(application), filter_(std::make_unique<Input_Filter>(registry_, host())) {
     install_font_substitutions();
     install_style();
+    // After the style, whose setting puts back the desktop's fonts.
+    install_application_font();
     // Windows ignore their close button and the model decides when the program ends.
     QApplication::setQuitOnLastWindowClosed(false);
     QCoreApplication::instance()->installEventFilter(filter_.get());
@@ -71,10 +73,16 @@ Form_Window& Qt_Front_End::window_for(ui::Form& form, bool as_dialog) {
     registry_.add_window(form, *window);
     registry_.add(form, window->client());
     form.attach_view(window.get());
-    create_peers(form, window->client(), registry_, host());
+    // The client area takes the form's font first: the peers are then made in the font most of
+    // them keep, instead of each changing to it.
     window->control_changed();
+    make_peers_inside(form, window->client());
     windows_.push_back(std::move(window));
     return *windows_.back();
+}
+
+void Qt_Front_End::make_peers_inside(ui::Win_Control& container, QWidget& widget) {
+    create_peers(container, widget, registry_, host());
 }
 
 void Qt_Front_End::show(ui::Form& form) {

@@ -47,6 +47,7 @@ private:
     };
 
     void after_model_event() override;
+    void make_peers_inside(ui::Win_Control& container, QWidget& widget) override;
     Peer_Host& host() { return *this; }
     Form_Window* find_window(const ui::Form& form) const;
     Form_Window& window_for(ui::Form& form, bool as_dialog);

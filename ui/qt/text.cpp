@@ -49,7 +49,12 @@ QString to_qstring(const std::string& text) {
     for (std::size_t at = 0; at < text.size();) {
         const Character character = character_at(text, at);
         const char32_t code = character.code;
-        shown.append(QString::fromUcs4(&code, 1));
+        if (utf16_units(code) == 2) {
+            shown.append(QChar(QChar::highSurrogate(code)));
+            shown.append(QChar(QChar::lowSurrogate(code)));
+        } else {
+            shown.append(QChar(static_cast<char16_t>(code)));
+        }
         at += static_cast<std::size_t>(character.bytes);
     }
     return shown;

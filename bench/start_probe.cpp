@@ -1,4 +1,4 @@
-#include "ui/qt/start_probe.h"
+#include "bench/start_probe.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <ctime>
 
-namespace ui::qt {
+namespace bench {
 
 namespace {
 
@@ -61,4 +61,4 @@ void install_start_probe(const char* painted_widget_name) {
     QCoreApplication::instance()->installEventFilter(probe);
 }
 
-}  // namespace ui::qt
+}  // namespace bench
