@@ -8,14 +8,14 @@
 
 namespace {
 
-using Control_Spec = ui::layout::Control_Spec<TAboutBox>;
+using Control_Layout = ui::layout::Control_Layout<TAboutBox>;
 using Layout = ui::layout::Layout<TAboutBox>;
 using Layout_Entry = Layout::Entry;
 
-constexpr ui::layout::Font_Spec Box_Font = {.name = "MS Sans Serif", .height = 11};
+constexpr ui::layout::Font_Layout Box_Font = {.name = "MS Sans Serif", .height = 11};
 constexpr ui::Color Grey_Text = ui::rgb(109, 109, 109);
 
-constexpr ui::layout::Window_Spec Window = {
+constexpr ui::layout::Window_Layout Window = {
     .caption = "About", .client_width = 329, .client_height = 240, .font = Box_Font, .minimize_box = false};
 
 constexpr std::string_view Contact_Lines[] = {
@@ -28,28 +28,28 @@ constexpr std::string_view Contact_Lines[] = {
     "E-mail: support@example.org",
 };
 
-constexpr Control_Spec label(ui::Label* TAboutBox::*field, std::string_view name, ui::Rect bounds,
-                             std::string_view caption, ui::layout::Font_Spec font = Box_Font) {
+constexpr Control_Layout label(ui::Label* TAboutBox::*field, std::string_view name, ui::Rect bounds,
+                             std::string_view caption, ui::layout::Font_Layout font = Box_Font) {
     return {.field = field, .name = name, .bounds = bounds, .caption = caption, .font = font};
 }
 
 constexpr Layout_Entry Window_Entries[] = {
-    Control_Spec{.field = &TAboutBox::Panel1, .name = "Panel1", .bounds = {8, 8, 313, 225}, .font = Box_Font},
+    Control_Layout{.field = &TAboutBox::Panel1, .name = "Panel1", .bounds = {8, 8, 313, 225}, .font = Box_Font},
 };
 
 constexpr Layout_Entry Panel_Entries[] = {
-    Control_Spec{.field = &TAboutBox::ProgramIcon, .name = "ProgramIcon", .bounds = {8, 8, 100, 97}, .stretch = true},
+    Control_Layout{.field = &TAboutBox::ProgramIcon, .name = "ProgramIcon", .bounds = {8, 8, 100, 97}, .stretch = true},
     label(&TAboutBox::ProductName, "ProductName", {164, 24, 100, 23}, "Hygrodex",
           {.name = "MS Sans Serif", .height = 19, .bold = true}),
     label(&TAboutBox::Version, "Version", {176, 56, 70, 13}, "Version : 1.2"),
     label(&TAboutBox::Label1, "Label1", {16, 112, 40, 13}, "Authors:"),
     // A label cannot take the focus or be edited; its text is greyed as a disabled memo's.
-    Control_Spec{.field = &TAboutBox::Memo1,
+    Control_Layout{.field = &TAboutBox::Memo1,
                  .name = "Memo1",
                  .bounds = {58, 112, 249, 105},
                  .color = ui::Color_Button_Face,
                  .font = {.name = "Arial", .height = 11, .color = Grey_Text}},
-    Control_Spec{.field = &TAboutBox::OKButton,
+    Control_Layout{.field = &TAboutBox::OKButton,
                  .name = "OKButton",
                  .bounds = {248, 184, 58, 25},
                  .caption = "OK",

@@ -7,45 +7,45 @@
 // The settings dialog's layout as data, in creation order.
 namespace {
 
-using Control_Spec = ui::layout::Control_Spec<Tconfig>;
+using Control_Layout = ui::layout::Control_Layout<Tconfig>;
 using Layout = ui::layout::Layout<Tconfig>;
 using Layout_Entry = Layout::Entry;
 
-constexpr ui::layout::Window_Spec Window = {.caption = "Set Patm.", .client_width = 382, .client_height = 118, .minimize_box = false};
+constexpr ui::layout::Window_Layout Window = {.caption = "Set Patm.", .client_width = 382, .client_height = 118, .minimize_box = false};
 
 // The group boxes and all they hold share one font.
-constexpr ui::layout::Font_Spec Group_Font = {.name = "MS Sans Serif", .height = 13};
+constexpr ui::layout::Font_Layout Group_Font = {.name = "MS Sans Serif", .height = 13};
 constexpr int Label_Height = 16;
 
 constexpr Layout_Entry Window_Entries[] = {
-    Control_Spec{.field = &Tconfig::OKBtn,
+    Control_Layout{.field = &Tconfig::OKBtn,
                  .name = "OKBtn",
                  .bounds = {300, 24, 75, 25},
                  .caption = "OK",
                  .button = {.modal_result = ui::Mr_Ok}},
-    Control_Spec{.field = &Tconfig::CancelBtn,
+    Control_Layout{.field = &Tconfig::CancelBtn,
                  .name = "CancelBtn",
                  .bounds = {300, 70, 75, 25},
                  .caption = "Cancel",
                  .button = {.modal_result = ui::Mr_Cancel, .is_cancel = true}},
-    Control_Spec{.field = &Tconfig::GroupBox1,
+    Control_Layout{.field = &Tconfig::GroupBox1,
                  .name = "GroupBox1",
                  .bounds = {8, 8, 153, 105},
                  .caption = "Atmospheric Pressure",
                  .font = Group_Font},
-    Control_Spec{.field = &Tconfig::GroupBox2,
+    Control_Layout{.field = &Tconfig::GroupBox2,
                  .name = "GroupBox2",
                  .bounds = {168, 8, 121, 105},
                  .caption = "Elevation",
                  .font = Group_Font},
 };
 
-constexpr Control_Spec unit_edit(ui::Edit* Tconfig::*field, std::string_view name, ui::Rect bounds,
+constexpr Control_Layout unit_edit(ui::Edit* Tconfig::*field, std::string_view name, ui::Rect bounds,
                                  std::string_view text) {
     return {.field = field, .name = name, .bounds = bounds, .caption = text, .font = Group_Font};
 }
 
-constexpr Control_Spec unit_label(ui::Label* Tconfig::*field, std::string_view name, ui::Rect bounds,
+constexpr Control_Layout unit_label(ui::Label* Tconfig::*field, std::string_view name, ui::Rect bounds,
                                   std::string_view unit) {
     return {.field = field, .name = name, .bounds = bounds, .caption = unit, .font = Group_Font};
 }

@@ -7,18 +7,18 @@ namespace moistrel {
 
 namespace {
 
-using Control_Spec = ui::layout::Control_Spec<TAboutBox>;
+using Control_Layout = ui::layout::Control_Layout<TAboutBox>;
 using Layout = ui::layout::Layout<TAboutBox>;
 using Layout_Entry = Layout::Entry;
 
-constexpr ui::layout::Font_Spec Box_Font = {.name = "MS Sans Serif", .height = -11};
+constexpr ui::layout::Font_Layout Box_Font = {.name = "MS Sans Serif", .height = -11};
 
-constexpr ui::layout::Window_Spec Window = {
+constexpr ui::layout::Window_Layout Window = {
     .caption = "關於", .client_width = 298, .client_height = 213, .font = Box_Font, .minimize_box = false};
 
 constexpr Layout_Entry Window_Entries[] = {
-    Control_Spec{.field = &TAboutBox::Panel1, .name = "Panel1", .bounds = {8, 8, 281, 161}},
-    Control_Spec{.field = &TAboutBox::OKButton,
+    Control_Layout{.field = &TAboutBox::Panel1, .name = "Panel1", .bounds = {8, 8, 281, 161}},
+    Control_Layout{.field = &TAboutBox::OKButton,
                  .name = "OKButton",
                  .bounds = {111, 180, 75, 25},
                  .caption = "OK",
@@ -26,17 +26,17 @@ constexpr Layout_Entry Window_Entries[] = {
 };
 
 constexpr Layout_Entry Panel_Entries[] = {
-    Control_Spec{.field = &TAboutBox::ProgramIcon, .name = "ProgramIcon", .bounds = {8, 8, 80, 80}, .stretch = true},
-    Control_Spec{.field = &TAboutBox::ProductName,
+    Control_Layout{.field = &TAboutBox::ProgramIcon, .name = "ProgramIcon", .bounds = {8, 8, 80, 80}, .stretch = true},
+    Control_Layout{.field = &TAboutBox::ProductName,
                  .name = "ProductName",
                  .bounds = {120, 16, 150, 13},
                  .caption = "Product Name : Moistrel"},
-    Control_Spec{.field = &TAboutBox::Version, .name = "Version", .bounds = {120, 40, 80, 13}, .caption = "Version : 0.9"},
-    Control_Spec{.field = &TAboutBox::Credit1,
+    Control_Layout{.field = &TAboutBox::Version, .name = "Version", .bounds = {120, 40, 80, 13}, .caption = "Version : 0.9"},
+    Control_Layout{.field = &TAboutBox::Credit1,
                  .name = "Credit1",
                  .bounds = {8, 96, 265, 13},
                  .caption = "Moistrel development team"},
-    Control_Spec{.field = &TAboutBox::Credit2,
+    Control_Layout{.field = &TAboutBox::Credit2,
                  .name = "Credit2",
                  .bounds = {8, 120, 265, 17},
                  .caption = "Moist-air engineering group"},

@@ -11,7 +11,7 @@ namespace {
 
 template <class T>
 using Field = ui::layout::Field<TForm1, T>;
-using Control_Spec = ui::layout::Control_Spec<TForm1>;
+using Control_Layout = ui::layout::Control_Layout<TForm1>;
 using Layout = ui::layout::Layout<TForm1>;
 using Layout_Entry = Layout::Entry;
 
@@ -25,28 +25,28 @@ constexpr int Chart_Height = 497;
 constexpr int Status_Height = 20;
 constexpr int Status_Panel_Widths[] = {250, 150, 400};
 
-constexpr ui::layout::Font_Spec Window_Font = {.name = "MS Sans Serif", .height = -11};
+constexpr ui::layout::Font_Layout Window_Font = {.name = "MS Sans Serif", .height = -11};
 
-constexpr ui::layout::Window_Spec Main_Window = {
+constexpr ui::layout::Window_Layout Main_Window = {
     .caption = "濕氣圖", .client_width = Client_Width, .client_height = Client_Height, .font = Window_Font};
 
-constexpr Control_Spec group(Field<ui::Group_Box> field, std::string_view name, ui::Rect bounds,
+constexpr Control_Layout group(Field<ui::Group_Box> field, std::string_view name, ui::Rect bounds,
                              std::string_view caption, int tab_order) {
     return {.field = field, .name = name, .bounds = bounds, .caption = caption, .tab_order = tab_order};
 }
 
 constexpr Layout_Entry Window_Entries[] = {
-    Control_Spec{.field = &TForm1::Psy_Bevel, .name = "Psy_Bevel", .bounds = {0, 0, Chart_Width, Chart_Height}},
-    Control_Spec{.field = &TForm1::Chart_Image,
+    Control_Layout{.field = &TForm1::Psy_Bevel, .name = "Psy_Bevel", .bounds = {0, 0, Chart_Width, Chart_Height}},
+    Control_Layout{.field = &TForm1::Chart_Image,
                  .name = "Chart_Image",
                  .bounds = {0, 0, Chart_Width, Chart_Height},
                  .stretch = true},
     group(&TForm1::GroupBox1, "GroupBox1", {696, 312, 89, 121}, "格線", 0),
     group(&TForm1::GroupBox2, "GroupBox2", {584, 0, 201, 225}, "Psy", 1),
     group(&TForm1::GroupBox3, "GroupBox3", {584, 312, 105, 185}, "濕氣圖調整", 2),
-    Control_Spec{.field = &TForm1::Button1, .name = "Button1", .bounds = {712, 456, 65, 25}, .tab_order = 3},
+    Control_Layout{.field = &TForm1::Button1, .name = "Button1", .bounds = {712, 456, 65, 25}, .tab_order = 3},
     group(&TForm1::GroupBox4, "GroupBox4", {584, 232, 201, 73}, "Message", 4),
-    Control_Spec{.field = &TForm1::StatusBar1,
+    Control_Layout{.field = &TForm1::StatusBar1,
                  .name = "StatusBar1",
                  .bounds = {0, Client_Height - Status_Height, Client_Width, Status_Height},
                  .panel_widths = Status_Panel_Widths},
@@ -54,7 +54,7 @@ constexpr Layout_Entry Window_Entries[] = {
 
 // ---- The line switches ----
 
-constexpr Control_Spec check_box(Field<ui::Check_Box> field, std::string_view name, std::string_view caption, int top,
+constexpr Control_Layout check_box(Field<ui::Check_Box> field, std::string_view name, std::string_view caption, int top,
                                  bool checked, bool visible = true) {
     return {.field = field,
             .name = name,
@@ -84,7 +84,7 @@ constexpr int Label_Height = 13;
 constexpr int Name_Label_Right = 80;
 
 // A row's name label, centred in its width.
-constexpr Control_Spec name_label(Field<ui::Label> field, std::string_view name, int left, int top,
+constexpr Control_Layout name_label(Field<ui::Label> field, std::string_view name, int left, int top,
                                   std::string_view caption, bool visible = true) {
     return {.field = field,
             .name = name,
@@ -94,11 +94,11 @@ constexpr Control_Spec name_label(Field<ui::Label> field, std::string_view name,
             .visible = visible};
 }
 
-constexpr Control_Spec unit_label(std::string_view name, int top, std::string_view caption) {
+constexpr Control_Layout unit_label(std::string_view name, int top, std::string_view caption) {
     return {.field = Unheld_Label, .name = name, .bounds = {Unit_Left, top, 36, Label_Height}, .caption = caption};
 }
 
-constexpr Control_Spec edit(Field<ui::Edit> field, std::string_view name, int top, bool read_only = false,
+constexpr Control_Layout edit(Field<ui::Edit> field, std::string_view name, int top, bool read_only = false,
                             bool visible = true) {
     return {.field = field,
             .name = name,
@@ -148,7 +148,7 @@ constexpr Layout_Entry State_Panel_Entries[] = {
 
 // ---- Chart adjustment ----
 
-constexpr Control_Spec glyph_button(Field<ui::Button> field, std::string_view name, int left, int top, int size,
+constexpr Control_Layout glyph_button(Field<ui::Button> field, std::string_view name, int left, int top, int size,
                                     std::string_view glyph) {
     return {.field = field, .name = name, .bounds = {left, top, size, size}, .glyph = glyph};
 }
@@ -157,9 +157,9 @@ constexpr int Move_Size = 25;
 constexpr int Zoom_Size = 33;
 
 constexpr Layout_Entry Adjustment_Entries[] = {
-    Control_Spec{.field = Unheld_Label, .name = "Label12", .bounds = {16, 96, 80, Label_Height},
+    Control_Layout{.field = Unheld_Label, .name = "Label12", .bounds = {16, 96, 80, Label_Height},
                  .caption = "移動大小(Pixel)"},
-    Control_Spec{.field = &TForm1::Move_Label,
+    Control_Layout{.field = &TForm1::Move_Label,
                  .name = "Move_Label",
                  // The label sizes itself to its text and keeps its right edge, so "10" fits left of it.
                  .bounds = {67, 128, 20, Label_Height},
@@ -172,7 +172,7 @@ constexpr Layout_Entry Adjustment_Entries[] = {
     glyph_button(&TForm1::Btn_down, "Btn_down", 40, 64, Move_Size, "arrow-down"),
     glyph_button(&TForm1::ZoomOut, "ZoomOut", 16, 144, Zoom_Size, "magnifier-minus"),
     glyph_button(&TForm1::ZoomIn, "ZoomIn", 56, 144, Zoom_Size, "magnifier-plus"),
-    Control_Spec{.field = &TForm1::MoveBar,
+    Control_Layout{.field = &TForm1::MoveBar,
                  .name = "MoveBar",
                  .bounds = {8, 112, 89, 17},
                  .track = {.min = 1, .max = 10, .position = 2, .frequency = 1}},
@@ -180,7 +180,7 @@ constexpr Layout_Entry Adjustment_Entries[] = {
 
 // ---- Messages ----
 
-constexpr Control_Spec message(Field<ui::Label> field, std::string_view name, int top) {
+constexpr Control_Layout message(Field<ui::Label> field, std::string_view name, int top) {
     return {.field = field,
             .name = name,
             .bounds = {8, top, 185, 17},
@@ -204,26 +204,26 @@ constexpr Layout::Container Containers[] = {
 
 // ---- The menu bar and the actions ----
 
-using Action_Spec = ui::layout::Action_Spec<TForm1>;
-using Menu_Item_Spec = ui::layout::Menu_Item_Spec<TForm1>;
-using Menu_Spec = ui::layout::Menu_Spec<TForm1>;
+using Action_Layout = ui::layout::Action_Layout<TForm1>;
+using Menu_Item_Layout = ui::layout::Menu_Item_Layout<TForm1>;
+using Menu_Layout = ui::layout::Menu_Layout<TForm1>;
 
-constexpr Action_Spec Actions[] = {
+constexpr Action_Layout Actions[] = {
     {&TForm1::DrawPsy, "DrawPsy", "DrawPsy"},
     {&TForm1::Exit, "Exit", "離開", "結束程式"},
 };
 
-constexpr Menu_Item_Spec Settings_Items[] = {{&TForm1::N3, "N3", "大氣壓力設定"}};
-constexpr Menu_Item_Spec About_Items[] = {{&TForm1::M_about, "M_about", "關於"}};
-constexpr Menu_Item_Spec Exit_Items[] = {{&TForm1::M_exit, "M_exit", "離開", &TForm1::Exit}};
+constexpr Menu_Item_Layout Settings_Items[] = {{&TForm1::N3, "N3", "大氣壓力設定"}};
+constexpr Menu_Item_Layout About_Items[] = {{&TForm1::M_about, "M_about", "關於"}};
+constexpr Menu_Item_Layout Exit_Items[] = {{&TForm1::M_exit, "M_exit", "離開", &TForm1::Exit}};
 
-constexpr Menu_Spec Menus[] = {
+constexpr Menu_Layout Menus[] = {
     {{&TForm1::N2, "N2", "設定"}, Settings_Items},
     {{&TForm1::N1, "N1", "關於"}, About_Items},
     {{&TForm1::N5, "N5", "離開"}, Exit_Items},
 };
 
-constexpr ui::layout::Menu_Bar_Spec<TForm1> Menu_Bar = {
+constexpr ui::layout::Menu_Bar_Layout<TForm1> Menu_Bar = {
     &TForm1::ActionList1, "ActionList1", Actions, &TForm1::MainMenu1, "MainMenu1", Menus};
 
 }  // namespace

@@ -9,35 +9,35 @@ namespace moistrel {
 
 namespace {
 
-using Control_Spec = ui::layout::Control_Spec<Tconfig>;
+using Control_Layout = ui::layout::Control_Layout<Tconfig>;
 using Layout = ui::layout::Layout<Tconfig>;
 using Layout_Entry = Layout::Entry;
 
 constexpr const char* Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
 
-constexpr ui::layout::Window_Spec Window = {.caption = "大氣壓力設定", .client_width = 384, .client_height = 179, .minimize_box = false};
+constexpr ui::layout::Window_Layout Window = {.caption = "大氣壓力設定", .client_width = 384, .client_height = 179, .minimize_box = false};
 
-constexpr ui::layout::Font_Spec Label_Font = {.name = "MS Sans Serif", .height = -13};
+constexpr ui::layout::Font_Layout Label_Font = {.name = "MS Sans Serif", .height = -13};
 
 constexpr Layout_Entry Window_Entries[] = {
-    Control_Spec{.field = &Tconfig::Bevel1, .name = "Bevel1", .bounds = {8, 8, 281, 161}},
-    Control_Spec{.field = &Tconfig::Label1, .name = "Label1", .bounds = {24, 32, 56, 16}, .caption = "大氣壓力",
+    Control_Layout{.field = &Tconfig::Bevel1, .name = "Bevel1", .bounds = {8, 8, 281, 161}},
+    Control_Layout{.field = &Tconfig::Label1, .name = "Label1", .bounds = {24, 32, 56, 16}, .caption = "大氣壓力",
                  .font = Label_Font},
-    Control_Spec{.field = &Tconfig::Label2, .name = "Label2", .bounds = {200, 32, 24, 16}, .caption = "kPa",
+    Control_Layout{.field = &Tconfig::Label2, .name = "Label2", .bounds = {200, 32, 24, 16}, .caption = "kPa",
                  .font = Label_Font},
-    Control_Spec{.field = &Tconfig::OKBtn,
+    Control_Layout{.field = &Tconfig::OKBtn,
                  .name = "OKBtn",
                  .bounds = {300, 8, 75, 25},
                  .caption = "OK",
                  .tab_order = 0,
                  .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
-    Control_Spec{.field = &Tconfig::CancelBtn,
+    Control_Layout{.field = &Tconfig::CancelBtn,
                  .name = "CancelBtn",
                  .bounds = {300, 38, 75, 25},
                  .caption = "Cancel",
                  .tab_order = 1,
                  .button = {.modal_result = ui::Mr_Cancel, .is_cancel = true}},
-    Control_Spec{.field = &Tconfig::edit_patm,
+    Control_Layout{.field = &Tconfig::edit_patm,
                  .name = "edit_patm",
                  .bounds = {104, 32, 89, 21},
                  .caption = "101.325",

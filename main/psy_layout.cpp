@@ -11,7 +11,7 @@ namespace {
 
 template <class T>
 using Field = ui::layout::Field<TForm1, T>;
-using Control_Spec = ui::layout::Control_Spec<TForm1>;
+using Control_Layout = ui::layout::Control_Layout<TForm1>;
 
 // Row labels, headings and the like: the window keeps no field for them.
 constexpr Field<ui::Label> Unheld_Label = nullptr;
@@ -37,7 +37,7 @@ struct Row_Captions {
 // Which rows of a column take typing; the others are read-only.
 enum class Column_Input { State_Rows_Only, Tdb_Only, None };
 
-struct Column_Spec {
+struct Column_Layout {
     State_Column TForm1::*column;
     const Sheet_Rows* rows;
     std::string_view suffix;  // in the edits' names
@@ -49,7 +49,7 @@ struct Column_Spec {
 
 // The edits of rows first to last of a column, created together.
 struct Column_Rows {
-    const Column_Spec* column;
+    const Column_Layout* column;
     Row first;
     Row last;
 };
@@ -67,33 +67,33 @@ constexpr int Status_Height = 20;
 constexpr int Status_Panel_Widths[] = {180, 642};
 
 constexpr Layout_Entry Window_Entries[] = {
-    Control_Spec{.field = &TForm1::Psy_Bevel, .name = "Psy_Bevel", .bounds = {0, 0, Chart_Width, Chart_Height}},
-    Control_Spec{.field = &TForm1::Chart_Image,
+    Control_Layout{.field = &TForm1::Psy_Bevel, .name = "Psy_Bevel", .bounds = {0, 0, Chart_Width, Chart_Height}},
+    Control_Layout{.field = &TForm1::Chart_Image,
                  .name = "Chart_Image",
                  .bounds = {0, 0, Chart_Width, Chart_Height},
                  .cursor = ui::Cursor::Cross,
                  .stretch = true},
-    Control_Spec{.field = &TForm1::PageControl1, .name = "PageControl1", .bounds = {584, 0, 201, 257}, .tab_order = 0},
-    Control_Spec{.field = &TForm1::StatusBar1,
+    Control_Layout{.field = &TForm1::PageControl1, .name = "PageControl1", .bounds = {584, 0, 201, 257}, .tab_order = 0},
+    Control_Layout{.field = &TForm1::StatusBar1,
                  .name = "StatusBar1",
                  .bounds = {0, Client_Height - Status_Height, Client_Width, Status_Height},
                  .panel_widths = Status_Panel_Widths},
-    Control_Spec{.field = &TForm1::Group_misc,
+    Control_Layout{.field = &TForm1::Group_misc,
                  .name = "Group_misc",
                  .bounds = {696, 448, 89, 57},
                  .caption = "Misc.",
                  .tab_order = 4},
-    Control_Spec{.field = &TForm1::Group_corsshair,
+    Control_Layout{.field = &TForm1::Group_corsshair,
                  .name = "Group_corsshair",
                  .bounds = {584, 328, 105, 177},
                  .caption = "Crosshair",
                  .tab_order = 2},
-    Control_Spec{.field = &TForm1::Group_curves,
+    Control_Layout{.field = &TForm1::Group_curves,
                  .name = "Group_curves",
                  .bounds = {696, 328, 89, 120},
                  .caption = "Lines && Curves",
                  .tab_order = 3},
-    Control_Spec{.field = &TForm1::Group_message,
+    Control_Layout{.field = &TForm1::Group_message,
                  .name = "Group_message",
                  .bounds = {584, 256, 201, 71},
                  .caption = "Message",
@@ -106,10 +106,10 @@ constexpr Layout_Entry Window_Entries[] = {
 constexpr ui::Rect Sheet_Client = {4, 24, 193, 229};
 
 constexpr Layout_Entry Page_Entries[] = {
-    Control_Spec{.field = &TForm1::Sheet_state, .name = "Sheet_state", .bounds = Sheet_Client, .caption = "State"},
-    Control_Spec{.field = &TForm1::Sheet_two, .name = "Sheet_two", .bounds = Sheet_Client, .caption = "Process"},
-    Control_Spec{.field = &TForm1::Sheet_pad, .name = "Sheet_pad", .bounds = Sheet_Client, .caption = "Pad"},
-    Control_Spec{.field = &TForm1::Sheet_vpd, .name = "Sheet_vpd", .bounds = Sheet_Client, .caption = "VPD"},
+    Control_Layout{.field = &TForm1::Sheet_state, .name = "Sheet_state", .bounds = Sheet_Client, .caption = "State"},
+    Control_Layout{.field = &TForm1::Sheet_two, .name = "Sheet_two", .bounds = Sheet_Client, .caption = "Process"},
+    Control_Layout{.field = &TForm1::Sheet_pad, .name = "Sheet_pad", .bounds = Sheet_Client, .caption = "Pad"},
+    Control_Layout{.field = &TForm1::Sheet_vpd, .name = "Sheet_vpd", .bounds = Sheet_Client, .caption = "VPD"},
 };
 
 constexpr int Edit_Height = 17;
@@ -125,13 +125,13 @@ constexpr int State_Edit_Width = 80;
 constexpr int State_Unit_Left = 126;
 constexpr int State_Unit_Width = 60;
 
-constexpr Column_Spec State_Column_Spec = {
+constexpr Column_Layout State_Column_Layout = {
     &TForm1::Col_state, &State_Sheet_Rows, "", State_Edit_Left, State_Edit_Width, Column_Input::State_Rows_Only, true};
 
 constexpr Layout_Entry State_Entries[] = {
     Row_Captions{&State_Sheet_Rows, "Label_", &Row_Info::label, State_Label_Left, State_Label_Width},
     Row_Captions{&State_Sheet_Rows, "Unit_", &Row_Info::unit, State_Unit_Left, State_Unit_Width},
-    Column_Rows{&State_Column_Spec, Row::Tdb, Row::Pw},
+    Column_Rows{&State_Column_Layout, Row::Tdb, Row::Pw},
 };
 
 // The other sheets: headings, eleven rows of three narrow columns, a row of buttons below.
@@ -164,7 +164,7 @@ constexpr Row_Captions row_labels(const Sheet_Rows& rows) {
     return {&rows, "Label_", &Row_Info::label, Row_Label_Left, Row_Label_Width};
 }
 
-constexpr Control_Spec column_label(std::string_view name, std::string_view caption, int column, int top) {
+constexpr Control_Layout column_label(std::string_view name, std::string_view caption, int column, int top) {
     return {.field = Unheld_Label,
             .name = name,
             .bounds = {column_left(column), top, Column_Width, Label_Height},
@@ -172,34 +172,34 @@ constexpr Control_Spec column_label(std::string_view name, std::string_view capt
             .alignment = ui::Alignment::Center};
 }
 
-constexpr Control_Spec heading(std::string_view name, std::string_view caption, int column) {
+constexpr Control_Layout heading(std::string_view name, std::string_view caption, int column) {
     return column_label(name, caption, column, Heading_Top);
 }
 
-constexpr Control_Spec edit(Field<ui::Edit> field, std::string_view name, ui::Rect bounds, bool read_only) {
+constexpr Control_Layout edit(Field<ui::Edit> field, std::string_view name, ui::Rect bounds, bool read_only) {
     return {.field = field, .name = name, .bounds = bounds, .read_only = read_only};
 }
 
-constexpr Control_Spec sheet_button(Field<ui::Button> field, std::string_view name, std::string_view caption,
+constexpr Control_Layout sheet_button(Field<ui::Button> field, std::string_view name, std::string_view caption,
                                     int column) {
     return {.field = field, .name = name, .bounds = below_column(column), .caption = caption};
 }
 
-constexpr Column_Spec Process_State1 = {
+constexpr Column_Layout Process_State1 = {
     &TForm1::Col_two1, &Process_Sheet_Rows, "1", column_left(0), Column_Width, Column_Input::State_Rows_Only, true};
-constexpr Column_Spec Process_State2 = {
+constexpr Column_Layout Process_State2 = {
     &TForm1::Col_two2, &Process_Sheet_Rows, "2", column_left(1), Column_Width, Column_Input::State_Rows_Only, false};
-constexpr Column_Spec Process_Diff = {
+constexpr Column_Layout Process_Diff = {
     &TForm1::Col_two_diff, &Process_Sheet_Rows, "d", column_left(2), Column_Width, Column_Input::None, true};
 
 constexpr Layout_Entry Process_Entries[] = {
     row_labels(Process_Sheet_Rows),
-    Control_Spec{.field = &TForm1::SBtn_two1,
+    Control_Layout{.field = &TForm1::SBtn_two1,
                  .name = "SBtn_two1",
                  .bounds = below_column(0),
                  .caption = "Active",
                  .speed = {.index = 1, .down = true, .allow_all_up = true}},
-    Control_Spec{.field = &TForm1::SBtn_two2,
+    Control_Layout{.field = &TForm1::SBtn_two2,
                  .name = "SBtn_two2",
                  .bounds = below_column(1),
                  .caption = "Inactive",
@@ -213,9 +213,9 @@ constexpr Layout_Entry Process_Entries[] = {
     Column_Rows{&Process_Diff, Row::Tdb, Row::Pw},
 };
 
-constexpr Column_Spec Pad_Outdoor = {
+constexpr Column_Layout Pad_Outdoor = {
     &TForm1::Col_pad_outdoor, &Pad_Sheet_Rows, "1", column_left(0), Column_Width, Column_Input::State_Rows_Only, true};
-constexpr Column_Spec Pad_After = {
+constexpr Column_Layout Pad_After = {
     &TForm1::Col_pad_after, &Pad_Sheet_Rows, "2", column_left(1), Column_Width, Column_Input::Tdb_Only, true};
 
 constexpr Layout_Entry Pad_Entries[] = {
@@ -230,9 +230,9 @@ constexpr Layout_Entry Pad_Entries[] = {
     Column_Rows{&Pad_After, Row::RH, Row::Pw},
 };
 
-constexpr Column_Spec Vpd_Air = {
+constexpr Column_Layout Vpd_Air = {
     &TForm1::Col_vpd_air, &Vpd_Sheet_Rows, "1", column_left(0), Column_Width, Column_Input::State_Rows_Only, true};
-constexpr Column_Spec Vpd_Leaf = {
+constexpr Column_Layout Vpd_Leaf = {
     &TForm1::Col_vpd_leaf, &Vpd_Sheet_Rows, "2", column_left(1), Column_Width, Column_Input::Tdb_Only, true};
 
 constexpr Layout_Entry Vpd_Entries[] = {
@@ -267,7 +267,7 @@ constexpr ui::Rect message_line(int line) {
     return {Group_Inset, Group_First_Top + line * pitch, 185, 17};
 }
 
-constexpr Control_Spec message(Field<ui::Label> field, std::string_view name, int line) {
+constexpr Control_Layout message(Field<ui::Label> field, std::string_view name, int line) {
     return {.field = field,
             .name = name,
             .bounds = message_line(line),
@@ -298,7 +298,7 @@ struct Pad_Place {
     int tab_order;  // the pad is tabbed through row by row
 };
 
-constexpr Control_Spec pad_button(Field<ui::Button> field, std::string_view name, Pad_Place place,
+constexpr Control_Layout pad_button(Field<ui::Button> field, std::string_view name, Pad_Place place,
                                   std::string_view hint, std::string_view glyph) {
     return {.field = field,
             .name = name,
@@ -309,7 +309,7 @@ constexpr Control_Spec pad_button(Field<ui::Button> field, std::string_view name
             .glyph = glyph};
 }
 
-constexpr Control_Spec zoom_button(Field<ui::Button> field, std::string_view name, int left, int tab_order,
+constexpr Control_Layout zoom_button(Field<ui::Button> field, std::string_view name, int left, int tab_order,
                                    std::string_view hint, std::string_view glyph) {
     return {.field = field,
             .name = name,
@@ -320,9 +320,9 @@ constexpr Control_Spec zoom_button(Field<ui::Button> field, std::string_view nam
 }
 
 constexpr Layout_Entry Crosshair_Entries[] = {
-    Control_Spec{.field = Unheld_Label, .name = "Label_step", .bounds = {Group_Inset, Step_Top, 64, Label_Height},
+    Control_Layout{.field = Unheld_Label, .name = "Label_step", .bounds = {Group_Inset, Step_Top, 64, Label_Height},
                  .caption = "Step (pixels)"},
-    Control_Spec{.field = &TForm1::Move_Label,
+    Control_Layout{.field = &TForm1::Move_Label,
                  .name = "Move_Label",
                  .bounds = {76, Step_Top, 20, Label_Height},
                  .caption = "2",
@@ -332,7 +332,7 @@ constexpr Layout_Entry Crosshair_Entries[] = {
     pad_button(&TForm1::Btn_h_down, "Btn_h_down", {2, 2, 8}, "H line", "arrow-down-right"),
     zoom_button(&TForm1::ZoomOut, "ZoomOut", 16, 10, "Zoom Out", "magnifier-minus"),
     zoom_button(&TForm1::ZoomIn, "ZoomIn", 56, 11, "Zoom In", "magnifier-plus"),
-    Control_Spec{.field = &TForm1::MoveBar,
+    Control_Layout{.field = &TForm1::MoveBar,
                  .name = "MoveBar",
                  .bounds = {4, Move_Bar_Top, 97, Move_Bar_Height},
                  .tab_order = 9,
@@ -346,7 +346,7 @@ constexpr Layout_Entry Crosshair_Entries[] = {
 };
 
 // Check boxes, one per line of their group; the lines need not follow the creation order.
-constexpr Control_Spec check_box(Field<ui::Check_Box> field, std::string_view name, std::string_view caption,
+constexpr Control_Layout check_box(Field<ui::Check_Box> field, std::string_view name, std::string_view caption,
                                  int line, bool checked) {
     constexpr int pitch = 16;
     return {.field = field,
@@ -386,18 +386,18 @@ constexpr Layout::Container Containers[] = {
 
 // ---- The menu bar and the actions ----
 
-using Action_Spec = ui::layout::Action_Spec<TForm1>;
-using Menu_Item_Spec = ui::layout::Menu_Item_Spec<TForm1>;
-using Menu_Spec = ui::layout::Menu_Spec<TForm1>;
+using Action_Layout = ui::layout::Action_Layout<TForm1>;
+using Menu_Item_Layout = ui::layout::Menu_Item_Layout<TForm1>;
+using Menu_Layout = ui::layout::Menu_Layout<TForm1>;
 
-constexpr Action_Spec Actions[] = {
+constexpr Action_Layout Actions[] = {
     {&TForm1::DrawPsy, "DrawPsy", "DrawPsy"},
     {&TForm1::Exit, "Exit", ""},
 };
 
-constexpr Menu_Item_Spec Set_Items[] = {{&TForm1::N3, "N3", "Set Patm."}};
+constexpr Menu_Item_Layout Set_Items[] = {{&TForm1::N3, "N3", "Set Patm."}};
 
-constexpr Menu_Item_Spec Table_Items[] = {
+constexpr Menu_Item_Layout Table_Items[] = {
     {&TForm1::Twbf, "Twbf", "Twb = f(Tdb,RH)"},
     {&TForm1::WBDf, "WBDf", "WBD = f(Tdb,RH)"},
     {&TForm1::RHf, "RHf", "RH = f(Tdb,Twb)"},
@@ -411,23 +411,23 @@ constexpr Menu_Item_Spec Table_Items[] = {
     {&TForm1::AHDf2, "AHDf2", "AHD' = f(Tdb,RH)"},
 };
 
-constexpr Menu_Item_Spec About_Items[] = {{&TForm1::M_about, "M_about", "About"}};
+constexpr Menu_Item_Layout About_Items[] = {{&TForm1::M_about, "M_about", "About"}};
 
-constexpr Menu_Item_Spec Exit_Items[] = {{&TForm1::M_exit, "M_exit", "Exit", &TForm1::Exit}};
+constexpr Menu_Item_Layout Exit_Items[] = {{&TForm1::M_exit, "M_exit", "Exit", &TForm1::Exit}};
 
-constexpr Menu_Spec Menus[] = {
+constexpr Menu_Layout Menus[] = {
     {{&TForm1::N2, "N2", "Set"}, Set_Items},
     {{&TForm1::Tables1, "Tables1", "Tables"}, Table_Items},
     {{&TForm1::N1, "N1", "About"}, About_Items},
     {{&TForm1::N5, "N5", "Exit"}, Exit_Items},
 };
 
-constexpr ui::layout::Menu_Bar_Spec<TForm1> Menu_Bar = {
+constexpr ui::layout::Menu_Bar_Layout<TForm1> Menu_Bar = {
     &TForm1::ActionList1, "ActionList1", Actions, &TForm1::MainMenu1, "MainMenu1", Menus};
 
 // ---- Building ----
 
-constexpr ui::layout::Window_Spec Main_Window = {
+constexpr ui::layout::Window_Layout Main_Window = {
     .caption = "Hygrodex",
     .client_width = Client_Width,
     .client_height = Client_Height,
@@ -439,7 +439,7 @@ void create_generated(TForm1& form, ui::Win_Control& sheet, const Row_Captions& 
     for (const Row_Info& info : State_Rows) {
         const std::string name =
             std::string(captions.name_prefix) + std::string(captions.rows->letter) + std::string(info.tag);
-        const Control_Spec label = {
+        const Control_Layout label = {
             .field = Unheld_Label,
             .name = name,
             .bounds = {captions.left, captions.rows->top(info.row) + Label_Drop, captions.width, Label_Height},
@@ -458,16 +458,16 @@ bool column_read_only(Column_Input input, const Row_Info& info) {
 }
 
 void create_generated(TForm1& form, ui::Win_Control& sheet, const Column_Rows& rows) {
-    const Column_Spec& column = *rows.column;
+    const Column_Layout& column = *rows.column;
     for (std::size_t i = row_index(rows.first); i <= row_index(rows.last); ++i) {
         const Row_Info& info = State_Rows[i];
         const std::string name =
             "Edit_" + std::string(column.rows->letter) + std::string(info.tag) + std::string(column.suffix);
-        const Control_Spec spec = {.field = Field<ui::Edit>{nullptr},
+        const Control_Layout desc = {.field = Field<ui::Edit>{nullptr},
                                    .name = name,
                                    .bounds = {column.left, column.rows->top(info.row), column.width, Edit_Height},
                                    .read_only = column_read_only(column.input, info)};
-        auto& edit = ui::layout::create_control(form, sheet, spec, Field<ui::Edit>{nullptr});
+        auto& edit = ui::layout::create_control(form, sheet, desc, Field<ui::Edit>{nullptr});
         edit.set_enabled(column.enabled);
         (form.*column.column).edits[i] = &edit;
     }

@@ -10,7 +10,7 @@ namespace {
 
 template <class T>
 using Field = ui::layout::Field<Tpsytable, T>;
-using Control_Spec = ui::layout::Control_Spec<Tpsytable>;
+using Control_Layout = ui::layout::Control_Layout<Tpsytable>;
 
 // A sheet of the page control, with its group and the group's eighteen controls.
 struct Table_Sheet_Entry {
@@ -20,7 +20,7 @@ struct Table_Sheet_Entry {
 using Layout = ui::layout::Layout<Tpsytable, Table_Sheet_Entry>;
 using Layout_Entry = Layout::Entry;
 
-constexpr ui::layout::Window_Spec Window = {
+constexpr ui::layout::Window_Layout Window = {
     .caption = "Psytable",
     .client_width = 604,
     .client_height = 393,
@@ -29,7 +29,7 @@ constexpr ui::layout::Window_Spec Window = {
     .minimize_box = false,
 };
 
-constexpr Control_Spec message(Field<ui::Label> field, std::string_view name, int top) {
+constexpr Control_Layout message(Field<ui::Label> field, std::string_view name, int top) {
     return {.field = field,
             .name = name,
             .bounds = {8, top, 185, 17},
@@ -37,7 +37,7 @@ constexpr Control_Spec message(Field<ui::Label> field, std::string_view name, in
             .color = ui::Color_Info_Background};
 }
 
-constexpr Control_Spec button(Field<ui::Button> field, std::string_view name, int left, std::string_view caption,
+constexpr Control_Layout button(Field<ui::Button> field, std::string_view name, int left, std::string_view caption,
                               int tab_order, int modal_result) {
     return {.field = field,
             .name = name,
@@ -48,8 +48,8 @@ constexpr Control_Spec button(Field<ui::Button> field, std::string_view name, in
 }
 
 constexpr Layout_Entry Window_Entries[] = {
-    Control_Spec{.field = &Tpsytable::label_patm, .name = "label_patm", .bounds = {440, 0, 150, 13}, .caption = "label_patm"},
-    Control_Spec{.field = &Tpsytable::GroupBox1,
+    Control_Layout{.field = &Tpsytable::label_patm, .name = "label_patm", .bounds = {440, 0, 150, 13}, .caption = "label_patm"},
+    Control_Layout{.field = &Tpsytable::GroupBox1,
                  .name = "GroupBox1",
                  .bounds = {392, 16, 201, 73},
                  .caption = "Message",
@@ -57,12 +57,12 @@ constexpr Layout_Entry Window_Entries[] = {
     button(&Tpsytable::Btn_count, "Btn_count", 392, "List", 1, ui::Mr_None),
     button(&Tpsytable::Btn_exit, "Btn_exit", 536, "Quit", 2, ui::Mr_Cancel),
     button(&Tpsytable::Btn_cls, "Btn_cls", 464, "Clear", 4, ui::Mr_None),
-    Control_Spec{.field = &Tpsytable::psytable,
+    Control_Layout{.field = &Tpsytable::psytable,
                  .name = "psytable",
                  .bounds = {0, 0, 385, 121},
                  .tab_order = 0,
                  .tab_position = ui::Tab_Position::Bottom},
-    Control_Spec{.field = &Tpsytable::gtable,
+    Control_Layout{.field = &Tpsytable::gtable,
                  .name = "gtable",
                  .bounds = {0, 122, 599, 270},
                  .caption = "Table",
@@ -86,7 +86,7 @@ constexpr Layout_Entry Page_Entries[] = {
 };
 
 constexpr Layout_Entry Table_Entries[] = {
-    Control_Spec{.field = &Tpsytable::StringGrid_table,
+    Control_Layout{.field = &Tpsytable::StringGrid_table,
                  .name = "StringGrid_table",
                  .bounds = {8, 16, 583, 246},
                  .tab_order = 0,
@@ -124,17 +124,17 @@ constexpr ui::Rect Sheet_Client = {4, 4, 377, 93};
 constexpr int Label_Height = 13;
 constexpr ui::layout::Track_Range Step_Range = {.min = 1, .max = 10, .position = 1, .frequency = 1, .thumb_length = 10};
 
-// The kind of a sheet's control comes from its creation; the specs hold no field.
-constexpr Control_Spec label(std::string_view name, int left, int top, int width, std::string_view caption,
+// The kind of a sheet's control comes from its creation; the descriptions hold no field.
+constexpr Control_Layout label(std::string_view name, int left, int top, int width, std::string_view caption,
                              ui::Alignment alignment = ui::Alignment::Left) {
     return {.name = name, .bounds = {left, top, width, Label_Height}, .caption = caption, .alignment = alignment};
 }
 
-constexpr Control_Spec limit_edit(std::string_view name, int left, int top, std::string_view text) {
+constexpr Control_Layout limit_edit(std::string_view name, int left, int top, std::string_view text) {
     return {.name = name, .bounds = {left, top, 33, 17}, .caption = text};
 }
 
-constexpr Control_Spec step_bar(std::string_view name, int top, int position) {
+constexpr Control_Layout step_bar(std::string_view name, int top, int position) {
     ui::layout::Track_Range range = Step_Range;
     range.position = position;
     return {.name = name, .bounds = {192, top, 89, 17}, .track = range};
@@ -151,18 +151,18 @@ void create_generated(Tpsytable& form, ui::Win_Control& pages, const Table_Sheet
     const std::string sheet_name = "Sheet_" + tag;
     sheet.sheet = &ui::layout::create_control(
         form, pages,
-        Control_Spec{.name = sheet_name, .bounds = Sheet_Client, .caption = definition.page_caption},
+        Control_Layout{.name = sheet_name, .bounds = Sheet_Client, .caption = definition.page_caption},
         Field<ui::Tab_Sheet>{nullptr});
     const std::string group_name = "Group_" + tag;
     sheet.group = &ui::layout::create_control(
         form, *sheet.sheet,
-        Control_Spec{.name = group_name, .bounds = {8, 0, 361, 89}, .caption = definition.group_caption},
+        Control_Layout{.name = group_name, .bounds = {8, 0, 361, 89}, .caption = definition.group_caption},
         Field<ui::Group_Box>{nullptr});
 
     // The twelve labels first, then the six input controls, in the order of Tab and Enter.
     ui::Win_Control& group = *sheet.group;
-    const auto create = [&form, &group](const Control_Spec& spec, auto field) -> auto& {
-        return ui::layout::create_control(form, group, spec, field);
+    const auto create = [&form, &group](const Control_Layout& desc, auto field) -> auto& {
+        return ui::layout::create_control(form, group, desc, field);
     };
     const Field<ui::Label> label_kind = nullptr;
     const Field<ui::Edit> edit_kind = nullptr;

@@ -37,7 +37,7 @@ inline constexpr Color Kind_Color = 0xFFFFFFFFu;
 
 // A font of the layout's own; an empty name keeps the control's font. A size in points wins
 // over a height in pixels.
-struct Font_Spec {
+struct Font_Layout {
     std::string_view name = {};
     int size = 0;
     int height = 0;
@@ -75,7 +75,7 @@ struct Button_Role {
 
 // One control; the settings that do not apply to its kind are left at their defaults.
 template <class Form>
-struct Control_Spec {
+struct Control_Layout {
     Control_Field<Form> field = {};
     std::string_view name;
     Rect bounds;
@@ -84,7 +84,7 @@ struct Control_Spec {
     Alignment alignment = Alignment::Left;
     // A label with a colour of its own is opaque.
     Color color = Kind_Color;
-    Font_Spec font = {};
+    Font_Layout font = {};
     Anchors anchors = {};
     std::string_view hint = {};
     std::string_view glyph = {};
@@ -101,105 +101,105 @@ struct Control_Spec {
     Grid_Size grid = {};
 };
 
-struct Window_Spec {
+struct Window_Layout {
     std::string_view caption;
     int client_width;
     int client_height;
-    Font_Spec font = {};
+    Font_Layout font = {};
     Color color = Color_Button_Face;
     bool sizeable = false;
     bool minimize_box = true;
 };
 
-inline bool has_font(const Font_Spec& spec) { return !spec.name.empty() || spec.color != Kind_Color; }
+inline bool has_font(const Font_Layout& desc) { return !desc.name.empty() || desc.color != Kind_Color; }
 
-inline Font font_of(const Font_Spec& spec, Font font) {
-    if (!spec.name.empty()) {
-        font.name = std::string(spec.name);
-        font.size = spec.size;
-        font.height = spec.size > 0 ? 0 : spec.height;
-        font.bold = spec.bold;
+inline Font font_of(const Font_Layout& desc, Font font) {
+    if (!desc.name.empty()) {
+        font.name = std::string(desc.name);
+        font.size = desc.size;
+        font.height = desc.size > 0 ? 0 : desc.height;
+        font.bold = desc.bold;
     }
-    if (spec.color != Kind_Color) font.color = spec.color;
+    if (desc.color != Kind_Color) font.color = desc.color;
     return font;
 }
 
-inline void apply_window(ui::Form& form, const Window_Spec& spec) {
-    form.set_caption(std::string(spec.caption));
-    form.set_bounds({0, 0, spec.client_width, spec.client_height});
-    if (has_font(spec.font)) form.set_font(font_of(spec.font, form.font()));
-    form.set_color(spec.color);
-    form.set_sizeable(spec.sizeable);
-    form.set_minimize_box(spec.minimize_box);
+inline void apply_window(ui::Form& form, const Window_Layout& desc) {
+    form.set_caption(std::string(desc.caption));
+    form.set_bounds({0, 0, desc.client_width, desc.client_height});
+    if (has_font(desc.font)) form.set_font(font_of(desc.font, form.font()));
+    form.set_color(desc.color);
+    form.set_sizeable(desc.sizeable);
+    form.set_minimize_box(desc.minimize_box);
 }
 
 namespace detail {
 
-template <class Spec>
-void configure(Control&, const Spec&) {}
+template <class Desc>
+void configure(Control&, const Desc&) {}
 
-template <class Spec>
-void configure(Label& label, const Spec& spec) {
-    if (spec.color != Kind_Color) label.set_transparent(false);
+template <class Desc>
+void configure(Label& label, const Desc& desc) {
+    if (desc.color != Kind_Color) label.set_transparent(false);
 }
 
-template <class Spec>
-void configure(Image& image, const Spec& spec) {
-    image.set_stretch(spec.stretch);
+template <class Desc>
+void configure(Image& image, const Desc& desc) {
+    image.set_stretch(desc.stretch);
 }
 
-template <class Spec>
-void configure(Speed_Button& button, const Spec& spec) {
+template <class Desc>
+void configure(Speed_Button& button, const Desc& desc) {
     // The group comes first: a button outside a group cannot stay down.
-    button.set_group_index(spec.speed.index);
-    button.set_allow_all_up(spec.speed.allow_all_up);
-    button.set_down(spec.speed.down);
+    button.set_group_index(desc.speed.index);
+    button.set_allow_all_up(desc.speed.allow_all_up);
+    button.set_down(desc.speed.down);
 }
 
-template <class Spec>
-void configure(Button& button, const Spec& spec) {
-    button.set_glyph(std::string(spec.glyph));
-    button.set_modal_result(spec.button.modal_result);
-    button.set_default(spec.button.is_default);
-    button.set_cancel(spec.button.is_cancel);
+template <class Desc>
+void configure(Button& button, const Desc& desc) {
+    button.set_glyph(std::string(desc.glyph));
+    button.set_modal_result(desc.button.modal_result);
+    button.set_default(desc.button.is_default);
+    button.set_cancel(desc.button.is_cancel);
 }
 
-template <class Spec>
-void configure(Check_Box& box, const Spec& spec) {
-    box.set_checked(spec.checked);
+template <class Desc>
+void configure(Check_Box& box, const Desc& desc) {
+    box.set_checked(desc.checked);
 }
 
-template <class Spec>
-void configure(Track_Bar& bar, const Spec& spec) {
-    bar.set_range(spec.track.min, spec.track.max);
-    bar.set_position(spec.track.position);
-    bar.set_frequency(spec.track.frequency);
-    bar.set_thumb_length(spec.track.thumb_length);
+template <class Desc>
+void configure(Track_Bar& bar, const Desc& desc) {
+    bar.set_range(desc.track.min, desc.track.max);
+    bar.set_position(desc.track.position);
+    bar.set_frequency(desc.track.frequency);
+    bar.set_thumb_length(desc.track.thumb_length);
 }
 
-template <class Spec>
-void configure(Edit& edit, const Spec& spec) {
-    edit.set_read_only(spec.read_only);
-    if (spec.read_only && spec.color == Kind_Color) edit.set_color(Color_Info_Background);
+template <class Desc>
+void configure(Edit& edit, const Desc& desc) {
+    edit.set_read_only(desc.read_only);
+    if (desc.read_only && desc.color == Kind_Color) edit.set_color(Color_Info_Background);
 }
 
-template <class Spec>
-void configure(Status_Bar& bar, const Spec& spec) {
-    for (int width : spec.panel_widths) bar.add_panel(width);
+template <class Desc>
+void configure(Status_Bar& bar, const Desc& desc) {
+    for (int width : desc.panel_widths) bar.add_panel(width);
 }
 
-template <class Spec>
-void configure(Page_Control& pages, const Spec& spec) {
-    pages.set_tab_position(spec.tab_position);
+template <class Desc>
+void configure(Page_Control& pages, const Desc& desc) {
+    pages.set_tab_position(desc.tab_position);
 }
 
-template <class Spec>
-void configure(String_Grid& grid, const Spec& spec) {
-    grid.set_default_col_width(spec.grid.col_width);
-    grid.set_default_row_height(spec.grid.row_height);
-    if (spec.grid.fixed_color != Kind_Color) grid.set_fixed_color(spec.grid.fixed_color);
-    grid.set_col_count(spec.grid.cols);
-    grid.set_row_count(spec.grid.rows);
+template <class Desc>
+void configure(String_Grid& grid, const Desc& desc) {
+    grid.set_default_col_width(desc.grid.col_width);
+    grid.set_default_row_height(desc.grid.row_height);
+    if (desc.grid.fixed_color != Kind_Color) grid.set_fixed_color(desc.grid.fixed_color);
+    grid.set_col_count(desc.grid.cols);
+    grid.set_row_count(desc.grid.rows);
 }
 
 }  // namespace detail
@@ -207,32 +207,32 @@ void configure(String_Grid& grid, const Spec& spec) {
 // Creates one control inside parent and hands it to the form's field; its tab order is left to
 // the caller.
 template <class Form, class T>
-T& create_control(Form& form, Win_Control& parent, const Control_Spec<Form>& spec, Field<Form, T> field) {
-    T& control = form.template create<T>(&parent, std::string(spec.name));
+T& create_control(Form& form, Win_Control& parent, const Control_Layout<Form>& desc, Field<Form, T> field) {
+    T& control = form.template create<T>(&parent, std::string(desc.name));
     if (field) form.*field = &control;
-    control.set_bounds(spec.bounds);
-    control.set_caption(std::string(spec.caption));
-    control.set_alignment(spec.alignment);
-    control.set_hint(std::string(spec.hint));
-    control.set_cursor(spec.cursor);
-    control.set_visible(spec.visible);
-    control.set_anchors(spec.anchors);
-    if (has_font(spec.font)) control.set_font(font_of(spec.font, control.font()));
-    if (spec.color != Kind_Color) control.set_color(spec.color);
-    detail::configure(control, spec);
+    control.set_bounds(desc.bounds);
+    control.set_caption(std::string(desc.caption));
+    control.set_alignment(desc.alignment);
+    control.set_hint(std::string(desc.hint));
+    control.set_cursor(desc.cursor);
+    control.set_visible(desc.visible);
+    control.set_anchors(desc.anchors);
+    if (has_font(desc.font)) control.set_font(font_of(desc.font, control.font()));
+    if (desc.color != Kind_Color) control.set_color(desc.color);
+    detail::configure(control, desc);
     return control;
 }
 
 template <class Form>
-Control& create_control(Form& form, Win_Control& parent, const Control_Spec<Form>& spec) {
-    return std::visit([&](auto field) -> Control& { return create_control(form, parent, spec, field); },
-                      spec.field);
+Control& create_control(Form& form, Win_Control& parent, const Control_Layout<Form>& desc) {
+    return std::visit([&](auto field) -> Control& { return create_control(form, parent, desc, field); },
+                      desc.field);
 }
 
 // The form's actions and its menu bar: each menu with its items in order. An item linked to an
 // action runs it; the others run their own click handlers.
 template <class Form>
-struct Action_Spec {
+struct Action_Layout {
     Field<Form, Action> field;
     std::string_view name;
     std::string_view caption;
@@ -240,7 +240,7 @@ struct Action_Spec {
 };
 
 template <class Form>
-struct Menu_Item_Spec {
+struct Menu_Item_Layout {
     Field<Form, Menu_Item> field;
     std::string_view name;
     std::string_view caption;
@@ -248,40 +248,40 @@ struct Menu_Item_Spec {
 };
 
 template <class Form>
-struct Menu_Spec {
-    Menu_Item_Spec<Form> menu;
-    std::span<const Menu_Item_Spec<Form>> items;
+struct Menu_Layout {
+    Menu_Item_Layout<Form> menu;
+    std::span<const Menu_Item_Layout<Form>> items;
 };
 
 template <class Form>
-struct Menu_Bar_Spec {
+struct Menu_Bar_Layout {
     Field<Form, Action_List> action_list;
     std::string_view action_list_name;
-    std::span<const Action_Spec<Form>> actions;
+    std::span<const Action_Layout<Form>> actions;
     Field<Form, Main_Menu> main_menu;
     std::string_view main_menu_name;
-    std::span<const Menu_Spec<Form>> menus;
+    std::span<const Menu_Layout<Form>> menus;
 };
 
 template <class Form>
-void create_menus(Form& form, const Menu_Bar_Spec<Form>& spec) {
-    Action_List& list = form.create_action_list(std::string(spec.action_list_name));
-    form.*spec.action_list = &list;
-    for (const Action_Spec<Form>& action_spec : spec.actions) {
-        Action& action = list.add(std::string(action_spec.name));
-        action.set_caption(std::string(action_spec.caption));
-        action.set_hint(std::string(action_spec.hint));
-        form.*action_spec.field = &action;
+void create_menus(Form& form, const Menu_Bar_Layout<Form>& desc) {
+    Action_List& list = form.create_action_list(std::string(desc.action_list_name));
+    form.*desc.action_list = &list;
+    for (const Action_Layout<Form>& action_desc : desc.actions) {
+        Action& action = list.add(std::string(action_desc.name));
+        action.set_caption(std::string(action_desc.caption));
+        action.set_hint(std::string(action_desc.hint));
+        form.*action_desc.field = &action;
     }
-    Main_Menu& bar = form.create_main_menu(std::string(spec.main_menu_name));
-    form.*spec.main_menu = &bar;
-    for (const Menu_Spec<Form>& menu_spec : spec.menus) {
-        Menu_Item& menu = bar.add(std::string(menu_spec.menu.name), std::string(menu_spec.menu.caption));
-        form.*menu_spec.menu.field = &menu;
-        for (const Menu_Item_Spec<Form>& item_spec : menu_spec.items) {
-            Menu_Item& item = menu.add(std::string(item_spec.name), std::string(item_spec.caption));
-            if (item_spec.action) item.link(*(form.*item_spec.action));
-            form.*item_spec.field = &item;
+    Main_Menu& bar = form.create_main_menu(std::string(desc.main_menu_name));
+    form.*desc.main_menu = &bar;
+    for (const Menu_Layout<Form>& menu_desc : desc.menus) {
+        Menu_Item& menu = bar.add(std::string(menu_desc.menu.name), std::string(menu_desc.menu.caption));
+        form.*menu_desc.menu.field = &menu;
+        for (const Menu_Item_Layout<Form>& item_desc : menu_desc.items) {
+            Menu_Item& item = menu.add(std::string(item_desc.name), std::string(item_desc.caption));
+            if (item_desc.action) item.link(*(form.*item_desc.action));
+            form.*item_desc.field = &item;
         }
     }
 }
@@ -292,7 +292,7 @@ void create_menus(Form& form, const Menu_Bar_Spec<Form>& spec) {
 // found as create_generated(form, parent, entry).
 template <class Form, class... Generated>
 struct Layout {
-    using Entry = std::variant<Control_Spec<Form>, Generated...>;
+    using Entry = std::variant<Control_Layout<Form>, Generated...>;
     using Container_Field = std::variant<std::monostate, Field<Form, Page_Control>, Field<Form, Tab_Sheet>,
                                          Field<Form, Group_Box>, Field<Form, Panel>>;
 
@@ -332,7 +332,7 @@ private:
         for (const Entry& entry : layout.entries) {
             std::visit(
                 [&](const auto& item) {
-                    if constexpr (std::is_same_v<std::decay_t<decltype(item)>, Control_Spec<Form>>) {
+                    if constexpr (std::is_same_v<std::decay_t<decltype(item)>, Control_Layout<Form>>) {
                         Control& control = create_control(form, parent, item);
                         if (item.tab_order != Creation_Tab_Order && control.windowed())
                             tab_orders.emplace_back(static_cast<Win_Control*>(&control), item.tab_order);

@@ -19,7 +19,7 @@ public:
     std::vector<ui::Label*> Row_Labels;
 };
 
-using Control_Spec = ui::layout::Control_Spec<Sample_Form>;
+using Control_Layout = ui::layout::Control_Layout<Sample_Form>;
 
 // Stands for as many labels as it has rows; the form keeps them in Row_Labels.
 struct Numbered_Labels {
@@ -29,22 +29,22 @@ struct Numbered_Labels {
 void create_generated(Sample_Form& form, ui::Win_Control& parent, const Numbered_Labels& labels) {
     for (int row = 0; row < labels.rows; ++row) {
         const std::string name = "Label" + std::to_string(row + 1);
-        const Control_Spec spec = {.name = name, .bounds = {4, 20 * row, 40, 13}, .caption = name};
+        const Control_Layout desc = {.name = name, .bounds = {4, 20 * row, 40, 13}, .caption = name};
         form.Row_Labels.push_back(
-            &ui::layout::create_control(form, parent, spec, ui::layout::Field<Sample_Form, ui::Label>{nullptr}));
+            &ui::layout::create_control(form, parent, desc, ui::layout::Field<Sample_Form, ui::Label>{nullptr}));
     }
 }
 
 using Layout = ui::layout::Layout<Sample_Form, Numbered_Labels>;
 
 constexpr Layout::Entry Window_Entries[] = {
-    Control_Spec{.field = &Sample_Form::Ok,
+    Control_Layout{.field = &Sample_Form::Ok,
                  .name = "Ok",
                  .bounds = {300, 8, 75, 25},
                  .caption = "OK",
                  .tab_order = 1,
                  .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
-    Control_Spec{.field = &Sample_Form::Group,
+    Control_Layout{.field = &Sample_Form::Group,
                  .name = "Group",
                  .bounds = {8, 8, 280, 200},
                  .caption = "Values",
@@ -55,9 +55,9 @@ constexpr Layout::Entry Window_Entries[] = {
 
 constexpr Layout::Entry Group_Entries[] = {
     Numbered_Labels{2},
-    Control_Spec{.field = &Sample_Form::Second, .name = "Second", .bounds = {50, 20, 60, 17}, .tab_order = 1},
-    Control_Spec{.field = &Sample_Form::First, .name = "First", .bounds = {50, 0, 60, 17}, .caption = "12", .tab_order = 0},
-    Control_Spec{.field = &Sample_Form::Grid,
+    Control_Layout{.field = &Sample_Form::Second, .name = "Second", .bounds = {50, 20, 60, 17}, .tab_order = 1},
+    Control_Layout{.field = &Sample_Form::First, .name = "First", .bounds = {50, 0, 60, 17}, .caption = "12", .tab_order = 0},
+    Control_Layout{.field = &Sample_Form::Grid,
                  .name = "Grid",
                  .bounds = {8, 50, 260, 140},
                  .anchors = ui::All_Sides,
