@@ -18,7 +18,6 @@ constexpr std::string_view No_Value = "N/A";
 constexpr std::string_view Degree_Mask = "###0.##";
 constexpr std::string_view Pressure_Mask = "###0.###";
 constexpr double Grams_Per_Kilogram = 1000;
-constexpr float Saturated_RH = 100;
 
 // One column of a table: its Tdb, and what every cell of it needs from the engine.
 struct Column {
@@ -38,19 +37,18 @@ bool saturated_row(Row_Axis rows, const Column& column, std::int64_t row) {
 
 // The engine chain of one cell, each step computed once and only when a formula asks for it.
 // The RH-row chain starts from the row's RH, the Twb-row chain from the RH whose wet bulb is the
-// row's Twb, found as the main window's Twb entry finds it; a wet bulb at the dry bulb is
-// saturated air, taken as such without the engine.
+// row's Twb, found as the main window's Twb entry finds it.
 class Cell_Chain {
 public:
     Cell_Chain(const Column& column, std::int64_t row, Row_Axis axis)
-        : column_(column), row_(static_cast<float>(row)), axis_(axis), saturated_(saturated_row(axis, column, row)) {}
+        : column_(column), row_(static_cast<float>(row)), axis_(axis) {}
 
     float T() const { return column_.T; }
     float P() const { return column_.P; }
     float Pws() const { return *column_.Pws; }
 
     float RH() {
-        if (!rh_) rh_ = axis_ == Row_Axis::RH ? row_ : saturated_ ? Saturated_RH : RH_From_Twb(state(), row_);
+        if (!rh_) rh_ = axis_ == Row_Axis::RH ? row_ : RH_From_Twb(state(), row_);
         return *rh_;
     }
     float Pw() {
@@ -78,7 +76,6 @@ private:
     const Column& column_;
     float row_;
     Row_Axis axis_;
-    bool saturated_;
     std::optional<float> rh_;
     std::optional<float> pw_;
     std::optional<float> tdp_;
