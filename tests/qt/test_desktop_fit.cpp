@@ -168,3 +168,15 @@ TEST(Chart_Scaling, WholeDevicePixelRatiosScaleSharplyFractionalOnesSmoothly) {
     } cases[] = {{1.0, false}, {2.0, false}, {3.0, false}, {1.25, true}, {1.5, true}, {2.5, true}};
     for (const auto& c : cases) EXPECT_EQ(ui::qt::scales_smoothly(c.ratio), c.smooth) << c.ratio;
 }
+
+// Qt draws no caret in a read-only field; the focus there must still be seen.
+TEST_F(Desktop_Test, AReadOnlyFieldShowsItHasTheFocus) {
+    second.set_text("12.5");
+    second.set_read_only(true);
+    QLineEdit& shown = peer<QLineEdit>("Second_Edit");
+    const QImage unfocused = shown.grab().toImage();
+    QTest::keyClick(&window(), Qt::Key_Tab);
+    ASSERT_EQ(form.focused(), &second);
+    second.set_selection(0, 0);
+    EXPECT_NE(shown.grab().toImage(), unfocused);
+}

@@ -1,6 +1,7 @@
 #include "ui/qt/edit_peer.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "ui/qt/colors.h"
 #include "ui/qt/text.h"
@@ -43,5 +44,13 @@ void Edit_Peer::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(even
 void Edit_Peer::mouseMoveEvent(QMouseEvent*) {}
 
 void Edit_Peer::mouseReleaseEvent(QMouseEvent*) {}
+
+void Edit_Peer::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (!isReadOnly() || !hasFocus()) return;
+    const QRect around = cursorRect();
+    QPainter painter(this);
+    painter.fillRect(around.center().x(), around.top(), 1, around.height(), palette().color(QPalette::Text));
+}
 
 }  // namespace ui::qt

@@ -21,6 +21,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // Qt draws no caret in a read-only field; it gets one here, so that the focus can be seen.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ui::Edit& edit_;
