@@ -4,7 +4,6 @@
 
 #include "engine/float_env.h"
 #include "engine/property.h"
-#include "main/optional_number.h"
 #include "main/psy.h"
 #include "main/range_messages.h"
 #include "state/state_steps.h"
@@ -85,7 +84,7 @@ void TForm1::Edit_peffExit(ui::Control&) {
 }
 
 void TForm1::Calc_Pad() {
-    const std::optional<float> efficiency = Optional_Number(Edit_peff->text());
+    const std::optional<float> efficiency = numtext::Optional_Number(Edit_peff->text());
     if (!efficiency) return;
     const long double wet_bulb_depression = static_cast<long double>(State.Tdb) - State.Twb;
     const float t2 = engine::to_single(State.Tdb - wet_bulb_depression * *efficiency * Percent);

@@ -5,7 +5,6 @@
 
 #include "engine/float_env.h"
 #include "engine/property.h"
-#include "main/optional_number.h"
 #include "main/psy.h"
 #include "main/range_messages.h"
 #include "state/state_steps.h"
@@ -59,7 +58,7 @@ void TForm1::Edit_vtdb2Exit(ui::Control&) {
 void TForm1::Calc_VPD() {
     // No range test: a leaf temperature refused on entry but left in the field still counts here,
     // unless it has no saturation pressure at all.
-    const std::optional<float> leaf_tdb = Optional_Number(Col_vpd_leaf[Row::Tdb].text());
+    const std::optional<float> leaf_tdb = numtext::Optional_Number(Col_vpd_leaf[Row::Tdb].text());
     if (!leaf_tdb || !has_saturation_pressure(*leaf_tdb)) return;
     Message3->set_caption("");
     Edit_vvpd->set_text(numtext::format_mask(difference(Calc_Property(Kind_Pws, *leaf_tdb), State.Pw), Deficit_Mask));

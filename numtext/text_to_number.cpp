@@ -103,6 +103,17 @@ long double text_to_float(std::string_view text) {
 
 float text_to_single(std::string_view text) { return engine::to_single(text_to_float(text)); }
 
+std::optional<float> Optional_Number(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    try {
+        return text_to_single(text);
+    } catch (const Convert_Error&) {
+        return std::nullopt;
+    } catch (const engine::Float_Error&) {
+        return std::nullopt;
+    }
+}
+
 std::int32_t text_to_int(std::string_view text) {
     const auto value = parse_int(text);
     if (!value) throw Convert_Error("'" + std::string(text) + "' is not a valid integer value");

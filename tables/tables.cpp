@@ -1,6 +1,5 @@
 #include "tables/tables.h"
 
-#include "engine/float_env.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
 
@@ -32,15 +31,8 @@ void Tpsytable::Get_Patm() {
 }
 
 std::optional<float> Tpsytable::Typed_Patm() const {
-    float patm = 0;
-    try {
-        patm = numtext::text_to_single(Patm_Sources.text());
-    } catch (const numtext::Convert_Error&) {
-        return std::nullopt;
-    } catch (const engine::Float_Error&) {
-        return std::nullopt;
-    }
-    if (!Patm_Sources.acceptable(patm)) return std::nullopt;
+    const std::optional<float> patm = numtext::Optional_Number(Patm_Sources.text());
+    if (!patm || !Patm_Sources.acceptable(*patm)) return std::nullopt;
     return patm;
 }
 
