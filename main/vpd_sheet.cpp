@@ -23,7 +23,6 @@ constexpr long double Kelvin_Offset = 273.15L;
 Air_State leaf_state(float patm, float leaf_tdb) {
     Air_State leaf;
     leaf.Patm = patm;
-    leaf.RH = 100;
     leaf.Tdb = leaf_tdb;
     leaf.Pws = Calc_Property(Kind_Pws, leaf_tdb);
     Set_Saturated(leaf);

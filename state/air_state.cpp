@@ -36,21 +36,31 @@ Air_State State_From_Tdb_RH(float Patm, float Tdb, float RH) {
 }
 
 void Set_Saturated(Air_State& state) {
+    state.RH = 100;
     state.Pw = state.Pws;
     state.Twb = state.Tdb;
     state.Tdp = state.Tdb;
 }
 
+void Derive_State(Air_State& state, float candidate_Pw, Enthalpy_Rule enthalpy) {
+    if (state.RH == 100) {
+        Set_Saturated(state);
+    } else {
+        state.Pw = candidate_Pw;
+        Run_Steps(state, {step::Tdp_From_Pw, step::Twb_From_Tdp});
+    }
+    const float held_enthalpy = state.H;
+    Derive_Common_Tail(state);
+    if (enthalpy == Enthalpy_Rule::Keep) state.H = held_enthalpy;
+}
+
 void Hold_Physical_Range(Air_State& state) {
     if (state.Pw > state.Pws || state.RH > 100) {
         state.RH = 100;
-        Set_Saturated(state);
-        Derive_Common_Tail(state);
+        Derive_State(state, state.Pws);
     } else if (state.Pw < 0 || state.AH < 0 || state.RH < 0 || state.DOS < 0) {
         state.RH = 0;
-        state.Pw = 0;
-        Run_Steps(state, {step::Tdp_From_Pw, step::Twb_From_Tdp});
-        Derive_Common_Tail(state);
+        Derive_State(state, 0);
     }
 }
 

@@ -30,16 +30,26 @@ float AH_From_H(float tdb, float h);
 // The relative humidity (%) of a vapour pressure at a saturation pressure, not capped at 100.
 float RH_From_Pw(float pw, float pws);
 
-// Saturated air at the stored Tdb, without the engine: Pw := Pws, Twb := Tdb, Tdp := Tdb.
+// Saturated air at the stored Tdb, without the engine: RH := 100, Pw := Pws, Twb := Tdb,
+// Tdp := Tdb.
 void Set_Saturated(Air_State& state);
 
 // AH, SV, Hfg, DOS and H, in this order, from Patm, Tdb, Pws and Pw.
 void Derive_Common_Tail(Air_State& state);
 
+// Whether a derivation computes the enthalpy or leaves it as it is (a move along the state's own
+// enthalpy line keeps it).
+enum class Enthalpy_Rule { Derive, Keep };
+
+// Completes the state from its Patm, Tdb, RH and Pws with the candidate vapour pressure: at RH
+// exactly 100 the state is saturated (Set_Saturated) and the candidate unused; otherwise Pw is the
+// candidate and the dew point and wet bulb follow from it (for perfectly dry air those of
+// Dew_Point). Then the common tail, with H kept where asked.
+void Derive_State(Air_State& state, float candidate_Pw, Enthalpy_Rule enthalpy = Enthalpy_Rule::Derive);
+
 // The end of every chain. Where rounding has carried Pw above Pws or RH above 100, the state is
-// the saturated one at its Tdb (RH 100, Set_Saturated, the common tail); where it has carried Pw,
-// AH, RH or DOS below 0, it is perfectly dry air (RH 0, Pw 0, the dry-air dew point and wet bulb,
-// the common tail). Any other state is left as it is.
+// the saturated one at its Tdb; where it has carried Pw, AH, RH or DOS below 0, it is perfectly
+// dry air (RH 0, Pw 0). Either is completed by Derive_State. Any other state is left as it is.
 void Hold_Physical_Range(Air_State& state);
 
 // Runs the chain on a copy of the state, keeps the copy in the physical range and only then

@@ -11,11 +11,6 @@ using namespace step;
 // An entry below the shown Tdb by less than this counts as saturated air.
 constexpr double Saturation_Band = 0.01;
 
-void saturate(Air_State& s) {
-    s.RH = 100;
-    Set_Saturated(s);
-}
-
 bool saturated_below_shown_tdb(const Air_State& s, float value, Wet_Entry_Rule rule) {
     return rule == Wet_Entry_Rule::Shown_Tdb && Shown_Tdb(s) - value < Saturation_Band;
 }
@@ -34,7 +29,7 @@ void enter_wet_temperature(Air_State& state, float Air_State::*field, float valu
                            std::initializer_list<State_Step> unsaturated) {
     Run_Whole_Chain(state, [&](Air_State& s) {
         s.*field = value;
-        if (saturated_below_shown_tdb(s, value, rule)) saturate(s);
+        if (saturated_below_shown_tdb(s, value, rule)) Set_Saturated(s);
         else Run_Steps(s, unsaturated);
         Derive_Common_Tail(s);
     });
