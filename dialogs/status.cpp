@@ -8,6 +8,7 @@
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
 #include "state/entry_limits.h"
+#include "ui/calling.h"
 
 namespace {
 
@@ -58,10 +59,10 @@ void Tconfig::Bind_Handlers() {
         {edit_ft, &Tconfig::edit_ftExit},
     };
     for (const auto& [edit, handler] : exits) {
-        edit->OnExit = [this, handler = handler](ui::Control& sender) { (this->*handler)(sender); };
-        edit->OnKeyPress = [this](ui::Control& sender, char& key) { edit_KeyPress(sender, key); };
+        edit->OnExit = ui::calling(this, handler);
+        edit->OnKeyPress = ui::calling(this, &Tconfig::edit_KeyPress);
     }
-    OKBtn->OnClick = [this](ui::Control& sender) { OKBtnClick(sender); };
+    OKBtn->OnClick = ui::calling(this, &Tconfig::OKBtnClick);
 }
 
 void Tconfig::FormCreate() {

@@ -2,18 +2,13 @@
 #include <utility>
 
 #include "earlier/psy.h"
+#include "ui/calling.h"
 
 namespace moistrel {
 
 namespace {
 
 using Notify_Handler = void (TForm1::*)(ui::Control&);
-
-// An event that runs the window's method with the event's arguments.
-template <class... Args>
-std::function<void(Args...)> calling(TForm1* form, void (TForm1::*method)(Args...)) {
-    return [form, method](Args... args) { (form->*method)(args...); };
-}
 
 struct Entry_Binding {
     ui::Edit* TForm1::*edit;
@@ -42,10 +37,10 @@ constexpr ui::Edit* TForm1::*Panel_Edits[] = {
 void TForm1::Bind_Handlers() {
     for (const Entry_Binding& binding : Entry_Bindings) {
         ui::Edit& edit = *(this->*binding.edit);
-        edit.OnEnter = calling(this, binding.enter);
-        edit.OnExit = calling(this, binding.exit);
+        edit.OnEnter = ui::calling(this, binding.enter);
+        edit.OnExit = ui::calling(this, binding.exit);
     }
-    for (ui::Edit* TForm1::*edit : Panel_Edits) (this->*edit)->OnKeyPress = calling(this, &TForm1::EditKeyPress);
+    for (ui::Edit* TForm1::*edit : Panel_Edits) (this->*edit)->OnKeyPress = ui::calling(this, &TForm1::EditKeyPress);
 
     using Mouse_Move_Handler = void (TForm1::*)(ui::Control&, ui::Shift_State, int, int);
     const std::pair<ui::Control*, Mouse_Move_Handler> hovers[] = {
@@ -53,23 +48,23 @@ void TForm1::Bind_Handlers() {
         {GroupBox3, &TForm1::GroupBox3MouseMove}, {GroupBox4, &TForm1::GroupBox4MouseMove},
         {Button1, &TForm1::Button1MouseMove},     {this, &TForm1::FormMouseMove},
     };
-    for (const auto& [control, handler] : hovers) control->OnMouseMove = calling(this, handler);
+    for (const auto& [control, handler] : hovers) control->OnMouseMove = ui::calling(this, handler);
 
     const std::pair<ui::Control*, Notify_Handler> buttons[] = {
         {ZoomOut, &TForm1::ZoomOutClick}, {ZoomIn, &TForm1::ZoomInClick},     {BitBtn5, &TForm1::BitBtn5Click},
         {Btn_up, &TForm1::Btn_upClick},   {Btn_down, &TForm1::Btn_downClick}, {Btn_left, &TForm1::Btn_leftClick},
         {Btn_right, &TForm1::Btn_rightClick},
     };
-    for (const auto& [button, handler] : buttons) button->OnClick = calling(this, handler);
+    for (const auto& [button, handler] : buttons) button->OnClick = ui::calling(this, handler);
     // The hidden Hfg switch has no handler.
     for (ui::Check_Box* line_switch : {Check_T, Check_RH, Check_AH, Check_H, Check_SV})
         line_switch->OnClick = [this](ui::Control&) { DrawPsyExecute(); };
     DrawPsy->OnExecute = [this](ui::Action&) { DrawPsyExecute(); };
-    Chart_Image->OnMouseMove = calling(this, &TForm1::Chart_ImageMouseMove);
-    Chart_Image->OnMouseDown = calling(this, &TForm1::Chart_ImageMouseDown);
-    MoveBar->OnChange = calling(this, &TForm1::MoveBarChange);
-    N3->OnClick = calling(this, &TForm1::N3Click);
-    M_about->OnClick = calling(this, &TForm1::M_aboutClick);
+    Chart_Image->OnMouseMove = ui::calling(this, &TForm1::Chart_ImageMouseMove);
+    Chart_Image->OnMouseDown = ui::calling(this, &TForm1::Chart_ImageMouseDown);
+    MoveBar->OnChange = ui::calling(this, &TForm1::MoveBarChange);
+    N3->OnClick = ui::calling(this, &TForm1::N3Click);
+    M_about->OnClick = ui::calling(this, &TForm1::M_aboutClick);
     Exit->OnExecute = [this](ui::Action&) { ExitExecute(); };
     // The exit button runs its action.
     Button1->OnClick = [this](ui::Control&) { Exit->execute(); };

@@ -3,6 +3,7 @@
 #include "numtext/number_keys.h"
 #include "numtext/text_to_number.h"
 #include "state/entry_limits.h"
+#include "ui/calling.h"
 #include "ui/layout.h"
 
 namespace moistrel {
@@ -50,8 +51,8 @@ constexpr Layout::Container Containers[] = {{std::monostate{}, Window_Entries}};
 
 Tconfig::Tconfig(ui::Application& application) : ui::Form(application, "config") {
     Create_Layout();
-    edit_patm->OnKeyPress = [this](ui::Control& sender, char& key) { edit_patmEnter(sender, key); };
-    OKBtn->OnClick = [this](ui::Control& sender) { OKBtnClick(sender); };
+    edit_patm->OnKeyPress = ui::calling(this, &Tconfig::edit_patmEnter);
+    OKBtn->OnClick = ui::calling(this, &Tconfig::OKBtnClick);
 }
 
 void Tconfig::Create_Layout() {

@@ -3,14 +3,9 @@
 #include <utility>
 
 #include "main/psy.h"
+#include "ui/calling.h"
 
 namespace {
-
-// An event that runs the window's method with the event's arguments.
-template <class... Args>
-std::function<void(Args...)> calling(TForm1* form, void (TForm1::*method)(Args...)) {
-    return [form, method](Args... args) { (form->*method)(args...); };
-}
 
 using Key_Filter = void (TForm1::*)(ui::Control&, char&);
 using Enter_Handler = void (TForm1::*)(ui::Control&);
@@ -96,52 +91,52 @@ constexpr Exit_Binding Entry_Exits[] = {
 
 // Binds the handlers that exist to their controls' events.
 void TForm1::Bind_Handlers() {
-    ZoomOut->OnClick = [this](ui::Control& sender) { ZoomOutClick(sender); };
-    ZoomIn->OnClick = [this](ui::Control& sender) { ZoomInClick(sender); };
-    Btn_default->OnClick = [this](ui::Control& sender) { Btn_defaultClick(sender); };
+    ZoomOut->OnClick = ui::calling(this, &TForm1::ZoomOutClick);
+    ZoomIn->OnClick = ui::calling(this, &TForm1::ZoomInClick);
+    Btn_default->OnClick = ui::calling(this, &TForm1::Btn_defaultClick);
     for (ui::Check_Box* line_switch : {Check_T, Check_RH, Check_AH, Check_H, Check_SV, Check_Pw})
         line_switch->OnClick = [this](ui::Control&) { DrawPsyExecute(); };
     DrawPsy->OnExecute = [this](ui::Action&) { DrawPsyExecute(); };
-    Check_unit->OnClick = [this](ui::Control& sender) { Check_unitClick(sender); };
-    MoveBar->OnChange = [this](ui::Control& sender) { MoveBarChange(sender); };
-    PageControl1->OnChange = calling(this, &TForm1::PageControl1Change);
+    Check_unit->OnClick = ui::calling(this, &TForm1::Check_unitClick);
+    MoveBar->OnChange = ui::calling(this, &TForm1::MoveBarChange);
+    PageControl1->OnChange = ui::calling(this, &TForm1::PageControl1Change);
     Exit->OnExecute = [this](ui::Action&) { ExitExecute(); };
-    N3->OnClick = calling(this, &TForm1::N3Click);
-    M_about->OnClick = calling(this, &TForm1::M_aboutClick);
+    N3->OnClick = ui::calling(this, &TForm1::N3Click);
+    M_about->OnClick = ui::calling(this, &TForm1::M_aboutClick);
     const std::pair<ui::Menu_Item*, Menu_Handler> table_entries[] = {
         {Twbf, &TForm1::TwbfClick},   {WBDf, &TForm1::WBDfClick},   {RHf, &TForm1::RHfClick},
         {VPDf1, &TForm1::VPDf1Click}, {VPDf2, &TForm1::VPDf2Click}, {Tdpf1, &TForm1::Tdpf1Click},
         {Tdpf2, &TForm1::Tdpf2Click}, {THIf1, &TForm1::THIf1Click}, {THIf2, &TForm1::THIf2Click},
         {AHDf1, &TForm1::AHDf1Click}, {AHDf2, &TForm1::AHDf2Click},
     };
-    for (const auto& [item, handler] : table_entries) item->OnClick = calling(this, handler);
+    for (const auto& [item, handler] : table_entries) item->OnClick = ui::calling(this, handler);
     for (const Exit_Binding& binding : Entry_Exits)
-        (this->*binding.column)[binding.row].OnExit = calling(this, binding.handler);
-    Col_pad_after[Row::Tdb].OnExit = calling(this, &TForm1::Edit_ptdb2Exit);
-    Edit_peff->OnExit = calling(this, &TForm1::Edit_peffExit);
-    Col_vpd_leaf[Row::Tdb].OnExit = calling(this, &TForm1::Edit_vtdb2Exit);
+        (this->*binding.column)[binding.row].OnExit = ui::calling(this, binding.handler);
+    Col_pad_after[Row::Tdb].OnExit = ui::calling(this, &TForm1::Edit_ptdb2Exit);
+    Edit_peff->OnExit = ui::calling(this, &TForm1::Edit_peffExit);
+    Col_vpd_leaf[Row::Tdb].OnExit = ui::calling(this, &TForm1::Edit_vtdb2Exit);
     const std::pair<ui::Control*, Click_Handler> sheet_buttons[] = {
         {SBtn_two1, &TForm1::SBtn_two1Click},   {SBtn_two2, &TForm1::SBtn_two2Click},
         {Btn_2cal, &TForm1::Btn_2calClick},     {Btn_efficiency, &TForm1::Btn_efficiencyClick},
         {Btn_vpd, &TForm1::Btn_vpdClick},
     };
-    for (const auto& [button, handler] : sheet_buttons) button->OnClick = calling(this, handler);
+    for (const auto& [button, handler] : sheet_buttons) button->OnClick = ui::calling(this, handler);
 
     for (const auto& [column, filter] : Column_Key_Filters)
-        for (ui::Edit* edit : (this->*column).edits) edit->OnKeyPress = calling(this, filter);
-    Edit_peff->OnKeyPress = calling(this, &TForm1::Edit_pKeyPress);
+        for (ui::Edit* edit : (this->*column).edits) edit->OnKeyPress = ui::calling(this, filter);
+    Edit_peff->OnKeyPress = ui::calling(this, &TForm1::Edit_pKeyPress);
 
     for (State_Column TForm1::*column : Current_State_Columns)
         for (const Row_Info& info : State_Rows)
-            (this->*column)[info.row].OnEnter = calling(this, Row_Enter_Handlers[row_index(info.row)]);
-    Col_vpd_leaf[Row::Tdb].OnEnter = calling(this, &TForm1::Edit_tdbEnter);
-    Col_pad_after[Row::Tdb].OnEnter = calling(this, &TForm1::Edit_ptdb2Enter);
-    Edit_peff->OnEnter = calling(this, &TForm1::Edit_peffEnter);
-    for (ui::Edit* output : Col_two_diff.edits) output->OnEnter = calling(this, &TForm1::Edit_clsEnter);
+            (this->*column)[info.row].OnEnter = ui::calling(this, Row_Enter_Handlers[row_index(info.row)]);
+    Col_vpd_leaf[Row::Tdb].OnEnter = ui::calling(this, &TForm1::Edit_tdbEnter);
+    Col_pad_after[Row::Tdb].OnEnter = ui::calling(this, &TForm1::Edit_ptdb2Enter);
+    Edit_peff->OnEnter = ui::calling(this, &TForm1::Edit_peffEnter);
+    for (ui::Edit* output : Col_two_diff.edits) output->OnEnter = ui::calling(this, &TForm1::Edit_clsEnter);
     for (const State_Column* column : {&Col_pad_after, &Col_vpd_leaf})
         for (std::size_t row = row_index(Row::RH); row < Row_Count; ++row)
-            column->edits[row]->OnEnter = calling(this, &TForm1::Edit_clsEnter);
-    for (ui::Edit* output : {Edit_vvpd, Edit_vtdbd}) output->OnEnter = calling(this, &TForm1::Edit_clsEnter);
+            column->edits[row]->OnEnter = ui::calling(this, &TForm1::Edit_clsEnter);
+    for (ui::Edit* output : {Edit_vvpd, Edit_vtdbd}) output->OnEnter = ui::calling(this, &TForm1::Edit_clsEnter);
 
     const std::pair<ui::Control*, Mouse_Move_Handler> hover_hints[] = {
         {this, &TForm1::FormMouseMove},
@@ -161,15 +156,15 @@ void TForm1::Bind_Handlers() {
         {Btn_down, &TForm1::Btn_downMouseMove},
         {Btn_h_down, &TForm1::Btn_h_downMouseMove},
     };
-    for (const auto& [control, handler] : hover_hints) control->OnMouseMove = calling(this, handler);
+    for (const auto& [control, handler] : hover_hints) control->OnMouseMove = ui::calling(this, handler);
 
-    Chart_Image->OnMouseMove = calling(this, &TForm1::Chart_ImageMouseMove);
-    Chart_Image->OnMouseDown = calling(this, &TForm1::Chart_ImageMouseDown);
+    Chart_Image->OnMouseMove = ui::calling(this, &TForm1::Chart_ImageMouseMove);
+    Chart_Image->OnMouseDown = ui::calling(this, &TForm1::Chart_ImageMouseDown);
     const std::pair<ui::Button*, Click_Handler> crosshair_steps[] = {
         {Btn_up, &TForm1::Btn_upClick},       {Btn_down, &TForm1::Btn_downClick},
         {Btn_left, &TForm1::Btn_leftClick},   {Btn_right, &TForm1::Btn_rightClick},
         {Btn_rh_up, &TForm1::Btn_rh_upClick}, {Btn_rh_down, &TForm1::Btn_rh_downClick},
         {Btn_h_up, &TForm1::Btn_h_upClick},   {Btn_h_down, &TForm1::Btn_h_downClick},
     };
-    for (const auto& [button, handler] : crosshair_steps) button->OnClick = calling(this, handler);
+    for (const auto& [button, handler] : crosshair_steps) button->OnClick = ui::calling(this, handler);
 }

@@ -5,6 +5,7 @@
 #include "numtext/number_keys.h"
 #include "numtext/text_to_number.h"
 #include "tables/tables.h"
+#include "ui/calling.h"
 
 // The input controls of the sheets: each step label follows its bar, a key filter keeps the keys
 // of a number and walks the sheet's group on Enter, leaving a limit edit warns of a value out of
@@ -88,8 +89,8 @@ void Tpsytable::Bind_Handlers() {
         sheet.col_step->OnChange = [this, &sheet](ui::Control&) { Show_Step(sheet, Table_Input::Col_Step); };
         sheet.row_step->OnChange = [this, &sheet](ui::Control&) { Show_Step(sheet, Table_Input::Row_Step); };
     }
-    Btn_count->OnClick = [this](ui::Control& sender) { Btn_countClick(sender); };
-    Btn_cls->OnClick = [this](ui::Control& sender) { Btn_clsClick(sender); };
+    Btn_count->OnClick = ui::calling(this, &Tpsytable::Btn_countClick);
+    Btn_cls->OnClick = ui::calling(this, &Tpsytable::Btn_clsClick);
 }
 
 void Tpsytable::Show_Step(const Table_Sheet& sheet, Table_Input bar) {
