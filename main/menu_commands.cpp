@@ -1,8 +1,7 @@
-#include <stdexcept>
-
 #include "dialogs/status.h"
 #include "main/psy.h"
 #include "tables/tables.h"
+#include "ui/connected.h"
 
 // The main window is the application's main form: closing it ends the program, unasked.
 void TForm1::ExitExecute() { close(); }
@@ -17,10 +16,10 @@ void TForm1::Connect_Tables(Tpsytable& tables) {
 // The window keeps its inputs and its last table from one opening to the next; an opening
 // changes only the active sheet and the pressure.
 void TForm1::Open_Table(void (Tpsytable::*select)()) {
-    if (!psytable) throw std::logic_error("the tables window is not connected");
-    (psytable->*select)();
-    psytable->Get_Patm();
-    psytable->show_modal();
+    Tpsytable& tables = ui::connected(psytable);
+    (tables.*select)();
+    tables.Get_Patm();
+    tables.show_modal();
 }
 
 void TForm1::TwbfClick(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_twb); }
