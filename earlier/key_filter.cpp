@@ -5,8 +5,6 @@ namespace moistrel {
 
 namespace {
 
-constexpr char Enter = 13;
-constexpr char Dropped_Key = 0;
 constexpr const char* Value_Request = "請輸入數值~~";
 
 // The panel lists its labels first and its edits after them: the walk goes from the focused
@@ -29,11 +27,11 @@ void move_to_next_edit(const ui::Win_Control& panel) {
 
 void TForm1::EditKeyPress(ui::Control&, char& key) {
     if (!numtext::is_number_key(key)) {
-        key = Dropped_Key;
+        key = numtext::Dropped_Key;
         Message3->set_caption(Value_Request);
         return;
     }
-    if (key == Enter) move_to_next_edit(*GroupBox2);
+    if (key == numtext::Enter) move_to_next_edit(*GroupBox2);
 }
 
 }  // namespace moistrel

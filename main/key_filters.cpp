@@ -1,13 +1,11 @@
 #include "main/psy.h"
 #include "numtext/number_keys.h"
+#include "ui/focus_walk.h"
 
 // The sheets' key filters: only the characters of a decimal number reach an edit, and Enter
 // moves the focus to the next windowed control of the sheet. Whether the text is a number is
 // found out when the field is left.
 namespace {
-
-constexpr char Enter = 13;
-constexpr char Dropped_Key = 0;
 
 // The sheet a filter walks, and where its walk wraps: when the next position reaches the
 // sheet's count of controls less wrap_from_end, it goes back by wrap_back.
@@ -26,26 +24,13 @@ constexpr Enter_Walk Pad_Walk = {&TForm1::Sheet_pad, 0, 24};
 // Not reached: the Leaf column ends at Tleaf-Tair, which has no filter.
 constexpr Enter_Walk Vpd_Walk = {&TForm1::Sheet_vpd, 0, 11};
 
-void move_to_next_field(const ui::Win_Control& sheet, const Enter_Walk& walk) {
-    const int count = sheet.child_count();
-    int next = 1;
-    for (int i = 0; i < count; ++i) {
-        const ui::Control& control = sheet.child(i);
-        if (control.windowed() && static_cast<const ui::Win_Control&>(control).focused()) next = i + 1;
-    }
-    if (next == count - walk.wrap_from_end) next -= walk.wrap_back;
-    // With no field of the sheet focused the position is a label's, which takes no focus.
-    ui::Control& target = sheet.child(next);
-    if (target.windowed()) static_cast<ui::Win_Control&>(target).set_focus();
-}
-
 void filter_key(TForm1& form, const Enter_Walk& walk, char& key) {
     if (!numtext::is_number_key(key)) {
         form.Message3->set_caption("Please input a value.");
-        key = Dropped_Key;
+        key = numtext::Dropped_Key;
         return;
     }
-    if (key == Enter) move_to_next_field(*(form.*walk.sheet), walk);
+    if (key == numtext::Enter) ui::focus_next_child(*(form.*walk.sheet), walk.wrap_from_end, walk.wrap_back);
 }
 
 }  // namespace

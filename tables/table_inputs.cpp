@@ -6,15 +6,13 @@
 #include "numtext/text_to_number.h"
 #include "tables/tables.h"
 #include "ui/calling.h"
+#include "ui/focus_walk.h"
 
 // The input controls of the sheets: each step label follows its bar, a key filter keeps the keys
 // of a number and walks the sheet's group on Enter, leaving a limit edit warns of a value out of
 // range, and entering a control writes its hint lines. Each family is one routine; the tables
 // below tell its members apart.
 namespace {
-
-constexpr char Enter = 13;
-constexpr char Dropped_Key = 0;
 
 struct Hint {
     std::string_view line1;
@@ -103,19 +101,10 @@ void Tpsytable::Show_Step(const Table_Sheet& sheet, Table_Input bar) {
 // focused it moves nothing.
 void Tpsytable::Filter_Key(const Table_Sheet& sheet, char& key) {
     if (!numtext::is_number_key(key)) {
-        key = Dropped_Key;
+        key = numtext::Dropped_Key;
         return;
     }
-    if (key != Enter) return;
-    const ui::Group_Box& group = *sheet.group;
-    const int count = group.child_count();
-    for (int k = 0; k < count; ++k) {
-        const ui::Control& child = group.child(k);
-        if (!child.windowed() || !static_cast<const ui::Win_Control&>(child).focused()) continue;
-        const int next = k + 1 == count ? count - static_cast<int>(Table_Input_Count) : k + 1;
-        static_cast<ui::Win_Control&>(group.child(next)).set_focus();
-        return;
-    }
+    if (key == numtext::Enter) ui::focus_next_child(*sheet.group, 0, static_cast<int>(Table_Input_Count));
 }
 
 // A warning only: the text stays as typed and can still be listed.
