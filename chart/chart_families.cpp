@@ -137,8 +137,7 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
         canvas.move_to(pixel_of(Ex), pixel_of(Ey));
         canvas.line_to(Px, Py);
         const std::string& label = family.labels.text(Patm, static_cast<std::size_t>(i), [&] {
-            const float T = static_cast<float>(i - Temperature_Index_Offset);
-            return numtext::format_general(family.saturation_value(Patm, T)).substr(0, 6);
+            return Saturation_Label(family.saturation_value, Patm, static_cast<float>(i - Temperature_Index_Offset));
         });
         canvas.text_out(Px + family.label_dx, Py + family.label_dy, label);
         canvas.move_to(500, 0);

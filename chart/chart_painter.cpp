@@ -14,6 +14,7 @@
 #include "chart/chart_strokes.h"
 #include "chart/chart_tables.h"
 #include "chart/drawing_finish.h"
+#include "chart/kept_picture.h"
 #include "chart/label_memo.h"
 #include "numtext/int_text.h"
 #include "numtext/mask_format.h"
@@ -41,16 +42,13 @@ bool Set_Axis_Range(bool centralize, Chart_Fields& chart, float Tdb) {
     return Set_Axis(chart, range);
 }
 
-using Pixels = std::shared_ptr<const std::vector<std::uint8_t>>;
-
 // Black at the top-left corner, bluer along the diagonal; one 24-bit buffer, rows top first. The
 // blue of a pixel depends on r + c alone, so each diagonal's value is worked out once.
-Pixels Gradient(int width, int height) {
+Picture_Pixels Gradient(int width, int height) {
     std::vector<std::uint8_t> diagonal_blue(static_cast<std::size_t>(std::max(width + height - 1, 0)));
     for (std::size_t d = 0; d < diagonal_blue.size(); ++d)
         diagonal_blue[d] = static_cast<std::uint8_t>(static_cast<int>(d) * 255 / (width + height));
-    const auto pixel_count = static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0));
-    auto pixels = std::make_shared<std::vector<std::uint8_t>>(pixel_count * 3, 0);
+    auto pixels = std::make_shared<std::vector<std::uint8_t>>(Picture_Bytes(width, height), 0);
     std::size_t at = 0;
     for (int r = 0; r < height; ++r) {
         for (int c = 0; c < width; ++c) {
@@ -61,19 +59,9 @@ Pixels Gradient(int width, int height) {
     return pixels;
 }
 
-// The gradient depends on the image's size alone: it is made once per size and kept.
 void Paint_Background(ui::Image& image) {
-    static int kept_width = -1;
-    static int kept_height = -1;
-    static Pixels kept;
-    const int width = image.bounds().width;
-    const int height = image.bounds().height;
-    if (width != kept_width || height != kept_height) {
-        kept = Gradient(width, height);
-        kept_width = width;
-        kept_height = height;
-    }
-    image.canvas().draw_bitmap(0, 0, width, height, kept);
+    static Kept_Picture background(Gradient);
+    background.paint(image);
 }
 
 void Write_Pressure(ui::Canvas& canvas, float Patm) {

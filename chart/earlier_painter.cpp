@@ -1,6 +1,5 @@
 #include "chart/earlier_painter.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -13,6 +12,7 @@
 #include "chart/chart_strokes.h"
 #include "chart/chart_tables.h"
 #include "chart/drawing_finish.h"
+#include "chart/kept_picture.h"
 #include "chart/pixel_mapping.h"
 #include "chart/saturation_values.h"
 #include "numtext/general_format.h"
@@ -31,11 +31,13 @@ Axis_Range Around(float Tdb, int Half_Span) {
     return {numtext::truncate_to_int(Wide{Tdb} - Half_Span), numtext::truncate_to_int(Wide{Tdb} + Half_Span)};
 }
 
+Picture_Pixels White(int width, int height) {
+    return std::make_shared<std::vector<std::uint8_t>>(Picture_Bytes(width, height), 0xFF);
+}
+
 void Paint_White(ui::Image& image) {
-    const int width = std::max(image.bounds().width, 0);
-    const int height = std::max(image.bounds().height, 0);
-    auto pixels = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(width) * height * 3, 0xFF);
-    image.canvas().draw_bitmap(0, 0, width, height, std::move(pixels));
+    static Kept_Picture white(White);
+    white.paint(image);
 }
 
 void Draw_RH_Curves(ui::Canvas& canvas, const Chart_Fields& chart) {
@@ -95,9 +97,8 @@ void Draw_Whole_Lines(ui::Canvas& canvas, const Chart_Fields& chart, float Patm,
         canvas.move_to(pixel_of((line.start_x - origin) * chart.X_Scale), y_of_humidity(chart, family.start_y[i]));
         canvas.line_to(pixel_of((line.end_x - origin) * chart.X_Scale), y_of_humidity(chart, family.end_y[i]));
         const Pixel label = family.label_at(chart, line);
-        const std::string value =
-            numtext::format_general(family.saturation_value(Patm, static_cast<float>(i - Temperature_Index_Offset)));
-        canvas.text_out(label.x, label.y, value.substr(0, 6));
+        canvas.text_out(label.x, label.y,
+                        Saturation_Label(family.saturation_value, Patm, static_cast<float>(i - Temperature_Index_Offset)));
     }
 }
 

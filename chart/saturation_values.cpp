@@ -1,6 +1,7 @@
 #include "chart/saturation_values.h"
 
 #include "engine/property.h"
+#include "numtext/general_format.h"
 
 namespace {
 float Saturation_Humidity_Ratio(float Patm, float T) {
@@ -12,4 +13,8 @@ float Saturation_Enthalpy(float Patm, float T) { return Calc_Property(Kind_H, T,
 
 float Saturation_Volume(float Patm, float T) {
     return Calc_Property(Kind_SV, Patm, T, Saturation_Humidity_Ratio(Patm, T));
+}
+
+std::string Saturation_Label(float (*saturation_value)(float Patm, float T), float Patm, float T) {
+    return numtext::format_general(saturation_value(Patm, T)).substr(0, 6);
 }
