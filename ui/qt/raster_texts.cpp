@@ -18,11 +18,7 @@ constexpr std::size_t most_layouts_per_face = 4096;
 }  // namespace
 
 Text_Face::Text_Face(const ui::Font& font, const QPaintDevice& image)
-    : model_(font), dpi_(image.logicalDpiY()), font_(to_qfont(font), &image) {
-    const QFontMetrics metrics(font_);
-    ascent_ = metrics.ascent();
-    height_ = metrics.height();
-}
+    : model_(font), dpi_(image.logicalDpiY()), font_(to_qfont(font), &image), height_(QFontMetrics(font_).height()) {}
 
 // The colour plays no part in the layout.
 bool Text_Face::has_face_of(const ui::Font& font, int dpi) const {

@@ -24,8 +24,8 @@ struct Text_Layout {
     int width = 0;
 };
 
-// A font as Qt draws it on images of one resolution, with the height and ascent of its text
-// cells and the layouts of the texts written in it so far. The font is the one a painter on such
+// A font as Qt draws it on images of one resolution, with the height of its text cells
+// and the layouts of the texts written in it so far. The font is the one a painter on such
 // an image takes, so that the layouts fit the painter and are not made again at each drawing.
 class Text_Face {
 public:
@@ -33,7 +33,6 @@ public:
 
     bool has_face_of(const ui::Font& font, int dpi) const;
     const QFont& font() const { return font_; }
-    int ascent() const { return ascent_; }
     int height() const { return height_; }
     // Laid out at the first asking and kept.
     const Text_Layout& layout(const std::string& text);
@@ -42,7 +41,6 @@ private:
     ui::Font model_;
     int dpi_;
     QFont font_;
-    int ascent_;
     int height_;
     std::unordered_map<std::string, Text_Layout> layouts_;
 };
