@@ -2,17 +2,12 @@
 
 #include "engine/property.h"
 #include "numtext/general_format.h"
+#include "state/entry_limits.h"
 
-namespace {
-float Saturation_Humidity_Ratio(float Patm, float T) {
-    return Calc_Property(Kind_AH, Patm, Calc_Property(Kind_Pws, T));
-}
-}  // namespace
-
-float Saturation_Enthalpy(float Patm, float T) { return Calc_Property(Kind_H, T, Saturation_Humidity_Ratio(Patm, T)); }
+float Saturation_Enthalpy(float Patm, float T) { return Calc_Property(Kind_H, T, Saturation_AH(Patm, T)); }
 
 float Saturation_Volume(float Patm, float T) {
-    return Calc_Property(Kind_SV, Patm, T, Saturation_Humidity_Ratio(Patm, T));
+    return Calc_Property(Kind_SV, Patm, T, Saturation_AH(Patm, T));
 }
 
 std::string Saturation_Label(float (*saturation_value)(float Patm, float T), float Patm, float T) {

@@ -29,6 +29,8 @@ float Twb_Min(const Air_State& state) { return Calc_Property(Kind_Twb, state.Tdb
 
 float AH_Sat(const Air_State& state) { return Calc_Property(Kind_AH, state.Patm, state.Pws); }
 
+float Saturation_AH(float Patm, float T) { return Calc_Property(Kind_AH, Patm, Calc_Property(Kind_Pws, T)); }
+
 float H_Min(const Air_State& state) { return engine::to_single(Dry_Air_Heat * static_cast<double>(state.Tdb)); }
 
 float H_Sat(const Air_State& state) { return Calc_Property(Kind_H, state.Tdb, AH_Sat(state)); }

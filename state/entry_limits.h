@@ -21,6 +21,8 @@ float Tdp_Min(const Air_State& state);
 float Twb_Min(const Air_State& state);
 // The humidity ratio at saturation.
 float AH_Sat(const Air_State& state);
+// The humidity ratio of saturated air at the temperature T (degree C) and the pressure Patm.
+float Saturation_AH(float Patm, float T);
 // The enthalpy of dry air.
 float H_Min(const Air_State& state);
 // The enthalpy at saturation.

@@ -82,11 +82,6 @@ private:
     std::optional<float> twb_;
 };
 
-// Differences and the factor 1000 are taken in double on the 32-bit results.
-double saturated_ah(Cell_Chain& cell, float temperature) {
-    return Calc_Property(Kind_AH, cell.P(), Calc_Property(Kind_Pws, temperature));
-}
-
 double twb_cell(Cell_Chain& cell) { return cell.Twb(); }
 double wbd_cell(Cell_Chain& cell) { return static_cast<double>(cell.T()) - cell.Twb(); }
 double rh_cell(Cell_Chain& cell) { return cell.RH(); }
@@ -96,12 +91,14 @@ double vpd_at_twb_cell(Cell_Chain& cell) {
 }
 double tdp_cell(Cell_Chain& cell) { return cell.Tdp(); }
 double thi_cell(Cell_Chain& cell) { return Calc_Property(Kind_THI, cell.T(), cell.Tdp()); }
+// Differences and the factor 1000 are taken in double on the 32-bit results.
 double ahd_cell(Cell_Chain& cell) {
     const double at_tdb = Calc_Property(Kind_AH, cell.P(), cell.Pws());
-    return (at_tdb - saturated_ah(cell, cell.Tdp())) * Grams_Per_Kilogram;
+    return (at_tdb - Saturation_AH(cell.P(), cell.Tdp())) * Grams_Per_Kilogram;
 }
 double ahd_at_twb_cell(Cell_Chain& cell) {
-    return (saturated_ah(cell, cell.Twb()) - saturated_ah(cell, cell.Tdp())) * Grams_Per_Kilogram;
+    const double at_twb = Saturation_AH(cell.P(), cell.Twb());
+    return (at_twb - Saturation_AH(cell.P(), cell.Tdp())) * Grams_Per_Kilogram;
 }
 
 // The cell of a saturated row (RH 100 on RH rows, Twb = Tdb on Twb rows) where a table does not
