@@ -3,6 +3,7 @@
 #include <span>
 
 #include "chart/chart_search.h"
+#include "chart/chart_tables.h"
 #include "engine/float_env.h"
 
 namespace moistrel {
@@ -30,6 +31,12 @@ void Calc_AHLines(AH_Lines& lines, const Chart_Fields& chart) {
         const int j = chart::first_reaching(wsat, First_Searched_Index, Last_Index, level);
         lines.AH_Start_X[n] = engine::to_single(chart::interpolated_index(wsat, j, level));
     }
+}
+
+void Calc_Pressure_Tables(float Patm, Chart_Fields& chart, AH_Lines& ah_lines) {
+    Calc_RHCurves(chart, Patm);
+    Calc_TLines(chart);
+    Calc_AHLines(ah_lines, chart);
 }
 
 }  // namespace moistrel

@@ -156,9 +156,6 @@ private:
     void Bind_Handlers();
     // Takes the edit's text as the rule's property: limits, message, chain, then Show_State.
     void Enter_Property(const Entry_Rule& rule, const ui::Edit& edit);
-    // The tables that depend on the pressure only: the RH curves, the temperature lines and the
-    // humidity-ratio lines.
-    static void Calc_Pressure_Tables(float Patm, Chart_Fields& chart, AH_Lines& ah_lines);
     // Repaints the chart around the state with the ticked families.
     void Draw_Chart();
     // Makes a point of the chart the state, names it in panel 0 and shows it.

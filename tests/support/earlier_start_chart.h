@@ -17,9 +17,7 @@ struct Earlier_Start_Chart {
         set_state(Tdb);
     }
     void set_pressure(float Patm) {
-        Calc_RHCurves(chart, Patm);
-        Calc_TLines(chart);
-        moistrel::Calc_AHLines(ah_lines, chart);
+        moistrel::Calc_Pressure_Tables(Patm, chart, ah_lines);
         state.Patm = Patm;
         Derive_From_Tdb_RH(state);
     }
