@@ -6,6 +6,7 @@
 #include "engine/float_env.h"
 #include "engine/property.h"
 #include "numtext/int_text.h"
+#include "state/state_steps.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "state/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
+#include "state/state_steps.h"
 
 using engine::divide;
 using engine::to_single;

@@ -1,22 +1,6 @@
 #include "state/air_state.h"
 
-#include "engine/float_env.h"
-#include "engine/property.h"
 #include "state/state_steps.h"
-
-namespace {
-// The constants of the enthalpy, widened from their double values so that the arithmetic runs in
-// extended precision on exactly those numbers.
-constexpr long double Cp_Dry_Air = 1.006;       // kJ/(kg K)
-constexpr long double Cp_Vapour = 1.805;        // kJ/(kg K)
-constexpr long double Latent_Heat_At_0 = 2501;  // kJ/kg
-}  // namespace
-
-float AH_From_H(float tdb, float h) {
-    return engine::to_single(engine::divide(h - Cp_Dry_Air * tdb, Cp_Vapour * tdb + Latent_Heat_At_0));
-}
-
-float RH_From_Pw(float pw, float pws) { return engine::to_single(engine::divide(pw, pws) * 100); }
 
 void Derive_From_Tdb_RH(Air_State& state) {
     using namespace step;

@@ -24,12 +24,6 @@ void Derive_From_Tdb_RH(Air_State& state);
 // The state of Patm, Tdb and RH, stored in this order, then derived.
 Air_State State_From_Tdb_RH(float Patm, float Tdb, float RH);
 
-// The humidity ratio at which air of dry bulb tdb has enthalpy h: the inverse of Kind_H in AH.
-float AH_From_H(float tdb, float h);
-
-// The relative humidity (%) of a vapour pressure at a saturation pressure, not capped at 100.
-float RH_From_Pw(float pw, float pws);
-
 // Saturated air at the stored Tdb, without the engine: RH := 100, Pw := Pws, Twb := Tdb,
 // Tdp := Tdb.
 void Set_Saturated(Air_State& state);

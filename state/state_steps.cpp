@@ -16,6 +16,9 @@ constexpr int Max_Halvings = 200;
 
 // The constants of the inline formulas, widened from their double values so that the arithmetic
 // runs in extended precision on exactly those numbers.
+constexpr long double Cp_Dry_Air = 1.006;       // kJ/(kg K)
+constexpr long double Cp_Vapour = 1.805;        // kJ/(kg K)
+constexpr long double Latent_Heat_At_0 = 2501;  // kJ/kg
 constexpr long double Gas_Constant_Air = 287.05518;  // J/(kg K)
 constexpr long double Kelvin_Offset = 273.15;
 constexpr long double Vapour_Ratio = 0.62198;  // molar mass of water over dry air
@@ -60,6 +63,12 @@ float RH_From_Twb(const Air_State& state, float twb) {
     }
     return rh_by_halving(state, twb);
 }
+
+float AH_From_H(float tdb, float h) {
+    return to_single(divide(h - Cp_Dry_Air * tdb, Cp_Vapour * tdb + Latent_Heat_At_0));
+}
+
+float RH_From_Pw(float pw, float pws) { return to_single(divide(pw, pws) * 100); }
 
 void Run_Steps(Air_State& state, std::initializer_list<State_Step> steps) {
     for (State_Step each : steps) each(state);

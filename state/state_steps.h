@@ -23,6 +23,12 @@ float Dew_Point(const Air_State& state);
 // meets twb as a float.
 float RH_From_Twb(const Air_State& state, float twb);
 
+// The humidity ratio at which air of dry bulb tdb has enthalpy h: the inverse of Kind_H in AH.
+float AH_From_H(float tdb, float h);
+
+// The relative humidity (%) of a vapour pressure at a saturation pressure, not capped at 100.
+float RH_From_Pw(float pw, float pws);
+
 using State_Step = void (*)(Air_State& state);
 
 // Runs the steps one after the other on the state.
