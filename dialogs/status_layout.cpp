@@ -40,29 +40,26 @@ constexpr Layout_Entry Window_Entries[] = {
                  .font = Group_Font},
 };
 
-constexpr Control_Layout unit_edit(ui::Edit* Tconfig::*field, std::string_view name, ui::Rect bounds,
-                                 std::string_view text) {
-    return {.field = field, .name = name, .bounds = bounds, .caption = text, .font = Group_Font};
-}
-
-constexpr Control_Layout unit_label(ui::Label* Tconfig::*field, std::string_view name, ui::Rect bounds,
-                                  std::string_view unit) {
-    return {.field = field, .name = name, .bounds = bounds, .caption = unit, .font = Group_Font};
+// An edit with its starting text, or the label of its unit, in the groups' font.
+template <class Control>
+constexpr Control_Layout unit_control(Control* Tconfig::*field, std::string_view name, ui::Rect bounds,
+                                      std::string_view caption) {
+    return {.field = field, .name = name, .bounds = bounds, .caption = caption, .font = Group_Font};
 }
 
 // Each edit with the unit label beside it.
 constexpr Layout_Entry Pressure_Entries[] = {
-    unit_edit(&Tconfig::edit_patm, "edit_patm", {16, 28, 73, 24}, "101.325"),
-    unit_label(&Tconfig::Label2, "Label2", {105, 33, 24, Label_Height}, "kPa"),
-    unit_edit(&Tconfig::edit_psi, "edit_psi", {16, 60, 73, 24}, "14.695"),
-    unit_label(&Tconfig::Label3, "Label3", {103, 65, 18, Label_Height}, "psi"),
+    unit_control(&Tconfig::edit_patm, "edit_patm", {16, 28, 73, 24}, "101.325"),
+    unit_control(&Tconfig::Label2, "Label2", {105, 33, 24, Label_Height}, "kPa"),
+    unit_control(&Tconfig::edit_psi, "edit_psi", {16, 60, 73, 24}, "14.695"),
+    unit_control(&Tconfig::Label3, "Label3", {103, 65, 18, Label_Height}, "psi"),
 };
 
 constexpr Layout_Entry Elevation_Entries[] = {
-    unit_edit(&Tconfig::edit_m, "edit_m", {8, 24, 73, 24}, "0"),
-    unit_label(&Tconfig::Label4, "Label4", {94, 24, 12, Label_Height}, "m"),
-    unit_edit(&Tconfig::edit_ft, "edit_ft", {8, 60, 73, 24}, "0"),
-    unit_label(&Tconfig::Label5, "Label5", {96, 65, 10, Label_Height}, "ft"),
+    unit_control(&Tconfig::edit_m, "edit_m", {8, 24, 73, 24}, "0"),
+    unit_control(&Tconfig::Label4, "Label4", {94, 24, 12, Label_Height}, "m"),
+    unit_control(&Tconfig::edit_ft, "edit_ft", {8, 60, 73, 24}, "0"),
+    unit_control(&Tconfig::Label5, "Label5", {96, 65, 10, Label_Height}, "ft"),
 };
 
 constexpr Layout::Container Containers[] = {
