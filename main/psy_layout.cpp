@@ -463,8 +463,7 @@ void create_generated(TForm1& form, ui::Win_Control& sheet, const Column_Rows& r
         const Row_Info& info = State_Rows[i];
         const std::string name =
             "Edit_" + std::string(column.rows->letter) + std::string(info.tag) + std::string(column.suffix);
-        const Control_Layout desc = {.field = Field<ui::Edit>{nullptr},
-                                   .name = name,
+        const Control_Layout desc = {.name = name,
                                    .bounds = {column.left, column.rows->top(info.row), column.width, Edit_Height},
                                    .read_only = column_read_only(column.input, info)};
         auto& edit = ui::layout::create_control(form, sheet, desc, Field<ui::Edit>{nullptr});
