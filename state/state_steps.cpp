@@ -14,6 +14,12 @@ using engine::to_single;
 // Float halving of 0.001..100 ends after about forty steps; the bound only guards the loop.
 constexpr int Max_Halvings = 200;
 
+// The engine's RH fit is good only from about 9 degC: below it, the air it gives misses the typed
+// wet bulb by up to 7 K (and near 0 it divides by the dry bulb). From 10 to 40 degC it stays within
+// 0.37 K, up to 65 degC within 1 K; near saturation at 70 degC it misses by a whole kelvin and more.
+constexpr float Lowest_Fitted_Dry_Bulb = 9;  // degC
+constexpr float Fit_Miss_Limit = 1;          // K: a fit whose air misses by this or more is not taken
+
 // The constants of the inline formulas, widened from their double values so that the arithmetic
 // runs in extended precision on exactly those numbers.
 constexpr long double Cp_Dry_Air = 1.006;       // kJ/(kg K)
@@ -57,9 +63,9 @@ float Dew_Point(const Air_State& state) {
 }
 
 float RH_From_Twb(const Air_State& state, float twb) {
-    if (state.Tdb > 0) {
+    if (state.Tdb >= Lowest_Fitted_Dry_Bulb) {
         const float fitted = Calc_Property(Kind_RH_Twb, state.Tdb, twb);
-        if (fitted > 0) return fitted;
+        if (fitted > 0 && std::fabs(wet_bulb_at(state, fitted) - twb) < Fit_Miss_Limit) return fitted;
     }
     return rh_by_halving(state, twb);
 }

@@ -16,11 +16,11 @@ inline constexpr float Dry_Air_RH = 0.001f;
 // as that one, the convention of an RH entry of 0. The stored Pw is not changed.
 float Dew_Point(const Air_State& state);
 
-// The RH (%) at the stored Tdb and Pws whose wet bulb is twb, for air that is not saturated. The
-// engine's fit holds only above a dry bulb of 0 degC, and up to about 8.5 degC it falls below 0
-// (and is clamped to it) for most wet bulbs. At a dry bulb of 0 and below, and where the fit gives
-// 0, the RH is found by halving Dry_Air_RH..100 until Kind_Twb(Tdb, Kind_Tdp(Tdb, Pws x RH / 100))
-// meets twb as a float.
+// The RH (%) at the stored Tdb and Pws whose wet bulb is twb, for air that is not saturated. From
+// a dry bulb of 9 degC the engine's fit gives it, as long as the air of the fitted RH has a wet bulb
+// less than 1 K from twb. Below 9 degC, where the fit gives 0, and where its air misses twb, the RH is
+// found by halving Dry_Air_RH..100 until Kind_Twb(Tdb, Kind_Tdp(Tdb, Pws x RH / 100)) meets twb as
+// a float.
 float RH_From_Twb(const Air_State& state, float twb);
 
 // The humidity ratio at which air of dry bulb tdb has enthalpy h: the inverse of Kind_H in AH.

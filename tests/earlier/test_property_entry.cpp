@@ -150,6 +150,20 @@ TEST_F(Moistrel_Test, TinyValuesKeepTheirExponentThroughAPassingExit) {
     EXPECT_TRUE(front_end.boxes.empty());
 }
 
+// The wet bulb's RH is the shared one of the other program's sheets, and a Twb left untouched
+// keeps the air it shows.
+TEST_F(Moistrel_Test, AWetBulbGivesTheAirOfThatWetBulb) {
+    enter("Edit_tdb", "6");
+    enter("Edit_twb", "5");
+    EXPECT_NEAR(form.State.RH, 84.37f, 0.005f);
+    enter("Edit_tdb", "6.18");
+    enter("Edit_rh", "70");
+    driver.press_into("Edit_twb");
+    driver.tab();
+    EXPECT_NEAR(form.State.RH, 70, 1);
+    EXPECT_TRUE(front_end.boxes.empty());
+}
+
 // At a dry bulb of 0 and below the wet-bulb fit is undefined, and up to about 8.5 degC it gives
 // RH 0 for most wet bulbs: the RH is then the one whose wet bulb was typed.
 TEST_F(Moistrel_Test, WetBulbEntriesAtLowDryBulbsFindTheirRh) {

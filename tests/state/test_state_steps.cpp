@@ -120,6 +120,25 @@ TEST(RH_From_Twb_Test, WhereTheFitGivesNoHumidityAboveZeroTheRHWhoseWetBulbItIs)
     EXPECT_NEAR(RH_From_Twb(standard_state(5, 50), 3), 70.3f, 0.05f);
 }
 
+// Below 9 degC the fit is not asked at all (at a dry bulb a hair above 0 it would divide by it), and
+// above it where its air misses the typed wet bulb by 1 K or more the search gives the air of that
+// wet bulb. Where the fit's air is close enough, the fit's RH stands.
+TEST(RH_From_Twb_Test, TheFitStandsOnlyFrom9DegCAndWhereItsAirHasTheTypedWetBulb) {
+    const struct {
+        float Tdb, Twb;
+        bool fitted;
+    } cases[] = {{6, 5, false},  {7, 6, false},  {8, 3, false},  {1e-21f, -1, false}, {1e-40f, -1, false},
+                 {70, 69, false}, {30, 25, true}, {10, 8, true},  {40, 30, true}};
+    for (const auto& c : cases) {
+        const Air_State state = standard_state(c.Tdb, 50);
+        const float RH = RH_From_Twb(state, c.Twb);
+        if (c.fitted) EXPECT_EQ(RH, Calc_Property(Kind_RH_Twb, c.Tdb, c.Twb)) << c.Tdb << " / " << c.Twb;
+        else EXPECT_NEAR(wet_bulb_of_rh(state, RH), c.Twb, 2e-5f) << c.Tdb << " / " << c.Twb;
+    }
+    EXPECT_NEAR(RH_From_Twb(standard_state(6, 50), 5), 84.37f, 0.005f);
+    EXPECT_NEAR(RH_From_Twb(standard_state(70, 50), 69), 91.37f, 0.005f);
+}
+
 // The fits put the wet bulb of saturated air a little off its dry bulb below 0 degC; a wet bulb
 // typed as the dry bulb is still saturated air, not the nearest end of a search.
 TEST(RH_From_Twb_Test, AWetBulbAtTheDryBulbIsSaturatedAtAndBelowZero) {

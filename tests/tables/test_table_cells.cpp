@@ -115,6 +115,23 @@ TEST_F(Table_Cells, TwbRowTablesTakeTheRhAsTheTwbEntryDoes) {
     EXPECT_TRUE(reports.empty());
 }
 
+// The RH table at Tdb 6 over wet bulbs 0 to 6 is the air of each wet bulb, where the fit alone would
+// give air with another wet bulb; its Twb 5 row reads as the State sheet does for that entry.
+TEST_F(Table_Cells, TheRhTableAtLowDryBulbsHoldsTheAirOfEachWetBulb) {
+    const Table_Texts texts = compute_table(Table_rh, {6, 6, 1}, {0, 6, 1}, Standard_Patm);
+    Air_State state;
+    state.Tdb = 6;
+    state.Pws = Calc_Property(Kind_Pws, state.Tdb);
+    for (int twb = 0; twb < 6; ++twb) {
+        const float rh = std::stof(texts.at(1, twb + 1));
+        const float pw = Calc_Property(Kind_Pw_RH, state.Pws, rh);
+        EXPECT_NEAR(Calc_Property(Kind_Twb, state.Tdb, Calc_Property(Kind_Tdp, state.Tdb, pw)), twb, 0.01f) << twb;
+    }
+    EXPECT_EQ(texts.at(1, 6), "84.37");
+    EXPECT_EQ(texts.at(1, 7), "100");
+    EXPECT_TRUE(reports.empty());
+}
+
 TEST_F(Table_Cells, EveryColumnOfTheRhTableReads100OnItsDiagonal) {
     const Table_Texts texts = compute_table(Table_rh, {-40, 70, 1}, {-40, 70, 1}, Standard_Patm);
     for (std::int64_t c = 1; c < texts.cols(); ++c) EXPECT_EQ(texts.at(c, c), "100") << "Tdb " << texts.at(c, 0);
