@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
@@ -130,15 +131,17 @@ TEST_F(Desktop_Test, CtrlTabIntoAPageNeverShownBeforeTakesTheQtFocusToItsField) 
 }
 
 // The controls' font is the application's own, so that no widget is first laid out in another;
-// the menus, which no control's font reaches, stay in the desktop's.
-TEST_F(Desktop_Test, MenusKeepTheDesktopsFontWhileTheControlsHaveTheirOwn) {
-    const QFont desktop = QApplication::font("QMenu");
+// the drop-down menus speak in the menu bar's font, and follow it when it changes.
+TEST_F(Desktop_Test, TheMenusSpeakInTheMenuBarsFontWhileTheControlsHaveTheirOwn) {
     EXPECT_EQ(QApplication::font(), ui::qt::to_qfont(ui::Font{}));
-    EXPECT_NE(desktop, QApplication::font());
+    EXPECT_EQ(peer<QLineEdit>("First_Edit").font(), ui::qt::to_qfont(form.font()));
+    QMenuBar& bar = *window().findChild<QMenuBar*>();
     QMenu& file = peer<QMenu>("File_Menu");
     file.ensurePolished();
-    EXPECT_EQ(file.font(), desktop);
-    EXPECT_EQ(peer<QLineEdit>("First_Edit").font(), ui::qt::to_qfont(form.font()));
+    EXPECT_EQ(file.font(), bar.font());
+    bar.setFont(ui::qt::to_qfont(ui::font_of_height("Arial", 15)));
+    EXPECT_EQ(file.font(), bar.font());
+    EXPECT_EQ(file.font().pixelSize(), 15);
 }
 
 TEST_F(Desktop_Test, AMessageBoxSpeaksInTheFontOfItsWindow) {
