@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QMenu>
 #include <QWidget>
 
@@ -39,6 +40,15 @@ TEST_F(Screenshots, TheMainWindowAtStartUpAndEachSheet) {
         window.PageControl1->set_active_page(page);
         save(QString("hygrodex_sheet_%1.png").arg(page->caption().c_str()));
     }
+}
+
+// At the start the sheet tabs have the focus; its cue stands around the current tab's caption.
+TEST_F(Screenshots, TheMainWindowWithItsTabsFocused) {
+    QWidget& shown = *front_end.window_of(window);
+    QApplication::setActiveWindow(&shown);
+    EXPECT_EQ(window.focused(), window.PageControl1);
+    EXPECT_TRUE(shown.findChild<QWidget*>("PageControl1")->hasFocus());
+    save("hygrodex_focused_tabs.png");
 }
 
 // The drop-down menus speak in the menu bar's font, the window's "MS Sans Serif" of 8 points.
