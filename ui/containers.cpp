@@ -35,8 +35,26 @@ void Page_Control::set_active_page(Tab_Sheet* page) {
     changed();
 }
 
+void Page_Control::change_page_by_user(Tab_Sheet* page, bool focus_enters) {
+    set_active_page(page);
+    if (focus_enters) form().select_first_in(*page);
+    if (OnChange) OnChange(*this);
+}
+
 void Page_Control::select_page_by_user(int index) {
     Tab_Sheet* page = pages_.at(static_cast<std::size_t>(index));
+    // As a desktop's page control, so that Left and Right then step through the pages. An exit
+    // may have sent the focus elsewhere.
+    form().focus_control(this, Focus_Cause::Mouse);
+    if (!focused()) return;
+    if (page != active_) change_page_by_user(page, false);
+}
+
+void Page_Control::step_page_by_user(bool forward) {
+    const int count = static_cast<int>(pages_.size());
+    if (count == 0) return;
+    const int step = forward ? 1 : count - 1;
+    Tab_Sheet* page = pages_[static_cast<std::size_t>((std::max(active_page_index(), 0) + step) % count)];
     if (page == active_) return;
     Form& owner = form();
     const bool focus_was_on_old_page = active_ && owner.focused() && active_->contains(*owner.focused());
@@ -45,16 +63,7 @@ void Page_Control::select_page_by_user(int index) {
         owner.focus_control(active_);
         if (owner.focused() != active_) return;
     }
-    set_active_page(page);
-    if (focus_was_on_old_page) owner.select_first_in(*page);
-    if (OnChange) OnChange(*this);
-}
-
-void Page_Control::step_page_by_user(bool forward) {
-    const int count = static_cast<int>(pages_.size());
-    if (count == 0) return;
-    const int step = forward ? 1 : count - 1;
-    select_page_by_user((std::max(active_page_index(), 0) + step) % count);
+    change_page_by_user(page, focus_was_on_old_page);
 }
 
 static Page_Control& as_page_control(Win_Control* parent) {

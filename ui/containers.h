@@ -32,16 +32,22 @@ public:
     // A change by the program: fires nothing. The focus leaves a field of the old page while that
     // page is still active, as it leaves any control hidden from code, and stays off the new one.
     void set_active_page(Tab_Sheet* page);
-    // A tab click by the user: the focused field of the old page is left while that page is
-    // still active; then the page changes, the focus enters the new page, and OnChange runs.
+    // A tab click by the user: the tabs take the focus, so the focused control's exit runs while
+    // the old page is still active; then the page changes and OnChange runs. An exit that raises
+    // or sends the focus elsewhere stops the click.
     void select_page_by_user(int index);
-    // The user's step to the next or the previous page, wrapping at either end.
+    // The user's step by a key to the next or the previous page, wrapping at either end: a field
+    // of the old page is left while that page is still active, and the focus then enters the new
+    // page; a focus elsewhere stays where it is.
     void step_page_by_user(bool forward);
 
     Notify_Event OnChange;
 
 private:
     friend class Tab_Sheet;
+    // The page becomes the active one; the focus enters it when asked, then OnChange runs.
+    void change_page_by_user(Tab_Sheet* page, bool focus_enters);
+
     std::vector<Tab_Sheet*> pages_;
     Tab_Sheet* active_ = nullptr;
     Tab_Position tab_position_ = Tab_Position::Top;

@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QWidget>
 #include <QtTest/QTest>
 
 #include "earlier/about.h"
 #include "earlier/psy.h"
 #include "earlier/status.h"
+#include "tests/qt/menu_fonts.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/text.h"
 
@@ -60,6 +62,18 @@ TEST_F(Moistrel_Windows, TheMainWindowWithARangeHintAndTheDialogs) {
     // Dialog borders: neither title bar offers minimise or maximise.
     for (const ui::Form* dialog : {static_cast<ui::Form*>(&settings), static_cast<ui::Form*>(&about_box)})
         EXPECT_FALSE(shown(*dialog).windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+}
+
+// The drop-down menus speak in the menu bar's font, the window's "MS Sans Serif" of height -11.
+TEST_F(Moistrel_Windows, TheMenusAreDrawnInTheMenuBarsFont) {
+    EXPECT_EQ(drawn_font(peer<QMenuBar>("MainMenu1")), "Liberation Sans 11");
+    const std::vector<std::string> fonts = drop_down_fonts(shown(window));
+    EXPECT_GE(fonts.size(), 3u) << "the three menus of the layout, beside the bar's own for what does not fit";
+    EXPECT_EQ(fonts, in_the_bars_font(shown(window)));
+    QMenu& settings_menu = peer<QMenu>("N2");
+    settings_menu.popup(shown(window).mapToGlobal(QPoint(0, 0)));
+    EXPECT_TRUE(settings_menu.grab().save(QString(TEST_ARTEFACT_DIR "/moistrel_settings_menu.png")));
+    settings_menu.hide();
 }
 
 // With input methods off a Chinese character can still come from the keyboard's own layout; it

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProxyStyle>
@@ -100,6 +101,42 @@ TEST_F(Desktop_Test, TheFocusOfThePageControlIsShownOnItsTabs) {
     EXPECT_EQ(pages.active_page(), &page_one) << "past the last page comes the first";
 }
 
+// The focus cue of the tabs stands around the current tab's caption, inside the tab, and leaves
+// every pixel of the caption as it is drawn without the focus.
+TEST_F(Desktop_Test, TheTabsFocusCueSurroundsTheCaptionWithoutCoveringIt) {
+    for (int current : {0, 1}) {
+        SCOPED_TRACE(current);
+        pages.set_active_page(pages.pages()[static_cast<std::size_t>(current)]);
+        form.focus_control(&first, ui::Focus_Cause::Keyboard);
+        const QImage plain = tabs().grab().toImage();
+        form.focus_control(&pages, ui::Focus_Cause::Keyboard);
+        ASSERT_TRUE(tabs().hasFocus());
+        const QImage cued = tabs().grab().toImage();
+
+        const QRect tab = tabs().tabRect(current);
+        QRect ink;
+        std::vector<QPoint> cue;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x) {
+                if (tab.contains(x, y) && qGray(plain.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+                if (cued.pixel(x, y) != plain.pixel(x, y)) cue.emplace_back(x, y);
+            }
+        ASSERT_FALSE(ink.isEmpty()) << "the caption is drawn";
+        ASSERT_FALSE(cue.empty()) << "the cue is drawn";
+        QRect cue_box;
+        int outside_the_tab = 0;
+        int on_the_caption = 0;
+        for (const QPoint& point : cue) {
+            outside_the_tab += !tab.contains(point);
+            on_the_caption += ink.contains(point);
+            cue_box |= QRect(point, QSize(1, 1));
+        }
+        EXPECT_EQ(outside_the_tab, 0);
+        EXPECT_EQ(on_the_caption, 0);
+        EXPECT_TRUE(cue_box.contains(ink)) << "around the caption";
+    }
+}
+
 TEST_F(Desktop_Test, CtrlTabAndCtrlPageKeysSwitchSheetsFromAnyControlWithoutReachingAKeyFilter) {
     struct Case {
         Qt::Key key;
@@ -130,15 +167,17 @@ TEST_F(Desktop_Test, CtrlTabIntoAPageNeverShownBeforeTakesTheQtFocusToItsField) 
 }
 
 // The controls' font is the application's own, so that no widget is first laid out in another;
-// the menus, which no control's font reaches, stay in the desktop's.
-TEST_F(Desktop_Test, MenusKeepTheDesktopsFontWhileTheControlsHaveTheirOwn) {
-    const QFont desktop = QApplication::font("QMenu");
+// the drop-down menus speak in the menu bar's font, and follow it when it changes.
+TEST_F(Desktop_Test, TheMenusSpeakInTheMenuBarsFontWhileTheControlsHaveTheirOwn) {
     EXPECT_EQ(QApplication::font(), ui::qt::to_qfont(ui::Font{}));
-    EXPECT_NE(desktop, QApplication::font());
+    EXPECT_EQ(peer<QLineEdit>("First_Edit").font(), ui::qt::to_qfont(form.font()));
+    QMenuBar& bar = *window().findChild<QMenuBar*>();
     QMenu& file = peer<QMenu>("File_Menu");
     file.ensurePolished();
-    EXPECT_EQ(file.font(), desktop);
-    EXPECT_EQ(peer<QLineEdit>("First_Edit").font(), ui::qt::to_qfont(form.font()));
+    EXPECT_EQ(file.font(), bar.font());
+    bar.setFont(ui::qt::to_qfont(ui::font_of_height("Arial", 15)));
+    EXPECT_EQ(file.font(), bar.font());
+    EXPECT_EQ(file.font().pixelSize(), 15);
 }
 
 TEST_F(Desktop_Test, AMessageBoxSpeaksInTheFontOfItsWindow) {

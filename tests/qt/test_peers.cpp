@@ -118,12 +118,28 @@ TEST_F(Qt_Form_Test, ATabClickSwitchesTheModelsPageAndTheShownPageFollowsTheMode
     EXPECT_FALSE(peer<QWidget>("Page_Two").isVisible());
 }
 
-TEST_F(Qt_Form_Test, ThePageFocusMovesIntoTheNewPageWhenTheFocusWasOnTheOldOne) {
+// A click on a tab gives the tabs the Qt focus once the field is left, and Left and Right then
+// switch the pages; an exit that raises keeps the page and the focus where they were.
+TEST_F(Qt_Form_Test, ATabClickGivesTheTabsTheFocusForLeftAndRightUnlessTheExitRaises) {
     QTest::mouseClick(&peer<QLineEdit>("Page_One_Edit"), Qt::LeftButton);
     auto* tabs = peer<QWidget>("Pages").findChild<QTabBar*>();
+    page_one_edit.OnExit = [](ui::Control&) { throw std::runtime_error("Bad"); };
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
-    EXPECT_EQ(form.focused(), &page_two_edit);
-    EXPECT_EQ(window().focusWidget(), &peer<QLineEdit>("Page_Two_Edit"));
+    EXPECT_EQ(pages.active_page(), &page_one);
+    EXPECT_EQ(tabs->currentIndex(), 0);
+    EXPECT_EQ(window().focusWidget(), &peer<QLineEdit>("Page_One_Edit"));
+    ASSERT_EQ(boxes.size(), 1u);
+
+    page_one_edit.OnExit = nullptr;
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(pages.active_page(), &page_two);
+    EXPECT_EQ(form.focused(), &pages);
+    EXPECT_EQ(window().focusWidget(), tabs);
+    for (const auto& [key, page] : {std::pair{Qt::Key_Left, &page_one}, {Qt::Key_Right, &page_two}}) {
+        QTest::keyClick(tabs, key);
+        EXPECT_EQ(pages.active_page(), page);
+        EXPECT_EQ(tabs->currentIndex(), pages.active_page_index());
+    }
 }
 
 TEST_F(Qt_Form_Test, APageMakesItsPeersOnceAtItsFirstShowingWithTheModelsStateOfThen) {

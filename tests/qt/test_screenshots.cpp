@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMenu>
 #include <QWidget>
 
 #include "dialogs/about.h"
 #include "dialogs/status.h"
 #include "main/psy.h"
+#include "tests/qt/menu_fonts.h"
 #include "ui/qt/qt_front_end.h"
 
 namespace {
@@ -37,6 +40,28 @@ TEST_F(Screenshots, TheMainWindowAtStartUpAndEachSheet) {
         window.PageControl1->set_active_page(page);
         save(QString("hygrodex_sheet_%1.png").arg(page->caption().c_str()));
     }
+}
+
+// At the start the sheet tabs have the focus; its cue stands around the current tab's caption.
+TEST_F(Screenshots, TheMainWindowWithItsTabsFocused) {
+    QWidget& shown = *front_end.window_of(window);
+    QApplication::setActiveWindow(&shown);
+    EXPECT_EQ(window.focused(), window.PageControl1);
+    EXPECT_TRUE(shown.findChild<QWidget*>("PageControl1")->hasFocus());
+    save("hygrodex_focused_tabs.png");
+}
+
+// The drop-down menus speak in the menu bar's font, the window's "MS Sans Serif" of 8 points.
+TEST_F(Screenshots, TheMenusAreDrawnInTheMenuBarsFont) {
+    const QWidget& shown = *front_end.window_of(window);
+    EXPECT_EQ(drawn_font(*shown.findChild<QMenuBar*>()), "Liberation Sans 11");
+    const std::vector<std::string> fonts = drop_down_fonts(shown);
+    EXPECT_GE(fonts.size(), 4u) << "the four menus of the layout, beside the bar's own for what does not fit";
+    EXPECT_EQ(fonts, in_the_bars_font(shown));
+    QMenu& tables = *shown.findChild<QMenu*>("Tables1");
+    tables.popup(shown.mapToGlobal(QPoint(0, 0)));
+    EXPECT_TRUE(tables.grab().save(QString(TEST_ARTEFACT_DIR "/hygrodex_tables_menu.png")));
+    tables.hide();
 }
 
 TEST_F(Screenshots, TheChartWithEveryLineFamilyAtEachZoom) {

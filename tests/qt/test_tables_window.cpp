@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 
 #include "tables/tables.h"
 #include "ui/qt/fonts.h"
@@ -78,6 +79,21 @@ TEST_F(Tables_On_Screen, TheTabsSitBelowThePages) {
     EXPECT_EQ(tabs.shape(), QTabBar::RoundedSouth);
     EXPECT_GE(tabs.geometry().top(), page.geometry().bottom());
     EXPECT_EQ(tabs.count(), 11);
+}
+
+// The page control holds one row of tabs: all eleven fit in its 385 pixels, without scroll
+// arrows. The window with its tabs focused is saved for a look at the focus cue.
+TEST_F(Tables_On_Screen, TheElevenTabsFitInOneRow) {
+    QTabBar& tabs = *shown().findChild<QWidget*>("psytable")->findChild<QTabBar*>();
+    ASSERT_EQ(tabs.count(), 11);
+    EXPECT_EQ(tabs.width(), 385);
+    for (int index = 0; index < tabs.count(); ++index)
+        EXPECT_TRUE(tabs.rect().contains(tabs.tabRect(index))) << tabs.tabText(index).toStdString();
+    for (const QToolButton* arrow : tabs.findChildren<QToolButton*>()) EXPECT_FALSE(arrow->isVisible());
+    QApplication::setActiveWindow(&shown());
+    window.focus_control(window.psytable);
+    EXPECT_TRUE(tabs.hasFocus());
+    save("hygrodex_tables_focused_tabs.png");
 }
 
 // Tabs moved to the bottom take a new style sheet; they keep the page control's font all the same.

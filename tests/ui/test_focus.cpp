@@ -173,20 +173,34 @@ protected:
     ui::Edit& outside = form.create<ui::Edit>(nullptr, "Outside");
 };
 
-TEST_F(Page_Test, TheOldFieldIsLeftOnTheOldPageThenTheNewPageIsEnteredThenChangeRuns) {
-    driver.press_into("First");
-    log.clear();
-    driver.select_page(1);
-    EXPECT_EQ(log, (Log{"exit First on page 0", "enter Second on page 1", "change to page 1"}));
-    EXPECT_EQ(driver.focused_name(), "Second");
-}
-
-TEST_F(Page_Test, AFocusOutsideThePagesStaysWhereItIs) {
-    driver.press_into("Outside");
-    log.clear();
-    driver.select_page(1);
-    EXPECT_EQ(log, (Log{"change to page 1"}));
-    EXPECT_EQ(driver.focused_name(), "Outside");
+// A click on a tab gives the tabs the focus, as a desktop's page control does, once the focused
+// control's exit has run on the old page; Left and Right then step through the pages.
+TEST_F(Page_Test, AClickOnATabLeavesTheFocusedControlThenGivesTheTabsTheFocus) {
+    outside.OnExit = [this](ui::Control&) { log.push_back("exit Outside"); };
+    const struct {
+        std::string focused;
+        int clicked;
+        Log log;
+    } cases[] = {
+        {"First", 1, {"exit First on page 0", "change to page 1"}},
+        {"Outside", 1, {"exit Outside", "change to page 1"}},
+        {"First", 0, {"exit First on page 0"}},
+        {"Pages", 2, {"change to page 2"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.focused + " then tab " + std::to_string(c.clicked));
+        pages.set_active_page(&page0);
+        driver.press_into(c.focused);
+        log.clear();
+        driver.select_page(c.clicked);
+        EXPECT_EQ(log, c.log);
+        EXPECT_EQ(driver.focused_name(), "Pages");
+        EXPECT_EQ(form.focus_cause(), ui::Focus_Cause::Mouse);
+        driver.press(ui::Key::Right);
+        EXPECT_EQ(pages.active_page_index(), (c.clicked + 1) % 3);
+        driver.press(ui::Key::Left);
+        EXPECT_EQ(pages.active_page_index(), c.clicked);
+    }
 }
 
 // A page switched by the program takes the focus out of the page it hides, as hiding a control
@@ -213,13 +227,30 @@ TEST_F(Page_Test, APageSwitchedByTheProgramLetsGoOfAFocusInTheOldPageOnly) {
     }
 }
 
-TEST_F(Page_Test, AnExceptionInTheOldFieldsExitCancelsTheSwitch) {
-    driver.press_into("First");
-    first.OnExit = [](ui::Control&) { throw std::runtime_error("bad"); };
-    driver.select_page(1);
-    EXPECT_EQ(pages.active_page_index(), 0);
-    EXPECT_EQ(driver.focused_name(), "First");
-    EXPECT_EQ(front_end.take_box_texts(), (Log{"bad."}));
+// The click waits for the exit: one that raises or sends the focus elsewhere leaves the page and
+// the focus as the exit left them.
+TEST_F(Page_Test, AnExitThatRaisesOrMovesTheFocusStopsTheClick) {
+    const struct {
+        const char* name;
+        ui::Notify_Event exit;
+        std::string focused_after;
+        Log boxes;
+    } cases[] = {
+        {"raises", [](ui::Control&) { throw std::runtime_error("bad"); }, "First", {"bad."}},
+        {"moves the focus", [this](ui::Control&) { outside.set_focus(); }, "Outside", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        first.OnExit = nullptr;
+        driver.press_into("First");
+        first.OnExit = c.exit;
+        log.clear();
+        driver.select_page(1);
+        EXPECT_EQ(pages.active_page_index(), 0);
+        EXPECT_EQ(driver.focused_name(), c.focused_after);
+        EXPECT_EQ(log, Log{}) << "no change";
+        EXPECT_EQ(front_end.take_box_texts(), c.boxes);
+    }
 }
 
 TEST_F(Page_Test, CtrlWithTabOrPageKeysStepsThroughThePagesWrappingFromAnyControl) {
@@ -245,7 +276,7 @@ TEST_F(Page_Test, CtrlWithTabOrPageKeysStepsThroughThePagesWrappingFromAnyContro
     EXPECT_EQ(driver.focused_name(), "Outside");
 }
 
-TEST_F(Page_Test, ACtrlTabFromAFieldOfThePageLeavesItFirstAsAClickOnATabDoes) {
+TEST_F(Page_Test, ACtrlTabFromAFieldOfThePageLeavesItOnTheOldPageThenEntersTheNewOne) {
     driver.press_into("First");
     log.clear();
     driver.press_ctrl(ui::Key::Tab);

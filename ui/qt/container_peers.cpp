@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTabWidgetFrame>
+#include <QStylePainter>
 #include <QToolButton>
 
 #include "ui/qt/colors.h"
@@ -40,8 +42,9 @@ Page_Tab_Bar::Page_Tab_Bar(QWidget& parent, std::function<void(int index)> press
     place(ui::Tab_Position::Top);
 }
 
-// Tabs as narrow as the original's, so that the four captions fit in one row; the selected tab
-// stands out towards the page it joins.
+// Each tab is its caption's width and six pixels each side, its border included, as a desktop's
+// tab control sizes them: the main window's four tabs and the tables window's eleven fit in one
+// row. The selected tab stands out towards the page it joins.
 void Page_Tab_Bar::place(ui::Tab_Position position) {
     const bool bottom = position == ui::Tab_Position::Bottom;
     const QTabBar::Shape shape = bottom ? QTabBar::RoundedSouth : QTabBar::RoundedNorth;
@@ -49,11 +52,33 @@ void Page_Tab_Bar::place(ui::Tab_Position position) {
     setShape(shape);
     const QString open_side = bottom ? "top" : "bottom";
     const QString far_side = bottom ? "bottom" : "top";
-    setStyleSheet(QString("QTabBar::tab { padding: 3px 6px; border: 1px solid #a0a0a0; border-%1: none;"
+    setStyleSheet(QString("QTabBar::tab { padding: 3px 5px; border: 1px solid #a0a0a0; border-%1: none;"
                           " background: #e8e8e8; margin-right: -1px; }"
                           "QTabBar::tab:selected { background: #f0f0f0; margin-%2: -2px; }"
                           "QTabBar::tab:!selected { margin-%2: 2px; }")
                       .arg(open_side, far_side));
+}
+
+// The style would draw the focus cue across the current tab's caption, hatching it; the cue is
+// drawn around the caption instead, inside the tab.
+void Page_Tab_Bar::initStyleOption(QStyleOptionTab* option, int index) const {
+    QTabBar::initStyleOption(option, index);
+    option->state &= ~QStyle::State_HasFocus;
+}
+
+void Page_Tab_Bar::paintEvent(QPaintEvent* event) {
+    QTabBar::paintEvent(event);
+    if (!hasFocus() || currentIndex() < 0) return;
+    QStyleOptionTab tab;
+    initStyleOption(&tab, currentIndex());
+    const QRect text_area = style()->subElementRect(QStyle::SE_TabBarTabText, &tab, this);
+    const QRect caption = fontMetrics().boundingRect(text_area, Qt::AlignCenter | Qt::TextShowMnemonic, tab.text);
+    QStyleOptionFocusRect cue;
+    cue.initFrom(this);
+    cue.rect = caption.adjusted(-2, -1, 2, 1) & tab.rect.adjusted(1, 1, -1, -1);
+    cue.backgroundColor = palette().color(QPalette::Window);
+    QStylePainter painter(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, cue);
 }
 
 void Page_Tab_Bar::mousePressEvent(QMouseEvent* event) {

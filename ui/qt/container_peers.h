@@ -43,6 +43,8 @@ public:
     void place(ui::Tab_Position position);
 
 protected:
+    void initStyleOption(QStyleOptionTab* option, int index) const override;
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

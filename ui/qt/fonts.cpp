@@ -64,12 +64,9 @@ void install_font_substitutions() {
 }
 
 void install_application_font() {
-    const QFont controls = to_qfont(ui::Font{});
-    const QFont desktop = QApplication::font();
-    if (desktop == controls) return;
-    // In this order: a new application font drops the fonts given to classes.
-    QApplication::setFont(controls);
-    QApplication::setFont(desktop, "QMenu");
+    // Setting it also drops the fonts the platform gives to classes, such as a larger face for
+    // the drop-down menus: the menus speak in the menu bar's font.
+    QApplication::setFont(to_qfont(ui::Font{}));
 }
 
 QFont to_qfont(const ui::Font& font) {

@@ -9,9 +9,10 @@ namespace ui::qt {
 // Lets the face names of the layouts find the Debian fonts that stand in for them.
 void install_font_substitutions();
 
-// Makes the controls' usual font the application's. A widget lays out its empty text in the
-// application's font while it is made, before it takes its control's font: another face would be
-// loaded for nothing. Menus, which no control's font reaches, keep the desktop's font.
+// Makes the controls' usual font the application's, with no font of a class beside it. A widget
+// lays out its empty text in the application's font while it is made, before it takes its
+// control's font: another face would be loaded for nothing. The menu bar and its menus, which no
+// control's font reaches, speak in it too.
 void install_application_font();
 
 // A model font as Qt draws it. Sizes become pixel sizes at 96 dots per inch, the resolution the

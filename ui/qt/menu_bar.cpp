@@ -28,6 +28,8 @@ void add_items(Menu_Widget& menu, const Menu_Items& items, ui::Form& form, Peer_
         if (!item->items().empty()) {
             QMenu* submenu = menu.addMenu(caption);
             submenu->setObjectName(to_qstring(item->name()));
+            // A drop-down menu is a window of its own: it takes the bar's font only when told to.
+            submenu->setAttribute(Qt::WA_WindowPropagation);
             add_items(*submenu, item->items(), form, host);
             continue;
         }
