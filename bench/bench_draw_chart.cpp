@@ -20,7 +20,8 @@ public:
 };
 
 struct Start_Window {
-    Start_Window() {
+    // The chart's image in device pixels at that device pixel ratio.
+    explicit Start_Window(int ratio = 1) : ratio(ratio), image(578 * ratio, 503 * ratio, QImage::Format_RGB32) {
         application.set_front_end(front_end);
         for (ui::Check_Box* line_switch :
              {window.Check_T, window.Check_RH, window.Check_AH, window.Check_Pw, window.Check_H, window.Check_SV})
@@ -29,7 +30,8 @@ struct Start_Window {
     Silent_Front_End front_end;
     ui::Application application{"Hygrodex"};
     TForm1& window = application.create_form<TForm1>();
-    QImage image{578, 503, QImage::Format_RGB32};
+    int ratio;
+    QImage image;
     ui::qt::Canvas_Raster raster;
 };
 
@@ -41,13 +43,23 @@ void BM_Draw_Chart_Recorded(benchmark::State& run) {
 }
 BENCHMARK(BM_Draw_Chart_Recorded)->Unit(benchmark::kMicrosecond);
 
-// Turning that record into pixels.
+// Turning that record into pixels, at device pixel ratios 1 and 2.
 void BM_Draw_Chart_Rasterised(benchmark::State& run) {
-    Start_Window start;
+    Start_Window start(static_cast<int>(run.range(0)));
     start.window.Draw_Chart(Mode_State);
-    for (auto _ : run) start.raster.draw(start.window.Chart_Image->canvas(), start.image);
+    for (auto _ : run) start.raster.draw(start.window.Chart_Image->canvas(), start.image, start.ratio);
 }
-BENCHMARK(BM_Draw_Chart_Rasterised)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Draw_Chart_Rasterised)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A user's redraw of the start chart from the handler to the pixels, at device pixel ratios 1 and 2.
+void BM_Draw_Chart_At_Ratio(benchmark::State& run) {
+    Start_Window start(static_cast<int>(run.range(0)));
+    for (auto _ : run) {
+        start.window.Draw_Chart(Mode_State);
+        start.raster.draw(start.window.Chart_Image->canvas(), start.image, start.ratio);
+    }
+}
+BENCHMARK(BM_Draw_Chart_At_Ratio)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // What a user's redraw costs from the handler to the pixels, at each Half_Span the zoom reaches.
 void BM_Draw_Chart_Recorded_And_Rasterised(benchmark::State& run) {

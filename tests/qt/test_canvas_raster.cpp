@@ -42,11 +42,13 @@ std::vector<std::string> art_of(const QImage& image) {
     return rows;
 }
 
-// A drawing on a white image of the size of its expected art, pen and brush in the test colours.
+// A drawing on a white image of the size of its expected art, pen and brush in the test colours,
+// at a device pixel ratio: the art is in device pixels.
 struct Drawing_Case {
     const char* name;
     std::function<void(ui::Canvas&)> draw;
     std::vector<std::string> art;
+    double ratio = 1;
 };
 
 void expect_drawn_as(const Drawing_Case& c) {
@@ -55,8 +57,8 @@ void expect_drawn_as(const Drawing_Case& c) {
     canvas.brush.color = brush_color;
     c.draw(canvas);
     QImage image = blank(static_cast<int>(c.art.front().size()), static_cast<int>(c.art.size()));
-    ui::qt::rasterise(canvas, image);
-    EXPECT_EQ(art_of(image), c.art) << c.name;
+    ui::qt::rasterise(canvas, image, c.ratio);
+    EXPECT_EQ(art_of(image), c.art) << c.name << " at ratio " << c.ratio;
 }
 
 std::function<void(ui::Canvas&)> line(int x1, int y1, int x2, int y2, int width = 1,
@@ -117,6 +119,37 @@ TEST(Canvas_Raster, DottedLinesDrawEveryOtherPixelFromTheirStart) {
              canvas.line_to(8, 1);
          },
          {".........", "P.PP.P.P.", "........."}},
+    };
+    for (const Drawing_Case& c : cases) expect_drawn_as(c);
+}
+
+// At ratio 2 a pen of 1 is 2 device pixels wide, so lines along the axes and figures cover exactly
+// the doubled pixels of their 1x drawing, while a slanted line steps one device pixel at a time.
+TEST(Canvas_Raster, AtADevicePixelRatioTheRecordIsDrawnAtTheDevicesResolution) {
+    const std::vector<std::string> doubled_line{"........", "........", "PPPPPP..", "PPPPPP.."};
+    const Drawing_Case cases[] = {
+        {"flat at 2", line(0, 1, 3, 1), doubled_line, 2},
+        {"steep at 2", line(1, 0, 1, 3), {"..PP", "..PP", "..PP", "..PP", "..PP", "..PP", "....", "...."}, 2},
+        {"polyline at 2",
+         [](ui::Canvas& canvas) {
+             canvas.move_to(1, 1);
+             canvas.line_to(4, 1);
+             canvas.line_to(4, 4);
+         },
+         {"..........", "..........", "..PPPPPPPP", "..PPPPPPPP", "........PP", "........PP", "........PP",
+          "........PP", "..........", ".........."},
+         2},
+        {"diagonal at 2", line(0, 0, 3, 3),
+         {"P.....", "PP....", ".PP...", "..PP..", "...PP.", "....PP", ".....P"}, 2},
+        {"dots and gaps of 2 at 2", line(0, 0, 4, 0, 1, ui::Pen_Style::Dot), {"PP..PP..", "PP..PP.."}, 2},
+        // Record pixels 0..3 cover device pixels 0..5; the pen is round(1.5) = 2 wide.
+        {"flat at 1.5", line(0, 1, 4, 1), {".......", "PPPPPP.", "PPPPPP.", "......."}, 1.5},
+        {"dots and gaps of 2 at 1.5", line(0, 0, 4, 0, 1, ui::Pen_Style::Dot), {"PP..PP", "PP..PP"}, 1.5},
+        {"far ends at 2", line(INT_MIN, INT_MIN, INT_MAX, INT_MAX), {"P...", "PP..", ".PP.", "..PP"}, 2},
+        {"filled box at 2",
+         [](ui::Canvas& canvas) { canvas.rectangle(0, 0, 4, 3); },
+         {"PPPPPPPP.", "PPPPPPPP.", "PPBBBBPP.", "PPBBBBPP.", "PPPPPPPP.", "PPPPPPPP.", "........."},
+         2},
     };
     for (const Drawing_Case& c : cases) expect_drawn_as(c);
 }
@@ -359,6 +392,33 @@ TEST_F(Canvas_Raster_Text, TheSameTextInAnotherFontFillsACellOfThatFont) {
     }
 }
 
+// At ratio 2 the text is laid out in its font at twice the size: the cell is that font's, and the
+// glyphs are drawn at the device's resolution, not the 1x glyphs with each pixel doubled.
+TEST_F(Canvas_Raster_Text, AtRatioTwoATextIsWrittenInItsFontAtTwiceTheSize) {
+    canvas.brush.style = ui::Brush_Style::Solid;
+    canvas.text_out(3, 2, "Tdb");
+    QImage at_one = blank(40, 20);
+    ui::qt::rasterise(canvas, at_one);
+    QImage at_two = blank(80, 40);
+    ui::qt::rasterise(canvas, at_two, 2);
+
+    QFont twice = ui::qt::to_qfont(canvas.font);
+    twice.setPixelSize(2 * twice.pixelSize());
+    const QFontMetrics metrics(twice);
+    const int right = 6 + metrics.horizontalAdvance("Tdb") - 1, bottom = 4 + metrics.height() - 1;
+    EXPECT_EQ(at_two.pixel(6, 4), brush_pixel);
+    EXPECT_EQ(at_two.pixel(right, bottom), brush_pixel);
+    EXPECT_EQ(at_two.pixel(5, 4), background);
+    EXPECT_EQ(at_two.pixel(right + 1, bottom), background);
+    EXPECT_EQ(at_two.pixel(right, bottom + 1), background);
+
+    const std::vector<int> rows = inked_rows(at_two);
+    ASSERT_FALSE(rows.empty());
+    EXPECT_GE(rows.front(), 4);
+    EXPECT_LE(rows.back(), bottom);
+    EXPECT_NE(at_two, at_one.scaled(80, 40, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+}
+
 TEST_F(Canvas_Raster_Text, ATextPastTheRightEdgeIsCutOff) {
     const QImage image = written_at(57, 8, ui::Brush_Style::Solid);
     EXPECT_EQ(image.pixel(56, 8), background);
@@ -416,6 +476,31 @@ TEST(Canvas_Raster, ABitmapOverTheEdgesKeepsThePixelsOnTheImage) {
         QImage expected = blank(4, 4);
         for (const auto& [at, from] : c.covered) expected.setPixel(at, picture_pixel(from.x(), from.y()));
         EXPECT_EQ(image, expected) << c.name;
+    }
+}
+
+// Each device pixel takes the picture pixel its centre lies in. One raster draws the same pixels
+// at ratio after ratio: what it keeps of a picture belongs to one ratio.
+TEST(Canvas_Raster, APictureAtARatioIsEnlargedPixelByPixel) {
+    struct Case {
+        double ratio;
+        // The picture column (and row) of each device column (and row) it covers.
+        std::vector<int> source;
+    };
+    const Case cases[] = {{2, {0, 0, 1, 1, 2, 2}}, {1, {0, 1, 2}}, {1.5, {0, 1, 1, 2, 2}}, {2, {0, 0, 1, 1, 2, 2}}};
+    ui::Canvas canvas;
+    canvas.draw_bitmap(0, 0, 3, 3, three_by_three());
+    ui::qt::Canvas_Raster kept;
+    for (const Case& c : cases) {
+        const int size = static_cast<int>(c.source.size());
+        QImage image = blank(size + 1, size + 1);
+        kept.draw(canvas, image, c.ratio);
+        QImage expected = blank(size + 1, size + 1);
+        for (int y = 0; y < size; ++y)
+            for (int x = 0; x < size; ++x)
+                expected.setPixel(x, y, picture_pixel(c.source[static_cast<std::size_t>(x)],
+                                                      c.source[static_cast<std::size_t>(y)]));
+        EXPECT_EQ(image, expected) << c.ratio;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <map>
 #include <string>
 
 #include "chart/chart_tables.h"
@@ -13,14 +14,15 @@
 
 namespace {
 
-QImage white_chart() {
-    QImage image(578, 503, QImage::Format_RGB32);
+QImage white_chart(int ratio) {
+    QImage image(578 * ratio, 503 * ratio, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
 
-// A raster that has drawn other charts keeps their background and text layouts; none of that
-// may show in a later chart: it must give the pixels of a raster that starts afresh.
+// A raster that has drawn other charts, at this device pixel ratio or another, keeps their
+// background and text layouts; none of that may show in a later chart: it must give the pixels of
+// a raster that starts afresh.
 TEST(Chart_Redraw, AKeptRasterDrawsThePixelsOfAFreshOne) {
     ui::qt::install_font_substitutions();
     test_support::Headless_Front_End front_end;
@@ -41,16 +43,18 @@ TEST(Chart_Redraw, AKeptRasterDrawsThePixelsOfAFreshOne) {
         int half_span;
         bool unit_label;
         int mode;
+        int ratio;
     };
     const Drawing drawings[] = {
-        {101.325f, 20, 10, true, Mode_State}, {90, 20, 10, true, Mode_State},  {90, -5.7f, 25, false, Mode_Pad},
-        {101.325f, 66, 60, true, Mode_VPD},   {101.325f, 20, 10, true, Mode_State},
+        {101.325f, 20, 10, true, Mode_State, 1}, {90, 20, 10, true, Mode_State, 1},
+        {90, 20, 10, true, Mode_State, 2},       {90, -5.7f, 25, false, Mode_Pad, 1},
+        {101.325f, 66, 60, true, Mode_VPD, 2},   {101.325f, 20, 10, true, Mode_State, 1},
     };
     ui::qt::Canvas_Raster kept;
-    QImage drawn_over = white_chart();
+    std::map<int, QImage> drawn_over{{1, white_chart(1)}, {2, white_chart(2)}};
     for (const Drawing& d : drawings) {
         SCOPED_TRACE(std::to_string(d.Patm) + " kPa, Tdb " + std::to_string(d.Tdb) + ", Half_Span " +
-                     std::to_string(d.half_span));
+                     std::to_string(d.half_span) + ", ratio " + std::to_string(d.ratio));
         window.State.Patm = d.Patm;
         window.State.Tdb = d.Tdb;
         Derive_From_Tdb_RH(window.State);
@@ -61,10 +65,10 @@ TEST(Chart_Redraw, AKeptRasterDrawsThePixelsOfAFreshOne) {
         window.Check_unit->set_checked(d.unit_label);
         window.Draw_Chart(d.mode);
 
-        kept.draw(window.Chart_Image->canvas(), drawn_over);
-        QImage fresh = white_chart();
-        ui::qt::rasterise(window.Chart_Image->canvas(), fresh);
-        EXPECT_TRUE(drawn_over == fresh);
+        kept.draw(window.Chart_Image->canvas(), drawn_over[d.ratio], d.ratio);
+        QImage fresh = white_chart(d.ratio);
+        ui::qt::rasterise(window.Chart_Image->canvas(), fresh, d.ratio);
+        EXPECT_TRUE(drawn_over[d.ratio] == fresh);
     }
 }
 

@@ -16,7 +16,6 @@
 #include "tests/qt/qt_fixture.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/form_window.h"
-#include "ui/qt/static_peers.h"
 
 namespace {
 
@@ -198,14 +197,6 @@ TEST_F(Desktop_Test, AMessageBoxSpeaksInTheFontOfItsWindow) {
     EXPECT_EQ(box_font.pixelSize(), 15);
     EXPECT_EQ(text_font.family(), expected.family());
     EXPECT_EQ(text_font.pixelSize(), 15);
-}
-
-TEST(Chart_Scaling, WholeDevicePixelRatiosScaleSharplyFractionalOnesSmoothly) {
-    const struct {
-        qreal ratio;
-        bool smooth;
-    } cases[] = {{1.0, false}, {2.0, false}, {3.0, false}, {1.25, true}, {1.5, true}, {2.5, true}};
-    for (const auto& c : cases) EXPECT_EQ(ui::qt::scales_smoothly(c.ratio), c.smooth) << c.ratio;
 }
 
 // Qt draws no caret in a read-only field; the focus there must still be seen.

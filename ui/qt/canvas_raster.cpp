@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "ui/qt/colors.h"
+#include "ui/qt/raster_scale.h"
 
 namespace ui::qt {
 
@@ -29,16 +30,18 @@ struct Point {
 // Step i of a line (0 <= i < run) lies i pixels from the start along the major axis and
 // offset(i) pixels along the minor one: i * rise / run rounded to the nearest, a half toward
 // the start, as Bresenham's stepping has it. Step run would be the end point, which is left out.
-// run < 2^32 and rise <= run keep i * rise below 2^64.
+// Device coordinates at ratios above 1 can take run past 2^32, so i * rise is formed in 128 bits.
 class Line_Steps {
+    using Wide = unsigned __int128;
+
 public:
     Line_Steps(std::uint64_t run, std::uint64_t rise) : run_(run), rise_(rise) {}
 
     std::int64_t run() const { return static_cast<std::int64_t>(run_); }
 
     std::int64_t offset(std::int64_t step) const {
-        const std::uint64_t travelled = static_cast<std::uint64_t>(step) * rise_;
-        return rounded(travelled / run_, travelled % run_);
+        const Wide travelled = static_cast<Wide>(step) * rise_;
+        return rounded(static_cast<std::uint64_t>(travelled / run_), static_cast<std::uint64_t>(travelled % run_));
     }
 
     // The first step of first..end-1 whose offset exceeds limit, or end: offsets never fall.
@@ -57,7 +60,7 @@ public:
     class Walk {
     public:
         Walk(const Line_Steps& steps, std::int64_t first) : rise_(steps.rise_), run_(steps.run_) {
-            const std::uint64_t remainder = static_cast<std::uint64_t>(first) * steps.rise_ % steps.run_;
+            const auto remainder = static_cast<std::uint64_t>(static_cast<Wide>(first) * steps.rise_ % steps.run_);
             const bool rounded_up = 2 * remainder > steps.run_;
             error_ = 2 * (static_cast<std::int64_t>(remainder) - (rounded_up ? run_ : 0)) - run_;
         }
@@ -98,9 +101,28 @@ Step_Range steps_inside(std::int64_t start, int direction, std::int64_t extent) 
 
 bool is_steep(Point from, Point to) { return std::abs(to.y - from.y) > std::abs(to.x - from.x); }
 
+// Dots of `dot` pixels and gaps as long, from the line's start on; a dot of 0 draws solid.
+class Dots {
+public:
+    Dots(int dot, std::int64_t first_step)
+        : dot_(dot), phase_(dot == 0 ? 0 : static_cast<int>(first_step % (2 * dot))) {}
+
+    // Whether this step is inked; then moves on to the next.
+    bool next() {
+        if (dot_ == 0) return true;
+        const bool inked = phase_ < dot_;
+        if (++phase_ == 2 * dot_) phase_ = 0;
+        return inked;
+    }
+
+private:
+    int dot_;
+    int phase_;
+};
+
 // One pixel wide, from `from` up to but without `to`. Only the steps that land on the image are
 // walked, found by search rather than by stepping, so a line far outside costs nothing.
-void draw_thin_line(Surface& surface, Point from, Point to, QRgb color, bool dotted) {
+void draw_thin_line(Surface& surface, Point from, Point to, QRgb color, int dot) {
     const bool steep = is_steep(from, to);
     const std::int64_t major_start = steep ? from.y : from.x;
     const std::int64_t minor_start = steep ? from.x : from.y;
@@ -128,8 +150,9 @@ void draw_thin_line(Surface& surface, Point from, Point to, QRgb color, bool dot
     std::int64_t at = steep ? major * line_step + minor : minor * line_step + major;
     QRgb* const pixels = surface.pixels();
     Line_Steps::Walk walk(steps, first);
+    Dots dots(dot, first);
     for (std::int64_t step = first; step < end; ++step) {
-        if (!dotted || step % 2 == 0) pixels[at] = color;
+        if (dots.next()) pixels[at] = color;
         at += major_step;
         if (walk.advance()) at += minor_step;
     }
@@ -137,18 +160,20 @@ void draw_thin_line(Surface& surface, Point from, Point to, QRgb color, bool dot
 
 // A wide pen draws the thin line again beside itself, across the major axis (x for a steep
 // line, y otherwise), from -(width - 1) / 2 to width / 2: a pen of 2 adds the +1 neighbour.
-void draw_line(Surface& surface, const ui::Canvas_Op& op) {
+// At a ratio the ends move to their device pixels and the pen and dots widen with it.
+void draw_line(Surface& surface, const ui::Canvas_Op& op, const Raster_Scale& scale) {
     const QRgb color = to_qcolor(op.pen.color).rgb();
-    const int width = pen_width(op.pen);
+    const int record_width = pen_width(op.pen);
+    const int width = scale.pen_width(record_width);
     // Dots need a one-pixel pen; a wider one draws solid, as the original's pens did.
-    const bool dotted = op.pen.style == ui::Pen_Style::Dot && width == 1;
-    const Point from{op.x1, op.y1};
-    const Point to{op.x2, op.y2};
+    const int dot = op.pen.style == ui::Pen_Style::Dot && record_width == 1 ? scale.dot_length() : 0;
+    const Point from{scale.line_pixel(op.x1, record_width), scale.line_pixel(op.y1, record_width)};
+    const Point to{scale.line_pixel(op.x2, record_width), scale.line_pixel(op.y2, record_width)};
     const bool steep = is_steep(from, to);
     for (int shift = -(width - 1) / 2; shift <= width / 2; ++shift) {
         const Point beside = steep ? Point{shift, 0} : Point{0, shift};
         draw_thin_line(surface, {from.x + beside.x, from.y + beside.y}, {to.x + beside.x, to.y + beside.y}, color,
-                       dotted);
+                       dot);
     }
 }
 
@@ -208,8 +233,12 @@ struct Rounded_Box {
     }
 };
 
-Rounded_Box figure_box(const ui::Canvas_Op& op) {
-    const auto limited = [](int value) { return std::clamp(value, -figure_coordinate_limit, figure_coordinate_limit); };
+// The corners on their device pixels, first moved into the limit's range.
+Rounded_Box figure_box(const ui::Canvas_Op& op, const Raster_Scale& scale) {
+    const auto limited = [&scale](int value) {
+        return static_cast<int>(std::clamp<std::int64_t>(scale.edge(value), -figure_coordinate_limit,
+                                                         figure_coordinate_limit));
+    };
     const int x1 = limited(op.x1), y1 = limited(op.y1), x2 = limited(op.x2), y2 = limited(op.y2);
     Rounded_Box box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), 0, 0};
     const int width = box.right - box.left;
@@ -218,18 +247,18 @@ Rounded_Box figure_box(const ui::Canvas_Op& op) {
         box.corner_width = width;
         box.corner_height = height;
     } else if (op.kind == ui::Canvas_Op_Kind::Round_Rect) {
-        box.corner_width = std::clamp(op.x3, 0, width);
-        box.corner_height = std::clamp(op.y3, 0, height);
+        box.corner_width = static_cast<int>(std::clamp<std::int64_t>(scale.edge(op.x3), 0, width));
+        box.corner_height = static_cast<int>(std::clamp<std::int64_t>(scale.edge(op.y3), 0, height));
     }
     return box;
 }
 
 // The outline in the pen inside the box, the rest in the brush unless it is clear. The pen's
 // style plays no part here: the figures are drawn with solid outlines.
-void draw_figure(Surface& surface, const ui::Canvas_Op& op) {
-    const Rounded_Box outer = figure_box(op);
+void draw_figure(Surface& surface, const ui::Canvas_Op& op, const Raster_Scale& scale) {
+    const Rounded_Box outer = figure_box(op, scale);
     if (outer.empty()) return;
-    const Rounded_Box inner = outer.inset(pen_width(op.pen));
+    const Rounded_Box inner = outer.inset(scale.pen_width(pen_width(op.pen)));
     const QRgb pen = to_qcolor(op.pen.color).rgb();
     const QRgb brush = to_qcolor(op.brush.color).rgb();
     const bool filled = op.brush.style == ui::Brush_Style::Solid;
@@ -254,29 +283,30 @@ bool has_32_bit_pixels(QImage::Format format) {
 
 }  // namespace
 
-void Canvas_Raster::draw(const ui::Canvas& canvas, QImage& image) {
+void Canvas_Raster::draw(const ui::Canvas& canvas, QImage& image, double ratio) {
     if (image.isNull() || canvas.ops().empty()) return;
     if (!has_32_bit_pixels(image.format())) {
         QImage drawn = image.convertToFormat(QImage::Format_RGB32);
-        draw(canvas, drawn);
+        draw(canvas, drawn, ratio);
         image = drawn.convertToFormat(image.format());
         return;
     }
+    const Raster_Scale scale(ratio);
     Surface surface(image);
-    Text_Writer texts(image, text_styles_);
+    Text_Writer texts(image, text_styles_, scale);
     for (const ui::Canvas_Op& op : canvas.ops()) {
         switch (op.kind) {
         case ui::Canvas_Op_Kind::Move_To: break;
-        case ui::Canvas_Op_Kind::Line_To: draw_line(surface, op); break;
+        case ui::Canvas_Op_Kind::Line_To: draw_line(surface, op, scale); break;
         case ui::Canvas_Op_Kind::Rectangle:
         case ui::Canvas_Op_Kind::Ellipse:
-        case ui::Canvas_Op_Kind::Round_Rect: draw_figure(surface, op); break;
+        case ui::Canvas_Op_Kind::Round_Rect: draw_figure(surface, op, scale); break;
         case ui::Canvas_Op_Kind::Text_Out: texts.write(surface, op); break;
-        case ui::Canvas_Op_Kind::Bitmap: pictures_.draw(surface, op); break;
+        case ui::Canvas_Op_Kind::Bitmap: pictures_.draw(surface, op, scale); break;
         }
     }
 }
 
-void rasterise(const ui::Canvas& canvas, QImage& image) { Canvas_Raster().draw(canvas, image); }
+void rasterise(const ui::Canvas& canvas, QImage& image, double ratio) { Canvas_Raster().draw(canvas, image, ratio); }
 
 }  // namespace ui::qt

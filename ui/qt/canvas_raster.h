@@ -14,11 +14,14 @@ namespace ui::qt {
 // and bottom ones, and the outline lies inside the box; a text's cell has its top-left corner
 // at the given point. Lines and figures are aliased and written straight into the pixels; any
 // coordinate an int holds is safe. A 32-bit image is drawn in place, any other through a copy.
+// At a device pixel ratio the image holds device pixels and the record is drawn at that
+// resolution: coordinates, pens and dots scaled, texts laid out in their fonts at the scaled
+// size, pictures enlarged pixel by pixel; at 1 the pixels are the rules' own.
 // What does not change from one drawing to the next is kept for the next: the 32-bit form of a
 // picture and the layout of each text in its font; the pixels are the same as from a fresh one.
 class Canvas_Raster {
 public:
-    void draw(const ui::Canvas& canvas, QImage& image);
+    void draw(const ui::Canvas& canvas, QImage& image, double ratio = 1);
 
 private:
     Picture_Raster pictures_;
@@ -26,6 +29,6 @@ private:
 };
 
 // One drawing with nothing kept from earlier ones.
-void rasterise(const ui::Canvas& canvas, QImage& image);
+void rasterise(const ui::Canvas& canvas, QImage& image, double ratio = 1);
 
 }  // namespace ui::qt

@@ -15,14 +15,26 @@ namespace {
 // A bound on the layouts one font keeps, against a run that writes ever new texts.
 constexpr std::size_t most_layouts_per_face = 4096;
 
+// The font at ratio times its pixel size, which may be fractional: Qt takes a fractional size
+// only in points, so it is given in the points of the image's resolution.
+QFont scaled_font(const ui::Font& font, const QPaintDevice& image, double ratio) {
+    QFont scaled = to_qfont(font);
+    if (ratio != 1) scaled.setPointSizeF(scaled.pixelSize() * ratio * 72 / image.logicalDpiY());
+    return {scaled, &image};
+}
+
 }  // namespace
 
-Text_Face::Text_Face(const ui::Font& font, const QPaintDevice& image)
-    : model_(font), dpi_(image.logicalDpiY()), font_(to_qfont(font), &image), height_(QFontMetrics(font_).height()) {}
+Text_Face::Text_Face(const ui::Font& font, const QPaintDevice& image, double ratio)
+    : model_(font),
+      dpi_(image.logicalDpiY()),
+      ratio_(ratio),
+      font_(scaled_font(font, image, ratio)),
+      height_(QFontMetrics(font_).height()) {}
 
 // The colour plays no part in the layout.
-bool Text_Face::has_face_of(const ui::Font& font, int dpi) const {
-    return dpi == dpi_ && font.name == model_.name && font.size == model_.size && font.height == model_.height &&
+bool Text_Face::has_face_of(const ui::Font& font, int dpi, double ratio) const {
+    return dpi == dpi_ && ratio == ratio_ && font.name == model_.name && font.size == model_.size && font.height == model_.height &&
            font.bold == model_.bold && font.italic == model_.italic;
 }
 
@@ -38,11 +50,11 @@ const Text_Layout& Text_Face::layout(const std::string& text) {
     return made;
 }
 
-Text_Face& Text_Styles::face_of(const ui::Font& font, const QPaintDevice& image) {
+Text_Face& Text_Styles::face_of(const ui::Font& font, const QPaintDevice& image, double ratio) {
     const int dpi = image.logicalDpiY();
     for (const std::unique_ptr<Text_Face>& face : faces_)
-        if (face->has_face_of(font, dpi)) return *face;
-    return *faces_.emplace_back(std::make_unique<Text_Face>(font, image));
+        if (face->has_face_of(font, dpi, ratio)) return *face;
+    return *faces_.emplace_back(std::make_unique<Text_Face>(font, image, ratio));
 }
 
 const QPen& Text_Styles::pen_of(ui::Color ink) {
@@ -53,10 +65,10 @@ const QPen& Text_Styles::pen_of(ui::Color ink) {
 
 void Text_Writer::write(Surface& surface, const ui::Canvas_Op& op) {
     if (op.text.empty()) return;
-    Text_Face& face = styles_.face_of(op.font, image_);
+    Text_Face& face = styles_.face_of(op.font, image_, scale_.ratio());
     const Text_Layout& layout = face.layout(op.text);
-    const std::int64_t left = op.x1;
-    const std::int64_t top = op.y1;
+    const std::int64_t left = scale_.edge(op.x1);
+    const std::int64_t top = scale_.edge(op.y1);
     const std::int64_t right = left + layout.width;
     const std::int64_t bottom = top + face.height();
     if (right <= 0 || bottom <= 0 || left >= surface.width() || top >= surface.height()) return;
@@ -73,7 +85,7 @@ void Text_Writer::write(Surface& surface, const ui::Canvas_Op& op) {
         painter_.setPen(styles_.pen_of(op.font.color));
         ink_ = op.font.color;
     }
-    painter_.drawStaticText(QPoint(op.x1, op.y1), layout.glyphs);
+    painter_.drawStaticText(QPoint(static_cast<int>(left), static_cast<int>(top)), layout.glyphs);
 }
 
 }  // namespace ui::qt

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ui/canvas.h"
+#include "ui/qt/raster_scale.h"
 #include "ui/qt/raster_surface.h"
 
 namespace ui::qt {
@@ -24,14 +25,15 @@ struct Text_Layout {
     int width = 0;
 };
 
-// A font as Qt draws it on images of one resolution, with the height of its text cells
-// and the layouts of the texts written in it so far. The font is the one a painter on such
-// an image takes, so that the layouts fit the painter and are not made again at each drawing.
+// A font as Qt draws it on images of one resolution at one scale, with the height of its text
+// cells and the layouts of the texts written in it so far, all in device pixels. The font is the
+// one a painter on such an image takes, so that the layouts fit the painter and are not made
+// again at each drawing.
 class Text_Face {
 public:
-    Text_Face(const ui::Font& font, const QPaintDevice& image);
+    Text_Face(const ui::Font& font, const QPaintDevice& image, double ratio);
 
-    bool has_face_of(const ui::Font& font, int dpi) const;
+    bool has_face_of(const ui::Font& font, int dpi, double ratio) const;
     const QFont& font() const { return font_; }
     int height() const { return height_; }
     // Laid out at the first asking and kept.
@@ -40,6 +42,7 @@ public:
 private:
     ui::Font model_;
     int dpi_;
+    double ratio_;
     QFont font_;
     int height_;
     std::unordered_map<std::string, Text_Layout> layouts_;
@@ -49,7 +52,7 @@ private:
 // same texts are laid out only once and no pen is made anew.
 class Text_Styles {
 public:
-    Text_Face& face_of(const ui::Font& font, const QPaintDevice& image);
+    Text_Face& face_of(const ui::Font& font, const QPaintDevice& image, double ratio);
     const QPen& pen_of(ui::Color ink);
 
 private:
@@ -57,17 +60,19 @@ private:
     std::vector<std::pair<ui::Color, QPen>> pens_;
 };
 
-// Writes the texts of one drawing onto its image: Qt draws the glyphs; the cell behind them is
-// filled here when the brush is solid.
+// Writes the texts of one drawing onto its image at the scale: Qt draws the glyphs; the cell
+// behind them is filled here when the brush is solid.
 class Text_Writer {
 public:
-    Text_Writer(QImage& image, Text_Styles& styles) : image_(image), styles_(styles) {}
+    Text_Writer(QImage& image, Text_Styles& styles, const Raster_Scale& scale)
+        : image_(image), styles_(styles), scale_(scale) {}
 
     void write(Surface& surface, const ui::Canvas_Op& op);
 
 private:
     QImage& image_;
     Text_Styles& styles_;
+    Raster_Scale scale_;
     // Begun at the first text that shows; the font and ink are set only when they change.
     QPainter painter_;
     const Text_Face* face_ = nullptr;

@@ -4,9 +4,9 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 #include "ui/qt/colors.h"
+#include "ui/qt/raster_scale.h"
 #include "ui/qt/mouse_input.h"
 #include "ui/qt/text.h"
 #include "ui/user_input.h"
@@ -29,8 +29,6 @@ bool released_over(const QWidget& widget, const QMouseEvent& event) {
 }
 
 }  // namespace
-
-bool scales_smoothly(qreal device_pixel_ratio) { return device_pixel_ratio != std::floor(device_pixel_ratio); }
 
 Label_Peer::Label_Peer(ui::Label& label, QWidget& parent, Peer_Host& host)
     : QLabel(&parent), Peer(label, *this, host), label_(label) {
@@ -61,25 +59,33 @@ Image_Peer::Image_Peer(ui::Image& image, QWidget& parent, Peer_Host& host)
     : QWidget(&parent), Peer(image, *this, host), image_(image) {}
 
 void Image_Peer::show_state() {
-    const QSize size(std::max(image_.bounds().width, 0), std::max(image_.bounds().height, 0));
-    // The picture is kept from one change to the next, as the original's bitmap was: the canvas
-    // draws over what it showed. A new one starts white.
-    if (picture_.size() != size) {
-        picture_ = QImage(size, QImage::Format_RGB32);
-        picture_.fill(Qt::white);
-    }
-    raster_.draw(image_.canvas(), picture_);
+    draw_picture();
     update();
 }
 
+// The picture holds the device's pixels, so the canvas is drawn at the screen's resolution
+// rather than enlarged. It is kept from one change to the next, as the original's bitmap was:
+// the canvas draws over what it showed. A new one, and one for another ratio, starts white.
+void Image_Peer::draw_picture() {
+    shown_ratio_ = devicePixelRatioF();
+    const Raster_Scale scale(shown_ratio_);
+    const auto device = [&scale](int length) { return static_cast<int>(scale.edge(std::max(length, 0))); };
+    const QSize size(device(image_.bounds().width), device(image_.bounds().height));
+    if (picture_.size() != size || picture_scale_ != scale.ratio()) {
+        picture_ = QImage(size, QImage::Format_RGB32);
+        picture_.fill(Qt::white);
+        picture_scale_ = scale.ratio();
+    }
+    raster_.draw(image_.canvas(), picture_, picture_scale_);
+}
+
 void Image_Peer::paintEvent(QPaintEvent*) {
+    // Moved to a screen of another ratio: the record is drawn again at the new one.
+    if (devicePixelRatioF() != shown_ratio_) draw_picture();
     if (picture_.isNull()) return;
     QPainter painter(this);
-    // The picture has the design's pixels. A whole-number scale repeats each of them sharply; a
-    // fractional one would make nearest-neighbour stems of uneven width, so it blends them.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, scales_smoothly(devicePixelRatioF()));
-    if (image_.stretch()) painter.drawImage(rect(), picture_);
-    else painter.drawImage(QPoint(0, 0), picture_);
+    const QRectF unstretched(QPointF(0, 0), QSizeF(picture_.size()) / picture_scale_);
+    painter.drawImage(image_.stretch() ? QRectF(rect()) : unstretched, picture_);
 }
 
 void Image_Peer::mousePressEvent(QMouseEvent* event) {

@@ -34,9 +34,6 @@ protected:
     void show_state() override {}
 };
 
-// Whether a picture shown at that device pixel ratio is scaled smoothly rather than sharply.
-bool scales_smoothly(qreal device_pixel_ratio);
-
 // The picture of an image's canvas; presses and moves go to the model in image pixels.
 class Image_Peer final : public QWidget, public Peer {
 public:
@@ -49,8 +46,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void draw_picture();
+
     ui::Image& image_;
     QImage picture_;
+    // The ratio the picture was drawn for, and the scale the raster took from it.
+    qreal shown_ratio_ = 1;
+    double picture_scale_ = 1;
     Canvas_Raster raster_;
 };
 
