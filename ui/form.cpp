@@ -45,11 +45,12 @@ bool Form::focus_control(Win_Control* target, Focus_Cause cause) {
         redirected_target_ = target;
         return true;
     }
-    if (Win_Control* old = focused_; old && old->OnExit) {
+    Win_Control* const left = focused_;
+    if (left && left->OnExit) {
         exiting_ = true;
         redirected_target_ = target;
         try {
-            old->OnExit(*old);
+            left->OnExit(*left);
         } catch (...) {
             exiting_ = false;
             throw;
@@ -61,7 +62,10 @@ bool Form::focus_control(Win_Control* target, Focus_Cause cause) {
     focused_ = target;
     focus_cause_ = cause == Focus_Cause::Program ? input_cause_ : cause;
     changed();
+    // The controls show whether they hold the focus: a field shows its selection only then.
+    if (left) left->changed();
     if (target) {
+        target->changed();
         target->focus_arrived(cause);
         if (target->OnEnter) target->OnEnter(*target);
     }

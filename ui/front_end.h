@@ -29,6 +29,12 @@ public:
     virtual void show_message(const Message_Box& box) = 0;
     // The main form was closed: the loop ends.
     virtual void quit() = 0;
+    // The desktop's clipboard, as text. A front end without a desktop keeps the text itself.
+    virtual std::string clipboard_text() const { return clipboard_; }
+    virtual void set_clipboard_text(const std::string& text) { clipboard_ = text; }
+
+private:
+    std::string clipboard_;
 };
 
 }  // namespace ui

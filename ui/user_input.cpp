@@ -58,6 +58,30 @@ void press_into(Win_Control& control) {
     as_mouse_event(control.form(), [&] { take_focus(control); });
 }
 
+void press_into(Edit& edit, int position, Shift_State shift) {
+    as_mouse_event(edit.form(), [&edit, position, shift] {
+        if (take_focus(edit) && edit.focused()) edit.place_caret(position, shift.shift);
+    });
+}
+
+void drag_in(Edit& edit, int position) {
+    as_mouse_event(edit.form(), [&edit, position] {
+        if (edit.focused()) edit.place_caret(position, true);
+    });
+}
+
+void double_click(Edit& edit, int position) {
+    as_mouse_event(edit.form(), [&edit, position] {
+        if (take_focus(edit) && edit.focused()) edit.select_word_at(position);
+    });
+}
+
+void choose_edit_command(Edit& edit, Edit_Command command) {
+    as_mouse_event(edit.form(), [&edit, command] {
+        if (edit.focused()) run_edit_command(edit, command, edit.form().application().front_end());
+    });
+}
+
 void click(Control& control) {
     as_mouse_event(control.form(), [&] {
         if (!can_press(control)) return;
@@ -107,7 +131,7 @@ void press_key(Form& form, Key key, Shift_State shift) {
             return;
         }
         if (key == Key::Tab || key == Key::Back_Tab) return form.select_next(key == Key::Tab);
-        if (auto* edit = dynamic_cast<Edit*>(focused)) edit->press_key(key);
+        if (auto* edit = dynamic_cast<Edit*>(focused)) edit->press_key(key, shift.shift);
         else if (auto* bar = dynamic_cast<Track_Bar*>(focused)) bar->press_key(key);
         else if (auto* grid = dynamic_cast<String_Grid*>(focused)) grid->press_key(key);
     });

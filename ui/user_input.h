@@ -1,10 +1,12 @@
 #pragma once
 
+#include "ui/edit_menu.h"
 #include "ui/types.h"
 
 namespace ui {
 
 class Control;
+class Edit;
 class Form;
 class Menu_Item;
 class Page_Control;
@@ -18,6 +20,17 @@ namespace user {
 
 // A mouse press on a windowed control: it takes the focus (an edit keeps its caret, no select-all).
 void press_into(Win_Control& control);
+// A press into a field at a character position: the field takes the focus, then the caret goes
+// there; with Shift held the selection stretches from its anchor to there.
+void press_into(Edit& edit, int position, Shift_State shift);
+// The mouse moved to a character position with its button held since a press into the field:
+// the selection runs from the pressed position to there.
+void drag_in(Edit& edit, int position);
+// A double-click selects the word at the position.
+void double_click(Edit& edit, int position);
+// A command chosen from the field's context menu, which a right-click opens once press_into
+// gave the field the focus.
+void choose_edit_command(Edit& edit, Edit_Command command);
 // A click: a push button, check box or track bar takes the focus first and is pressed only when
 // the focus came; speed buttons, labels and images are clicked without a focus move.
 void click(Control& control);

@@ -173,6 +173,30 @@ TEST_F(State_Entry_Test, ATextThatIsNoNumberStopsTheEntryBeforeTheRefresh) {
     }
 }
 
+TEST_F(State_Entry_Test, APastedTextIsCheckedOnLeavingAsATypedTextIs) {
+    struct Case {
+        const char* pasted;
+        std::vector<Recorded_Box> boxes;
+        const char* focused;
+    };
+    const Case cases[] = {
+        {"abc", {conversion_box("abc")}, "Edit_tdb"},
+        {"25", {}, "Edit_rh"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pasted);
+        front_end.set_clipboard_text(c.pasted);
+        driver.double_click("Edit_tdb", 0);
+        driver.choose_edit_command("Edit_tdb", ui::Edit_Command::Paste);
+        driver.tab();
+        EXPECT_EQ(front_end.boxes, c.boxes);
+        front_end.boxes.clear();
+        EXPECT_EQ(driver.focused_name(), c.focused);
+    }
+    EXPECT_EQ(form.State.Tdb, 25.0f);
+    EXPECT_EQ(text("Edit_tdb"), "25");
+}
+
 // ---- Tdb and RH ----
 
 TEST_F(State_Entry_Test, RHZeroIsHeldAsAThousandthOfAPercentAndShownAsZero) {

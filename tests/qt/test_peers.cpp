@@ -162,6 +162,7 @@ TEST_F(Qt_Form_Test, ModelChangesOfAFieldShowInTheQtField) {
     QLineEdit& shown = peer<QLineEdit>("Second_Edit");
     second.set_text("42.5");
     EXPECT_EQ(shown.text(), "42.5");
+    second.set_focus();
     second.set_selection(1, 2);
     EXPECT_EQ(shown.selectedText(), "2.");
     second.set_read_only(true);
@@ -243,7 +244,7 @@ TEST_F(Qt_Form_Test, PeersStandAtTheModelsBoundsAndTheStatusBarAtTheBottom) {
 TEST_F(Qt_Form_Test, AScreenshotOfTheFormIsSavedAsAnArtefact) {
     first.set_text("25.0");
     second.set_text("Selected");
-    second.select_all();
+    second.set_focus();
     tick.set_checked(true);
     button.set_glyph("arrow-up-right");
     const QString path = QDir(TEST_ARTEFACT_DIR).filePath("test_qt_form.png");

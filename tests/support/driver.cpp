@@ -22,6 +22,22 @@ std::string Driver::focused_name() const {
 
 void Driver::press_into(const std::string& name) { ui::user::press_into(get<ui::Win_Control>(name)); }
 
+void Driver::press_at(const std::string& name, int position, bool shift) {
+    ui::Shift_State held;
+    held.shift = shift;
+    ui::user::press_into(get<ui::Edit>(name), position, held);
+}
+
+void Driver::drag_to(const std::string& name, int position) { ui::user::drag_in(get<ui::Edit>(name), position); }
+
+void Driver::double_click(const std::string& name, int position) {
+    ui::user::double_click(get<ui::Edit>(name), position);
+}
+
+void Driver::choose_edit_command(const std::string& name, ui::Edit_Command command) {
+    ui::user::choose_edit_command(get<ui::Edit>(name), command);
+}
+
 void Driver::click(const std::string& name) {
     ui::Control* control = form_.find(name);
     if (!control) throw std::logic_error("no control " + name);

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "ui/edit_menu.h"
 #include "ui/form.h"
 #include "ui/types.h"
 
@@ -22,6 +23,12 @@ public:
     // A mouse press into a field (no select-all) or any click on a control.
     void press_into(const std::string& name);
     void click(const std::string& name);
+    // The mouse in a field at a character position: a press (with Shift, one that stretches the
+    // selection), a drag on from the press, a double-click; and a command of its context menu.
+    void press_at(const std::string& name, int position, bool shift = false);
+    void drag_to(const std::string& name, int position);
+    void double_click(const std::string& name, int position);
+    void choose_edit_command(const std::string& name, ui::Edit_Command command);
     // Focuses the field as Tab would (its text selected) and types over it.
     void enter_text(const std::string& name, const std::string& text);
     void type(const std::string& keys);

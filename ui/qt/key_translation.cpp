@@ -38,6 +38,12 @@ void append_utf8(std::string& bytes, char32_t code) {
     bytes.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
+// A printable character as it reaches the model; others are dropped.
+void append_printable(std::string& characters, char32_t code) {
+    if (printable_latin1(code)) characters += static_cast<char>(static_cast<unsigned char>(code));
+    else if (code > 255 && QChar::isPrint(code)) append_utf8(characters, code);
+}
+
 }  // namespace
 
 Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QString& text) {
@@ -52,11 +58,17 @@ Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QStri
         return {};
     }
     Key_Input input;
-    for (const char32_t code : text.toUcs4()) {
-        if (printable_latin1(code)) input.characters += static_cast<char>(static_cast<unsigned char>(code));
-        else if (code > 255 && QChar::isPrint(code)) append_utf8(input.characters, code);
-    }
+    for (const char32_t code : text.toUcs4()) append_printable(input.characters, code);
     return input;
+}
+
+std::string model_text(const QString& text) {
+    std::string characters;
+    for (const char32_t code : text.toUcs4()) {
+        if (code == '\r' || code == '\n') characters += static_cast<char>(code);
+        else append_printable(characters, code);
+    }
+    return characters;
 }
 
 Key_Input translate_key(const QKeyEvent& event) { return translate_key(event.key(), event.modifiers(), event.text()); }

@@ -23,6 +23,9 @@ struct Key_Input {
 // characters other than the ones above are dropped.
 Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QString& text);
 Key_Input translate_key(const QKeyEvent& event);
+// A text from the clipboard as typing would give its characters, its line breaks kept so that a
+// field can take its first line.
+std::string model_text(const QString& text);
 
 // Shift, Ctrl and Alt as the model holds them; no mouse button.
 ui::Shift_State held_keys(Qt::KeyboardModifiers modifiers);

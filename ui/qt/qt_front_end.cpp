@@ -1,11 +1,13 @@
 #include "ui/qt/qt_front_end.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 
 #include "ui/qt/fonts.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/input_filter.h"
+#include "ui/qt/key_translation.h"
 #include "ui/qt/peer_factory.h"
 #include "ui/qt/style.h"
 #include "ui/qt/text.h"
@@ -104,6 +106,10 @@ void Qt_Front_End::quit() {
     quit_requested_ = true;
     if (main_loop_running_) QCoreApplication::exit(0);
 }
+
+std::string Qt_Front_End::clipboard_text() const { return model_text(QGuiApplication::clipboard()->text()); }
+
+void Qt_Front_End::set_clipboard_text(const std::string& text) { QGuiApplication::clipboard()->setText(to_qstring(text)); }
 
 void Qt_Front_End::run_modal(ui::Form& form) {
     Form_Window& window = window_for(form, true);

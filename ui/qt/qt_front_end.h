@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/application.h"
@@ -32,6 +33,8 @@ public:
     void run_modal(ui::Form& form) override;
     void show_message(const ui::Message_Box& box) override;
     void quit() override;
+    std::string clipboard_text() const override;
+    void set_clipboard_text(const std::string& text) override;
 
     // Shows a form's window and leaves the loop to the caller (tests drive it themselves).
     void show(ui::Form& form);
