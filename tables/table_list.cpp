@@ -54,6 +54,8 @@ void Tpsytable::Btn_countClick(ui::Control&) {
 void Tpsytable::Show_Table(Table_Texts& texts) {
     ui::String_Grid& grid = *StringGrid_table;
     const ui::String_Grid::Update update(grid);
+    // A new table opens at its first cell, whatever the last one showed.
+    grid.go_to_first_cell();
     grid.set_col_count(static_cast<int>(texts.cols()));
     grid.set_row_count(static_cast<int>(texts.rows()));
     for (std::int64_t r = 0; r < texts.rows(); ++r)

@@ -20,10 +20,14 @@ String_Grid::Update::~Update() {
     }
 }
 
-void String_Grid::cells_changed() {
-    ++revision_;
+void String_Grid::notify() {
     if (updating_ > 0) changed_while_updating_ = true;
     else changed();
+}
+
+void String_Grid::cells_changed() {
+    ++revision_;
+    notify();
 }
 
 void String_Grid::check_inside(int col, int row) const {
@@ -69,6 +73,7 @@ void String_Grid::resize(int cols, int rows) {
     row_count_ = rows;
     reshape_store(std::min(stored_cols_, cols), std::min(stored_rows_, rows));
     keep_selection_inside();
+    keep_scroll_inside();
     cells_changed();
 }
 
@@ -77,12 +82,22 @@ void String_Grid::set_row_count(int count) { resize(col_count_, count); }
 
 void String_Grid::set_default_col_width(int width) {
     default_col_width_ = width;
-    changed();
+    keep_scroll_inside();
+    notify();
 }
 
 void String_Grid::set_default_row_height(int height) {
     default_row_height_ = height;
-    changed();
+    keep_scroll_inside();
+    notify();
+}
+
+void String_Grid::set_bounds(Rect bounds) {
+    Win_Control::set_bounds(bounds);
+    const int left_col = left_col_;
+    const int top_row = top_row_;
+    keep_scroll_inside();
+    if (left_col != left_col_ || top_row != top_row_) notify();
 }
 
 void String_Grid::set_fixed_color(Color color) {
@@ -108,36 +123,111 @@ void String_Grid::keep_selection_inside() {
     const auto inside_row = [this](int row) { return std::clamp(row, fixed_rows(), row_count_ - 1); };
     anchor_col_ = inside_col(anchor_col_);
     anchor_row_ = inside_row(anchor_row_);
-    selection_ = {inside_col(selection_.left), inside_row(selection_.top), inside_col(selection_.right),
-                  inside_row(selection_.bottom)};
+    current_col_ = inside_col(current_col_);
+    current_row_ = inside_row(current_row_);
+    selection_ = {std::min(anchor_col_, current_col_), std::min(anchor_row_, current_row_),
+                  std::max(anchor_col_, current_col_), std::max(anchor_row_, current_row_)};
+}
+
+void String_Grid::place_selection(int anchor_col, int anchor_row, int col, int row) {
+    anchor_col_ = anchor_col;
+    anchor_row_ = anchor_row;
+    current_col_ = col;
+    current_row_ = row;
+    keep_selection_inside();
 }
 
 void String_Grid::select(int anchor_col, int anchor_row, int col, int row) {
-    anchor_col_ = anchor_col;
-    anchor_row_ = anchor_row;
-    selection_ = {std::min(anchor_col, col), std::min(anchor_row, row), std::max(anchor_col, col),
-                  std::max(anchor_row, row)};
-    keep_selection_inside();
-    changed();
+    place_selection(anchor_col, anchor_row, col, row);
+    notify();
 }
 
-void String_Grid::press_key(Key key) {
-    // A page is as many rows as the control shows at its default row height.
-    const int page = std::max(1, bounds().height / std::max(1, default_row_height_ + 1) - fixed_rows());
-    int col = anchor_col_;
-    int row = anchor_row_;
+void String_Grid::move_current(int col, int row) {
+    place_selection(col, row, col, row);
+    keep_current_in_view();
+    notify();
+}
+
+void String_Grid::go_to_first_cell() {
+    left_col_ = fixed_cols();
+    top_row_ = fixed_rows();
+    move_current(fixed_cols(), fixed_rows());
+}
+
+void String_Grid::press_key(Key key, Shift_State shift) {
+    const int page = visible_row_count();
+    const int last_col = col_count_ - 1;
+    const int last_row = row_count_ - 1;
+    int col = current_col_;
+    int row = current_row_;
     switch (key) {
     case Key::Left: --col; break;
     case Key::Right: ++col; break;
     case Key::Up: --row; break;
     case Key::Down: ++row; break;
-    case Key::Page_Up: row -= page; break;
-    case Key::Page_Down: row += page; break;
-    case Key::Home: col = fixed_cols(); break;
-    case Key::End: col = col_count_ - 1; break;
+    // A page turns the view with the current cell, so that the cell keeps its place on screen.
+    case Key::Page_Up:
+        row -= page;
+        top_row_ -= page;
+        break;
+    case Key::Page_Down:
+        row += page;
+        top_row_ += page;
+        break;
+    case Key::Home:
+        col = fixed_cols();
+        if (shift.ctrl) row = fixed_rows();
+        break;
+    case Key::End:
+        col = last_col;
+        if (shift.ctrl) row = last_row;
+        break;
     default: return;
     }
-    select(col, row, col, row);
+    move_current(col, row);
+}
+
+// The cells inside the frame, less the scroll bars that the cells need. A bar across takes
+// height, which may make a bar down needed, which takes width: the second round settles both.
+String_Grid::Client_Area String_Grid::client_area() const {
+    Client_Area area;
+    const int inner_width = bounds().width - 2 * Frame_Width;
+    const int inner_height = bounds().height - 2 * Frame_Width;
+    const std::int64_t cells_width = std::int64_t{col_count_} * col_pitch();
+    const std::int64_t cells_height = std::int64_t{row_count_} * row_pitch();
+    for (int round = 0; round < 2; ++round) {
+        area.horizontal_bar = cells_width > inner_width - (area.vertical_bar ? Scroll_Bar_Size : 0);
+        area.vertical_bar = cells_height > inner_height - (area.horizontal_bar ? Scroll_Bar_Size : 0);
+    }
+    area.width = inner_width - (area.vertical_bar ? Scroll_Bar_Size : 0);
+    area.height = inner_height - (area.horizontal_bar ? Scroll_Bar_Size : 0);
+    return area;
+}
+
+int String_Grid::visible_col_count() const {
+    return std::max(1, (client_area().width - fixed_cols() * col_pitch()) / col_pitch());
+}
+
+int String_Grid::visible_row_count() const {
+    return std::max(1, (client_area().height - fixed_rows() * row_pitch()) / row_pitch());
+}
+
+void String_Grid::keep_scroll_inside() {
+    left_col_ = std::clamp(left_col_, fixed_cols(), std::max(fixed_cols(), col_count_ - visible_col_count()));
+    top_row_ = std::clamp(top_row_, fixed_rows(), std::max(fixed_rows(), row_count_ - visible_row_count()));
+}
+
+void String_Grid::keep_current_in_view() {
+    left_col_ = std::clamp(left_col_, current_col_ - visible_col_count() + 1, current_col_);
+    top_row_ = std::clamp(top_row_, current_row_ - visible_row_count() + 1, current_row_);
+    keep_scroll_inside();
+}
+
+void String_Grid::scroll_to(int left_col, int top_row) {
+    left_col_ = left_col;
+    top_row_ = top_row;
+    keep_scroll_inside();
+    notify();
 }
 
 }  // namespace ui

@@ -18,10 +18,14 @@ struct Cell_Range {
 };
 
 // A grid of text cells addressed as (column, row). The first column and the first row are
-// fixed: they stay in place while the others scroll. The user selects ranges of the other cells
-// and cannot edit any.
+// fixed: they stay in place while the others scroll, by whole cells. The user selects ranges of
+// the other cells and cannot edit any.
 class String_Grid : public Win_Control {
 public:
+    // The sunken frame inside the bounds and the scroll bars inside the frame.
+    static constexpr int Frame_Width = 2;
+    static constexpr int Scroll_Bar_Size = 16;
+
     String_Grid(Form& form, Win_Control* parent, std::string name);
 
     int col_count() const { return col_count_; }
@@ -63,13 +67,47 @@ public:
     std::uint64_t revision() const { return revision_; }
 
     // The selected cells, always inside the cells that are not fixed; the anchor is where a
-    // range selection started.
+    // range selection started, the current cell where it ends.
     const Cell_Range& selection() const { return selection_; }
+    int current_col() const { return current_col_; }
+    int current_row() const { return current_row_; }
+    // A selection by the mouse: it scrolls nothing, the cells are where the pointer is.
     void select(int anchor_col, int anchor_row, int col, int row);
-    // Arrows, pages, Home and End move a one-cell selection.
-    void press_key(Key key);
+    // The first cell becomes the current one, shown in the top-left corner: where a new table starts.
+    void go_to_first_cell();
+    // Arrows, pages, Home and End move a one-cell selection; with Ctrl, Home and End go to the
+    // first and the last cell. The current cell is scrolled into view.
+    void press_key(Key key, Shift_State shift = {});
+
+    // The first scrolling column and row shown, right after the fixed ones.
+    int left_col() const { return left_col_; }
+    int top_row() const { return top_row_; }
+    // Scrolls as far as the last column and row allow: no further than to show them whole.
+    void scroll_to(int left_col, int top_row);
+    // Whether the cells overflow the frame across (a horizontal scroll bar) and down (a vertical one).
+    bool has_horizontal_bar() const { return client_area().horizontal_bar; }
+    bool has_vertical_bar() const { return client_area().vertical_bar; }
+    // How many whole scrolling cells the area inside the frame and scroll bars shows, at least one.
+    int visible_col_count() const;
+    int visible_row_count() const;
+
+    void set_bounds(Rect bounds) override;
 
 private:
+    struct Client_Area {
+        int width = 0;
+        int height = 0;
+        bool horizontal_bar = false;
+        bool vertical_bar = false;
+    };
+    Client_Area client_area() const;
+    int col_pitch() const { return default_col_width_ + 1; }
+    int row_pitch() const { return default_row_height_ + 1; }
+    void place_selection(int anchor_col, int anchor_row, int col, int row);
+    void move_current(int col, int row);
+    void keep_scroll_inside();
+    void keep_current_in_view();
+    void notify();
     void check_inside(int col, int row) const;
     std::size_t stored_index(int col, int row) const;
     void store_up_to(int col, int row);
@@ -93,6 +131,10 @@ private:
     Cell_Range selection_ = {1, 1, 1, 1};
     int anchor_col_ = 1;
     int anchor_row_ = 1;
+    int current_col_ = 1;
+    int current_row_ = 1;
+    int left_col_ = 1;
+    int top_row_ = 1;
 };
 
 }  // namespace ui

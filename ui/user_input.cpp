@@ -133,7 +133,7 @@ void press_key(Form& form, Key key, Shift_State shift) {
         if (key == Key::Tab || key == Key::Back_Tab) return form.select_next(key == Key::Tab);
         if (auto* edit = dynamic_cast<Edit*>(focused)) edit->press_key(key, shift.shift);
         else if (auto* bar = dynamic_cast<Track_Bar*>(focused)) bar->press_key(key);
-        else if (auto* grid = dynamic_cast<String_Grid*>(focused)) grid->press_key(key);
+        else if (auto* grid = dynamic_cast<String_Grid*>(focused)) grid->press_key(key, shift);
     });
 }
 
@@ -166,6 +166,12 @@ void mouse_down(Control& control, Mouse_Button button, int x, int y, Shift_State
 void select_cells(String_Grid& grid, int anchor_col, int anchor_row, int col, int row) {
     as_mouse_event(grid.form(), [&grid, anchor_col, anchor_row, col, row] {
         if (can_press(grid) && take_focus(grid)) grid.select(anchor_col, anchor_row, col, row);
+    });
+}
+
+void scroll_cells(String_Grid& grid, int left_col, int top_row) {
+    as_mouse_event(grid.form(), [&grid, left_col, top_row] {
+        if (can_press(grid)) grid.scroll_to(left_col, top_row);
     });
 }
 

@@ -45,6 +45,9 @@ void mouse_move(Control& control, int x, int y, Shift_State shift = {});
 void mouse_down(Control& control, Mouse_Button button, int x, int y, Shift_State shift = {});
 // A press on a cell and a drag to another: the grid takes the focus, then selects the range.
 void select_cells(String_Grid& grid, int anchor_col, int anchor_row, int col, int row);
+// The grid's scroll bars or the mouse wheel bring these cells first, after the fixed ones; the
+// focus stays where it is.
+void scroll_cells(String_Grid& grid, int left_col, int top_row);
 // The user resized a sizeable window to this client size.
 void resize(Form& form, int width, int height);
 void choose_menu(Form& form, Menu_Item& item);

@@ -9,6 +9,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <string>
+#include <string_view>
+
 #include "tables/tables.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_front_end.h"
@@ -33,9 +36,10 @@ protected:
     QWidget& shown() const { return *front_end.window_of(window); }
     QTableView& grid_view() const { return *shown().findChild<QTableView*>("StringGrid_table"); }
     void save(const QString& file) { EXPECT_TRUE(shown().grab().save(QString(TEST_ARTEFACT_DIR "/") + file)); }
-    void list(Table_Kind kind, const std::vector<std::string>& limits) {
+    void list(Table_Kind kind, const std::vector<std::string>& limits, int row_step = 5) {
         window.psytable->set_active_page(window.Sheets[kind].sheet);
         const Table_Sheet& sheet = window.Sheets[kind];
+        sheet.row_step->set_position(row_step);
         sheet.tdb_low->set_text(limits[0]);
         sheet.tdb_high->set_text(limits[1]);
         sheet.row_low->set_text(limits[2]);
@@ -128,6 +132,89 @@ TEST_F(Tables_On_Screen, AMouseDragSelectsARangeOfCellsInTheModel) {
     EXPECT_EQ(window.StringGrid_table->selection(), (ui::Cell_Range{2, 2, 3, 4}));
     EXPECT_EQ(window.focused(), window.StringGrid_table);
     EXPECT_EQ(view.selectionModel()->selectedIndexes().size(), 6);
+}
+
+// VPD over Tdb -40 to 70 by 1 and RH 0 to 100 by 1: 111 x 101 cells besides the headers.
+class Big_Table_On_Screen : public Tables_On_Screen {
+protected:
+    Big_Table_On_Screen() { list(Table_vpd1, {"-40", "70", "0", "100"}, 1); }
+
+    ui::String_Grid& grid() const { return *window.StringGrid_table; }
+    QScrollBar& across() const { return *grid_view().horizontalScrollBar(); }
+    QScrollBar& down() const { return *grid_view().verticalScrollBar(); }
+    // Where the first column and row the model names stand in the view: right after the
+    // headers, at 0, when they are whole.
+    QPoint first_cell_at() const {
+        const QTableView& view = grid_view();
+        return {view.columnViewportPosition(grid().left_col() - 1), view.rowViewportPosition(grid().top_row() - 1)};
+    }
+    // The right and bottom edges of the current cell inside the view's area.
+    bool current_cell_whole() const {
+        const QTableView& view = grid_view();
+        const QRect cell = view.visualRect(view.model()->index(grid().current_row() - 1, grid().current_col() - 1));
+        return view.viewport()->rect().contains(cell);
+    }
+};
+
+TEST_F(Big_Table_On_Screen, TheModelCountsTheWholeCellsTheViewShows) {
+    ASSERT_EQ(grid().col_count(), 112);
+    ASSERT_EQ(grid().row_count(), 102);
+    const QTableView& view = grid_view();
+    EXPECT_EQ(view.viewport()->width() / 41, grid().visible_col_count());
+    EXPECT_EQ(view.viewport()->height() / 16, grid().visible_row_count());
+    EXPECT_TRUE(across().isVisible());
+    EXPECT_TRUE(down().isVisible());
+    EXPECT_EQ(across().maximum(), 112 - grid().visible_col_count() - 1);
+    EXPECT_EQ(down().maximum(), 102 - grid().visible_row_count() - 1);
+}
+
+TEST_F(Big_Table_On_Screen, ScrollBarsScrollTheModelAndTheFirstCellsStartRightAfterTheHeaders) {
+    const struct {
+        const char* where;
+        int col_bar, row_bar;
+    } cases[] = {{"middle", 55, 50}, {"end", 1000, 1000}, {"one before the end", 98, 87}, {"start", 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        across().setValue(c.col_bar);
+        down().setValue(c.row_bar);
+        EXPECT_EQ(grid().left_col(), across().value() + 1);
+        EXPECT_EQ(grid().top_row(), down().value() + 1);
+        EXPECT_EQ(first_cell_at(), QPoint(0, 0));
+        EXPECT_EQ(grid_view().horizontalHeader()->sectionViewportPosition(across().value()), 0);
+        EXPECT_EQ(grid_view().verticalHeader()->sectionViewportPosition(down().value()), 0);
+        if (std::string_view(c.where) == "middle") save("hygrodex_tables_scrolled_to_the_middle.png");
+    }
+    EXPECT_EQ(grid().selection(), (ui::Cell_Range{1, 1, 1, 1})) << "scrolling leaves the current cell";
+}
+
+TEST_F(Big_Table_On_Screen, KeysMoveTheCurrentCellAndTheViewKeepsItWhole) {
+    window.StringGrid_table->set_focus();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int col, row;
+    } steps[] = {
+        {Qt::Key_End, Qt::ControlModifier, 111, 101}, {Qt::Key_PageUp, Qt::NoModifier, 111, 101 - 13},
+        {Qt::Key_Home, Qt::NoModifier, 1, 88},         {Qt::Key_End, Qt::NoModifier, 111, 88},
+        {Qt::Key_Home, Qt::ControlModifier, 1, 1},     {Qt::Key_PageDown, Qt::NoModifier, 1, 14},
+    };
+    for (const auto& step : steps) {
+        QTest::keyClick(&grid_view(), step.key, step.modifiers);
+        SCOPED_TRACE(std::to_string(step.col) + ", " + std::to_string(step.row));
+        EXPECT_EQ(grid().selection(), (ui::Cell_Range{step.col, step.row, step.col, step.row}));
+        EXPECT_TRUE(current_cell_whole());
+        EXPECT_EQ(first_cell_at(), QPoint(0, 0));
+    }
+}
+
+TEST_F(Big_Table_On_Screen, AListedTableOpensAtItsFirstCellAfterAScrolledOne) {
+    across().setValue(across().maximum());
+    down().setValue(down().maximum());
+    list(Table_twb, {"20", "60", "0", "100"});
+    EXPECT_EQ(across().value(), 0);
+    EXPECT_EQ(down().value(), 0);
+    EXPECT_EQ(grid().selection(), (ui::Cell_Range{1, 1, 1, 1}));
+    EXPECT_TRUE(current_cell_whole());
 }
 
 }  // namespace

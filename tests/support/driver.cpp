@@ -101,6 +101,10 @@ void Driver::select_cells(const std::string& grid_name, int anchor_col, int anch
     ui::user::select_cells(get<ui::String_Grid>(grid_name), anchor_col, anchor_row, col, row);
 }
 
+void Driver::scroll_cells(const std::string& grid_name, int left_col, int top_row) {
+    ui::user::scroll_cells(get<ui::String_Grid>(grid_name), left_col, top_row);
+}
+
 void Driver::resize(int width, int height) { ui::user::resize(form_, width, height); }
 
 void Driver::menu(const std::string& item_name) {

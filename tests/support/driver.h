@@ -46,6 +46,8 @@ public:
     void mouse_down(const std::string& name, int x, int y, ui::Mouse_Button button = ui::Mouse_Button::Left);
     // A press on one cell of a grid and a drag to another.
     void select_cells(const std::string& grid_name, int anchor_col, int anchor_row, int col, int row);
+    // The grid's scroll bars moved to show these cells first.
+    void scroll_cells(const std::string& grid_name, int left_col, int top_row);
     // The user drags the border of a sizeable window to this client size.
     void resize(int width, int height);
     void menu(const std::string& item_name);

@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
 
 #include "ui/qt/colors.h"
 #include "ui/qt/text.h"
@@ -55,8 +57,6 @@ String_Grid_Peer::String_Grid_Peer(ui::String_Grid& grid, QWidget& parent, Peer_
     setCornerButtonEnabled(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
         header->setFocusPolicy(Qt::NoFocus);
         header->setMinimumSectionSize(1);
@@ -65,6 +65,8 @@ String_Grid_Peer::String_Grid_Peer(ui::String_Grid& grid, QWidget& parent, Peer_
         header->setHighlightSections(false);
         header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
+    for (QScrollBar* bar : {horizontalScrollBar(), verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, [this] { scroll_bar_moved(); });
 }
 
 void String_Grid_Peer::show_sizes() {
@@ -91,11 +93,47 @@ void String_Grid_Peer::show_selection() {
     const QModelIndex top_left = cells_.index(range.top - fixed_row, range.left - fixed_col);
     const QModelIndex bottom_right = cells_.index(range.bottom - fixed_row, range.right - fixed_col);
     selectionModel()->select(QItemSelection(top_left, bottom_right), QItemSelectionModel::ClearAndSelect);
-    if (range == shown_selection_) return;
-    shown_selection_ = range;
-    if (!dragging_) scrollTo(bottom_right);
 }
 
+// Each scroll bar counts the scrolling cells from the first, as the view's sections do.
+void String_Grid_Peer::show_scroll() {
+    const QScopedValueRollback moving(moving_scroll_bars_, true);
+    horizontalScrollBar()->setValue(grid_.left_col() - grid_.fixed_cols());
+    verticalScrollBar()->setValue(grid_.top_row() - grid_.fixed_rows());
+}
+
+// The table view puts its last cells flush with the far edge when a bar is at its end, so that
+// the first ones sit partly under the headers; here every first cell starts whole after them.
+void String_Grid_Peer::start_cells_at_headers() {
+    const int left = horizontalHeader()->offset();
+    const int top = verticalHeader()->offset();
+    horizontalHeader()->setOffsetToSectionPosition(horizontalScrollBar()->value());
+    verticalHeader()->setOffsetToSectionPosition(verticalScrollBar()->value());
+    if (left != horizontalHeader()->offset() || top != verticalHeader()->offset()) viewport()->update();
+}
+
+void String_Grid_Peer::updateGeometries() {
+    {
+        const QScopedValueRollback moving(moving_scroll_bars_, true);
+        QTableView::updateGeometries();
+    }
+    show_scroll();
+    start_cells_at_headers();
+}
+
+void String_Grid_Peer::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    start_cells_at_headers();
+}
+
+void String_Grid_Peer::scroll_bar_moved() {
+    if (moving_scroll_bars_) return;
+    const int left_col = horizontalScrollBar()->value() + grid_.fixed_cols();
+    const int top_row = verticalScrollBar()->value() + grid_.fixed_rows();
+    forward([this, left_col, top_row] { ui::user::scroll_cells(grid_, left_col, top_row); });
+}
+
+// The model says which scroll bars show, so that the cells' area is the one it counts whole cells in.
 void String_Grid_Peer::show_state() {
     if (grid_.revision() != shown_revision_) {
         shown_revision_ = grid_.revision();
@@ -103,7 +141,10 @@ void String_Grid_Peer::show_state() {
     }
     set_background(*viewport(), QPalette::Base, grid_.color());
     show_sizes();
+    setHorizontalScrollBarPolicy(grid_.has_horizontal_bar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(grid_.has_vertical_bar() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     show_selection();
+    updateGeometries();
 }
 
 void String_Grid_Peer::select_to(const QModelIndex& cell) {

@@ -35,13 +35,17 @@ private:
 };
 
 // The grid on screen: fixed cells as silver headers that stay while the cells scroll, grid
-// lines, both scroll bars. A press and a drag select a range through the model.
+// lines, the scroll bars the model asks for. A press and a drag select a range through the
+// model; the scroll bars and the wheel scroll it through the model, which says which column and
+// row come first after the headers.
 class String_Grid_Peer final : public QTableView, public Peer {
 public:
     String_Grid_Peer(ui::String_Grid& grid, QWidget& parent, Peer_Host& host);
 
 protected:
     void show_state() override;
+    void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -50,12 +54,16 @@ protected:
 private:
     void show_sizes();
     void show_selection();
+    void show_scroll();
+    void start_cells_at_headers();
+    void scroll_bar_moved();
     void select_to(const QModelIndex& cell);
 
     ui::String_Grid& grid_;
     Grid_Cells cells_;
     std::uint64_t shown_revision_ = 0;
-    ui::Cell_Range shown_selection_ = {};
+    // Set while the peer itself moves the scroll bars, so that they are not taken for the user.
+    bool moving_scroll_bars_ = false;
     bool dragging_ = false;
     QModelIndex drag_anchor_;
 };
