@@ -24,9 +24,6 @@ constexpr float Highest_Elevation_ft = 29528;
 // already deeper than any air a user stands in.
 constexpr float Lowest_Elevation_m = -5000;
 constexpr float Lowest_Elevation_ft = -16404;
-// Ten atmospheres: beyond any air the chart is meant for, and far within the float range of
-// every conversion of the dialog.
-constexpr float Highest_Patm = 1000;
 
 constexpr const char* Elevation_Too_High = "Elevation is too high. Please reinput!!";
 constexpr const char* Elevation_Too_Low = "Elevation is too low. Please reinput!!";
@@ -133,8 +130,6 @@ void Tconfig::OKBtnClick(ui::Control&) {
     for (const Unit& unit : Units) this->*unit.stored = numtext::text_to_single((this->*unit.edit)->text());
     if (Patm_Accepted) Patm_Accepted();
 }
-
-bool Tconfig::Patm_Acceptable(float P) { return P > Lowest_Patm() && P <= Highest_Patm; }
 
 void Tconfig::Keep_Open(ui::Edit& edit) {
     set_modal_result(ui::Mr_None);

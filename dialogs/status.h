@@ -28,8 +28,6 @@ public:
     // The characters of a number pass; Enter sends the focus towards OK through the edit's exit.
     void edit_KeyPress(ui::Control& sender, char& key);
     void OKBtnClick(ui::Control& sender);
-    // Whether OK takes a pressure of P kPa: the chart's states must stay below it.
-    static bool Patm_Acceptable(float P);
 
     // Applies the pressure that edit_patm shows; OK calls it once that pressure has passed.
     std::function<void()> Patm_Accepted;

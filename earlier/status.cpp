@@ -15,6 +15,7 @@ using Layout = ui::layout::Layout<Tconfig>;
 using Layout_Entry = Layout::Entry;
 
 constexpr const char* Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
+constexpr const char* Patm_Too_High = "大氣壓力輸入值太高，請重新輸入";
 
 constexpr ui::layout::Window_Layout Window = {.caption = "大氣壓力設定", .client_width = 384, .client_height = 179, .minimize_box = false};
 
@@ -67,8 +68,9 @@ void Tconfig::edit_patmEnter(ui::Control&, char& key) {
 // A text that is not a number stops at the conversion, before anything is applied; the dialog
 // closes all the same, as OK set it to.
 void Tconfig::OKBtnClick(ui::Control&) {
-    if (numtext::text_to_single(edit_patm->text()) <= Lowest_Patm()) {
-        application().error_box(Patm_Too_Low);
+    const float P = numtext::text_to_single(edit_patm->text());
+    if (!Patm_Acceptable(P)) {
+        application().error_box(P > Highest_Patm ? Patm_Too_High : Patm_Too_Low);
         set_modal_result(ui::Mr_None);
         edit_patm->set_focus();
         return;

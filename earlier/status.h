@@ -19,7 +19,8 @@ public:
     // The characters of a number pass silently; Enter presses OK, the default button.
     void edit_patmEnter(ui::Control& sender, char& key);
     // Applies the typed pressure. One at or below the saturation pressure at the chart's highest
-    // dry bulb is refused with a box, and the dialog stays open on the edit.
+    // dry bulb, or above ten atmospheres, is refused with a box, and the dialog stays open on the
+    // edit.
     void OKBtnClick(ui::Control& sender);
 
     // Applies the pressure that edit_patm shows; OK calls it once that pressure has passed.

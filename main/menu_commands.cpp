@@ -1,5 +1,6 @@
 #include "dialogs/status.h"
 #include "main/psy.h"
+#include "state/entry_limits.h"
 #include "tables/tables.h"
 #include "ui/connected.h"
 
@@ -9,7 +10,7 @@ void TForm1::ExitExecute() { close(); }
 void TForm1::Connect_Tables(Tpsytable& tables) {
     psytable = &tables;
     tables.Connect_Patm({.text = [this] { return config ? config->edit_patm->text() : std::string(); },
-                         .acceptable = &Tconfig::Patm_Acceptable,
+                         .acceptable = &Patm_Acceptable,
                          .applied = [this] { return State.Patm; }});
 }
 

@@ -40,3 +40,5 @@ float SV_Min(const Air_State& state) { return Calc_Property(Kind_SV, state.Patm,
 float SV_Sat(const Air_State& state) { return Calc_Property(Kind_SV, state.Patm, state.Tdb, AH_Sat(state)); }
 
 float Lowest_Patm() { return Calc_Property(Kind_Pws, Highest_Chart_Tdb); }
+
+bool Patm_Acceptable(float P) { return P > Lowest_Patm() && P <= Highest_Patm; }

@@ -35,3 +35,9 @@ float SV_Sat(const Air_State& state);
 // The saturation pressure at the chart's highest dry bulb, 70 degC. At or below it some states
 // of the chart leave the property function's domain, so no atmospheric pressure this low is taken.
 float Lowest_Patm();
+// Ten atmospheres: beyond any air the chart is meant for, and far within the float range of
+// every computation at that pressure, so no atmospheric pressure above it is taken.
+constexpr float Highest_Patm = 1000;
+// Whether the settings dialogs take an atmospheric pressure of P kPa: above Lowest_Patm, at most
+// Highest_Patm.
+bool Patm_Acceptable(float P);

@@ -71,17 +71,20 @@ TEST_F(Moistrel_Test, EveryTextOfTheEarlierEditionCanBeWrittenInCodePage950) {
          {moistrel::hover_text::State_Panel, moistrel::hover_text::Line_Switches,
           moistrel::hover_text::Chart_Adjustment, moistrel::hover_text::Messages, moistrel::hover_text::Exit_Button})
         texts.emplace_back(hover);
-    // The key filter's request and the dialog's refusal, as the user meets them.
+    // The key filter's request and the dialog's refusals, as the user meets them.
     driver.press_into("Edit_tdb");
     driver.key('x');
     texts.push_back(text("Message3"));
     in_settings([](test_support::Driver& dialog) {
-        dialog.press_into("edit_patm");
-        dialog.get<ui::Edit>("edit_patm").select_all();
-        dialog.type("1");
-        dialog.click("OKBtn");
+        for (const char* refused : {"1", "1001"}) {
+            dialog.press_into("edit_patm");
+            dialog.get<ui::Edit>("edit_patm").select_all();
+            dialog.type(refused);
+            dialog.click("OKBtn");
+        }
         dialog.escape();
     });
+    EXPECT_EQ(front_end.boxes.size(), 2u);
     for (const test_support::Recorded_Box& box : front_end.boxes) texts.push_back(box.text);
 
     EXPECT_GT(texts.size(), 100u);

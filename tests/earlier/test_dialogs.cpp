@@ -2,6 +2,7 @@
 
 #include "engine/property.h"
 #include "numtext/general_format.h"
+#include "numtext/text_to_number.h"
 #include "tests/earlier/moistrel_test.h"
 
 namespace {
@@ -13,8 +14,6 @@ void type_over(Driver& dialog, const std::string& text) {
     dialog.get<ui::Edit>("edit_patm").select_all();
     dialog.type(text);
 }
-
-constexpr const char* Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
 
 TEST_F(Moistrel_Test, EnterAtOnceAppliesTheStartPressureAndChangesNothing) {
     const Names before = panel_texts();
@@ -56,10 +55,19 @@ TEST_F(Moistrel_Test, TheKPaFieldDropsOtherKeysSilently) {
     EXPECT_EQ(text("Message3"), "");
 }
 
-// At or below the saturation pressure at 70 degC the chart's states leave the engine's domain.
-TEST_F(Moistrel_Test, APressureTooLowIsRefusedAndTheDialogStaysOpenOnIt) {
+// At or below the saturation pressure at 70 degC the chart's states leave the engine's domain;
+// far above ten atmospheres the recompute overflowed (1e38 kPa).
+TEST_F(Moistrel_Test, APressureOutOfRangeIsRefusedAndTheDialogStaysOpenOnIt) {
     const std::string bound = numtext::format_general(Calc_Property(Kind_Pws, 70));
-    for (const std::string& typed : {std::string("."), std::string("0"), std::string("-5"), bound}) {
+    const struct {
+        std::string typed;
+        const char* refusal;
+    } cases[] = {
+        {".", Patm_Too_Low},        {"0", Patm_Too_Low},
+        {"-5", Patm_Too_Low},       {bound, Patm_Too_Low},
+        {"1000.01", Patm_Too_High}, {"1" + std::string(38, '0'), Patm_Too_High},
+    };
+    for (const auto& [typed, refusal] : cases) {
         in_settings([&](Driver& dialog) {
             type_over(dialog, typed);
             dialog.click("OKBtn");
@@ -67,19 +75,21 @@ TEST_F(Moistrel_Test, APressureTooLowIsRefusedAndTheDialogStaysOpenOnIt) {
             EXPECT_EQ(dialog.focused_name(), "edit_patm") << typed;
             dialog.escape();
         });
-        EXPECT_EQ(front_end.take_box_texts(), (Names{Patm_Too_Low})) << typed;
+        EXPECT_EQ(front_end.take_box_texts(), (Names{refusal})) << typed;
         EXPECT_EQ(form.State.Patm, 101.325f) << typed;
         EXPECT_EQ(text("Edit_ah"), "0.0072") << typed;
     }
 }
 
-TEST_F(Moistrel_Test, APressureJustAboveTheBoundIsApplied) {
-    in_settings([](Driver& dialog) {
-        type_over(dialog, "31.3");
-        dialog.click("OKBtn");
-    });
-    EXPECT_TRUE(front_end.boxes.empty());
-    EXPECT_EQ(form.State.Patm, 31.3f);
+TEST_F(Moistrel_Test, PressuresJustInsideTheBoundsAreApplied) {
+    for (const char* typed : {"31.3", "1000"}) {
+        in_settings([&](Driver& dialog) {
+            type_over(dialog, typed);
+            dialog.click("OKBtn");
+        });
+        EXPECT_TRUE(front_end.boxes.empty()) << typed;
+        EXPECT_EQ(form.State.Patm, numtext::text_to_single(typed)) << typed;
+    }
 }
 
 TEST_F(Moistrel_Test, OkWithABadTextShowsTheConversionErrorAndClosesWithoutApplying) {

@@ -1,6 +1,4 @@
 #include <cmath>
-#include <cstdio>
-#include <random>
 #include <string>
 #include <string_view>
 
@@ -8,6 +6,7 @@
 #include "numtext/text_to_number.h"
 #include "state/entry_limits.h"
 #include "tests/main/reliability_test.h"
+#include "tests/support/random_draws.h"
 
 // A seeded walk of random user actions: entries of every property (inside, at and beyond their
 // limits, untouched, not a number), sheet and column switches, crosshair steps, clicks on the
@@ -17,6 +16,7 @@
 namespace {
 
 using Driver = test_support::Driver;
+using test_support::number_text;
 
 constexpr unsigned Seed = 20261210;
 constexpr int Action_Count = 5000;
@@ -34,21 +34,9 @@ double half_last_decimal(std::string_view mask) {
     return 0.5 * std::pow(10.0, -static_cast<double>(decimals));
 }
 
-class Random_Actions_Test : public Reliability_Test {
+class Random_Actions_Test : public Reliability_Test, protected test_support::Random_Draws {
 protected:
-    double uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(random); }
-    int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
-    bool chance(double p) { return std::bernoulli_distribution(p)(random); }
-
-    // Fixed notation, as the key filter takes no exponent; enough decimals to hit a limit's float.
-    static std::string number_text(double value) {
-        char text[48];
-        std::snprintf(text, sizeof text, "%.12f", value);
-        std::string typed = text;
-        typed.erase(typed.find_last_not_of('0') + 1);
-        if (typed.back() == '.') typed.pop_back();
-        return typed;
-    }
+    Random_Actions_Test() : Random_Draws(Seed) {}
 
     // The active sheet's current column; nullptr when the Process sheet's active column is empty.
     const State_Column* current_column() const {
@@ -172,8 +160,6 @@ protected:
                 << value;
         }
     }
-
-    std::mt19937 random{Seed};
 };
 
 TEST_F(Random_Actions_Test, EveryActionLeavesAFiniteAndPhysicalStateShownWithinItsMasks) {
