@@ -45,7 +45,9 @@ bool Form::focus_control(Win_Control* target, Focus_Cause cause) {
         redirected_target_ = target;
         return true;
     }
-    if (Win_Control* old = focused_; old && old->OnExit) {
+    // A hidden form holds no focus that a user could leave: the control it remembers is let go
+    // without its exit, which runs when the user leaves that control in the shown form.
+    if (Win_Control* old = focused_; old && old->OnExit && showing()) {
         exiting_ = true;
         redirected_target_ = target;
         try {
