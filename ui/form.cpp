@@ -46,7 +46,9 @@ bool Form::focus_control(Win_Control* target, Focus_Cause cause) {
         return true;
     }
     Win_Control* const left = focused_;
-    if (left && left->OnExit) {
+    // A hidden form holds no focus that a user could leave: the control it remembers is let go
+    // without its exit, which runs when the user leaves that control in the shown form.
+    if (left && left->OnExit && showing()) {
         exiting_ = true;
         redirected_target_ = target;
         try {

@@ -46,7 +46,7 @@ public:
 
     Win_Control* focused() const { return focused_; }
     // Moves the focus: the focused control's OnExit runs to its end first; an exception out of it
-    // leaves the focus where it was and propagates. A focus request made inside that OnExit
+    // leaves the focus where it was and propagates. A form that is not showing runs no exit. A focus request made inside that OnExit
     // wins over this one. Returns whether the focus is now on target.
     bool focus_control(Win_Control* target, Focus_Cause cause = Focus_Cause::Program);
     // What brought the focus to where it is. A move of the program's own counts as made by the

@@ -38,7 +38,8 @@ public:
     void set_visible(bool visible) override;
 
     // Disabling or hiding a control that holds the focus, or a page switch that hides it, moves
-    // the focus off it first: to the form, with the focused control's exit run.
+    // the focus off it first: to the form, with the focused control's exit run while the form
+    // is showing.
     void release_focus_before_hiding();
 
     // Called after the focus has come, before OnEnter.

@@ -1,49 +1,50 @@
 #include <cstring>
 
-#include "dialogs/about.h"
-#include "dialogs/status.h"
-#include "tables/tables.h"
-#include "tests/main/main_window_test.h"
+#include "tests/main/tables_menu_test.h"
 
 namespace {
 
 using Driver = test_support::Driver;
 
-// The four windows in the order of the start-up, connected as it connects them.
-class Table_Command_Test : public Main_Window_Test {
-protected:
-    Table_Command_Test() {
-        form.Connect_Dialogs(about_box, settings);
-        form.Connect_Tables(tables);
-    }
-
-    // Chooses a Tables menu entry while the user does what act says in the tables window.
-    void open(const std::string& item, const std::function<void(Driver&)>& act = [](Driver& driver) { driver.click("Btn_exit"); }) {
-        front_end.answer_next_modal([act](ui::Form& window) {
-            Driver driver(window);
-            act(driver);
-        });
-        driver.menu(item);
-    }
-
-    TAboutBox& about_box = application.create_form<TAboutBox>();
-    Tconfig& settings = application.create_form<Tconfig>();
-    Tpsytable& tables = application.create_form<Tpsytable>();
-};
+using Table_Command_Test = Tables_Menu_Test;
 
 TEST_F(Table_Command_Test, EveryTablesEntryOpensTheWindowOnItsSheetWithThePressure) {
-    const Names items = {"Twbf", "WBDf", "RHf", "VPDf1", "VPDf2", "Tdpf1", "Tdpf2", "THIf1", "THIf2", "AHDf1", "AHDf2"};
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        int shown_page = -1;
-        open(items[i], [&shown_page](Driver& driver) {
-            shown_page = driver.get<ui::Page_Control>("psytable").active_page_index();
-            driver.close();
-        });
-        EXPECT_EQ(shown_page, static_cast<int>(i)) << items[i];
-    }
-    EXPECT_EQ(front_end.modal_forms_shown, Names(items.size(), "psytable"));
+    for (std::size_t i = 0; i < Table_Entries.size(); ++i)
+        EXPECT_EQ(shown_page(Table_Entries[i]), static_cast<int>(i)) << Table_Entries[i];
+    EXPECT_EQ(front_end.modal_forms_shown, Names(Table_Entries.size(), "psytable"));
     EXPECT_EQ(tables.label_patm->caption(), "Patm : 101.325 kPa");
     EXPECT_TRUE(front_end.boxes.empty());
+}
+
+// A limit edit left with a text that is no number keeps the focus, and the window is closed so.
+// The next entry switches the page of the hidden window, which holds no focus: no exit runs then,
+// every entry shows the window on its own page, and the text is refused again only when the
+// user comes back to its edit and leaves it.
+TEST_F(Table_Command_Test, AWindowClosedInARefusedEditStillOpensFromEveryEntry) {
+    const Names refused = {"'1-2' is not a valid floating point value."};
+    open("VPDf1", [](Driver& driver) {
+        driver.enter_text("Edit_vpd11tdb", "1-2");
+        driver.tab();
+        EXPECT_EQ(driver.focused_name(), "Edit_vpd11tdb");
+        driver.close();
+    });
+    EXPECT_EQ(front_end.take_box_texts(), refused);
+    for (std::size_t i = 0; i < Table_Entries.size(); ++i) {
+        EXPECT_EQ(shown_page(Table_Entries[i]), static_cast<int>(i)) << Table_Entries[i];
+        EXPECT_EQ(tables.label_patm->caption(), "Patm : 101.325 kPa") << Table_Entries[i];
+    }
+    EXPECT_EQ(front_end.modal_forms_shown.size(), Table_Entries.size() + 1);
+    EXPECT_TRUE(front_end.boxes.empty());
+
+    open("VPDf1", [&refused, this](Driver& driver) {
+        driver.press_into("Edit_vpd11tdb");
+        EXPECT_TRUE(front_end.boxes.empty()) << "entering the edit refuses nothing";
+        driver.click("Btn_exit");
+        EXPECT_EQ(front_end.take_box_texts(), refused);
+        EXPECT_EQ(driver.focused_name(), "Edit_vpd11tdb");
+        EXPECT_EQ(driver.text("Edit_vpd11tdb"), "1-2");
+        driver.close();
+    });
 }
 
 TEST_F(Table_Command_Test, TheWindowKeepsItsInputsAndItsLastTableBetweenOpenings) {

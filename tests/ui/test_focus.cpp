@@ -253,6 +253,35 @@ TEST_F(Page_Test, AnExitThatRaisesOrMovesTheFocusStopsTheClick) {
     }
 }
 
+// A hidden form holds no focus a user could leave: a page switch, or a field disabled or hidden
+// from code, lets go of the field it remembers without running its exit. The exit runs when the
+// user leaves that field in the shown form.
+TEST_F(Page_Test, AHiddenFormLetsGoOfItsFocusWithoutAnExit) {
+    const struct {
+        std::string change;
+        std::function<void()> apply;
+        std::function<void()> undo;
+    } cases[] = {
+        {"page switch", [this] { pages.set_active_page(&page1); }, [this] { pages.set_active_page(&page0); }},
+        {"disabling", [this] { first.set_enabled(false); }, [this] { first.set_enabled(true); }},
+        {"hiding", [this] { first.set_visible(false); }, [this] { first.set_visible(true); }},
+    };
+    for (const auto& c : cases) {
+        driver.press_into("First");
+        form.set_visible(false);
+        log.clear();
+        c.apply();
+        EXPECT_EQ(form.focused(), nullptr) << c.change;
+        EXPECT_EQ(log, Log{}) << c.change;
+        c.undo();
+        form.show();
+        driver.press_into("First");
+        log.clear();
+        driver.press_into("Outside");
+        EXPECT_EQ(log, (Log{"exit First on page 0"})) << c.change;
+    }
+}
+
 TEST_F(Page_Test, CtrlWithTabOrPageKeysStepsThroughThePagesWrappingFromAnyControl) {
     driver.press_into("Outside");
     outside.OnKeyPress = [this](ui::Control&, char& key) { log.push_back("key " + std::to_string(key)); };
