@@ -1,6 +1,7 @@
 #include "state/entry_limits.h"
 
 #include "engine/float_env.h"
+#include "engine/physical_constants.h"
 #include "engine/property.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
@@ -8,7 +9,8 @@
 namespace {
 constexpr float Least_RH = 0.01f;  // %
 constexpr float Highest_Chart_Tdb = 70;
-constexpr double Dry_Air_Heat = 1.006;  // kJ/(kg K)
+// The minimum enthalpy is computed on the double value of the constant.
+constexpr double Dry_Air_Heat = engine::as_double(engine::dry_air_specific_heat);
 // The mask every field of a temperature shows it with.
 constexpr const char* Temperature_Mask = "###0.##";
 }  // namespace
