@@ -1,11 +1,12 @@
 #include "chart/axis_range.h"
 
 #include "engine/float_env.h"
+#include "state/entry_ranges.h"
 
 namespace {
 
-constexpr int Axis_Low = -40;  // degree C
-constexpr int Axis_High = 70;
+constexpr int Axis_Low = static_cast<int>(Tdb_Range.lowest);  // degree C
+constexpr int Axis_High = static_cast<int>(Tdb_Range.highest);
 
 bool Clamp(Axis_Range& range, std::int64_t span) {
     if (range.Tmax > Axis_High) {

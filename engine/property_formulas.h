@@ -3,13 +3,14 @@
 #include <cmath>
 
 #include "engine/float_env.h"
+#include "engine/physical_constants.h"
 #include "engine/property_kind.h"
 
 // The formula of each property kind, computed in Real (double for the
 // program). The intermediates that are held as 32-bit floats are rounded to a
 // float where they are formed: moving or dropping one of those roundings
 // changes the last bits of the results. Constants are written in long double
-// and taken at Real's precision.
+// (engine/physical_constants.h) and taken at Real's precision.
 namespace engine {
 
 namespace formula {
@@ -27,8 +28,6 @@ inline constexpr Pws_Coefficients pws_over_ice{
 inline constexpr Pws_Coefficients pws_over_water{
     -5800.2206f, 1.3914993f, -0.048640239f, 4.1764768e-5f, -1.4452093e-8f, 0.0f, 6.5459673f};
 
-inline constexpr long double water_to_dry_air_mass_ratio = 0.62198L;
-
 // Below this difference the two temperatures count as equal (saturated air).
 inline constexpr long double saturation_tolerance = 0.001L;
 
@@ -37,7 +36,7 @@ inline constexpr long double saturation_tolerance = 0.001L;
 // double, so the rounding needs no overflow check.
 template <typename Real>
 float kelvin_single(float celsius) {
-    return static_cast<float>(celsius + Real(273.15L));
+    return static_cast<float>(celsius + Real(kelvin_offset));
 }
 
 template <typename Real>
@@ -55,7 +54,7 @@ Real saturation_pressure(float temperature) {
 template <typename Real>
 Real heat_of_vaporization(float temperature) {
     using R = Real;
-    return R(2501.0L) - R(2.42L) * temperature;
+    return R(latent_heat_at_0) - R(latent_heat_slope) * temperature;
 }
 
 template <typename Real>
@@ -98,7 +97,8 @@ Real dew_point(float dry_bulb, float pw) {
 template <typename Real>
 Real enthalpy(float temperature, float ah) {
     using R = Real;
-    return R(1.006L) * temperature + ah * (R(2501.0L) + R(1.805L) * temperature);
+    return R(dry_air_specific_heat) * temperature +
+           ah * (R(latent_heat_at_0) + R(vapour_specific_heat) * temperature);
 }
 
 template <typename Real>
@@ -108,7 +108,7 @@ Real specific_volume(float patm, float temperature, float ah) {
     const R kelvin = kelvin_single<R>(temperature);
     // A zero pressure leaves no volume within the float range, so the division
     // is checked only then: its error comes before the result's own overflow.
-    const R volume = R(1) / pressure_pa * R(287.05518L) * kelvin * (R(1.6078L) * ah + 1);
+    const R volume = R(1) / pressure_pa * R(dry_air_gas_constant) * kelvin * (R(vapour_volume_factor) * ah + 1);
     if (!fits_single(volume)) [[unlikely]] {
         divide<R>(1, pressure_pa);
     }

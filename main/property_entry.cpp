@@ -6,6 +6,7 @@
 
 #include "engine/float_env.h"
 #include "state/entry_chains.h"
+#include "state/entry_ranges.h"
 
 namespace {
 
@@ -25,6 +26,16 @@ double fixed(const Air_State&, Wet_Entry_Rule) {
     return Limit;
 }
 
+template <const Entry_Range& Range>
+double highest(const Air_State&, Wet_Entry_Rule) {
+    return Range.highest;
+}
+
+template <const Entry_Range& Range>
+double lowest(const Air_State&, Wet_Entry_Rule) {
+    return Range.lowest;
+}
+
 template <float (*Limit)(const Air_State&)>
 double of_state(const Air_State& s, Wet_Entry_Rule) {
     return Limit(s);
@@ -35,15 +46,15 @@ double pw_top(const Air_State& s, Wet_Entry_Rule) { return s.Pws; }
 constexpr std::string_view mask_of(Row row) { return row_info(row).mask; }
 
 const Property_Entry Entries[] = {
-    {Row::Tdb, "Tdb", mask_of(Row::Tdb), false, fixed<70.0f>, fixed<-40.0f>, ruleless<Enter_Tdb>},
-    {Row::RH, "RH", mask_of(Row::RH), false, fixed<100.0f>, fixed<0.0f>, ruleless<Enter_RH>},
+    {Row::Tdb, "Tdb", mask_of(Row::Tdb), false, highest<Tdb_Range>, lowest<Tdb_Range>, ruleless<Enter_Tdb>},
+    {Row::RH, "RH", mask_of(Row::RH), false, highest<Percent_Range>, lowest<Percent_Range>, ruleless<Enter_RH>},
     {Row::Twb, "Twb", mask_of(Row::Twb), true, Wet_Entry_Top, of_state<Twb_Min>, Enter_Twb},
     {Row::Tdp, "Tdp", mask_of(Row::Tdp), false, Wet_Entry_Top, of_state<Tdp_Min>, Enter_Tdp},
     {Row::AH, "AH", mask_of(Row::AH), false, of_state<AH_Sat>, fixed<0.0f>, ruleless<Enter_AH>},
     // Shown with three decimals, compared with four.
     {Row::H, "H", "###0.####", false, of_state<H_Sat>, of_state<H_Min>, ruleless<Enter_H>},
     {Row::SV, "SV", mask_of(Row::SV), false, of_state<SV_Sat>, of_state<SV_Min>, ruleless<Enter_SV>},
-    {Row::DOS, "dos", mask_of(Row::DOS), false, fixed<100.0f>, fixed<0.0f>, dos_in_percent},
+    {Row::DOS, "dos", mask_of(Row::DOS), false, highest<Percent_Range>, lowest<Percent_Range>, dos_in_percent},
     {Row::Pw, "Pw", mask_of(Row::Pw), false, pw_top, fixed<0.0f>, ruleless<Enter_Pw>},
 };
 

@@ -1,14 +1,16 @@
 #include "state/entry_limits.h"
 
 #include "engine/float_env.h"
+#include "engine/physical_constants.h"
 #include "engine/property.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
+#include "state/entry_ranges.h"
 
 namespace {
 constexpr float Least_RH = 0.01f;  // %
-constexpr float Highest_Chart_Tdb = 70;
-constexpr double Dry_Air_Heat = 1.006;  // kJ/(kg K)
+// The minimum enthalpy is computed on the double value of the constant.
+constexpr double Dry_Air_Heat = engine::as_double(engine::dry_air_specific_heat);
 // The mask every field of a temperature shows it with.
 constexpr const char* Temperature_Mask = "###0.##";
 }  // namespace
@@ -39,6 +41,6 @@ float SV_Min(const Air_State& state) { return Calc_Property(Kind_SV, state.Patm,
 
 float SV_Sat(const Air_State& state) { return Calc_Property(Kind_SV, state.Patm, state.Tdb, AH_Sat(state)); }
 
-float Lowest_Patm() { return Calc_Property(Kind_Pws, Highest_Chart_Tdb); }
+float Lowest_Patm() { return Calc_Property(Kind_Pws, Tdb_Range.highest); }
 
 bool Patm_Acceptable(float P) { return P > Lowest_Patm() && P <= Highest_Patm; }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/float_env.h"
+#include "engine/physical_constants.h"
 #include "engine/property.h"
 
 namespace {
@@ -20,14 +21,16 @@ constexpr int Max_Halvings = 200;
 constexpr float Lowest_Fitted_Dry_Bulb = 9;  // degC
 constexpr float Fit_Miss_Limit = 1;          // K: a fit whose air misses by this or more is not taken
 
-// The constants of the inline formulas, widened from their double values so that the arithmetic
-// runs in extended precision on exactly those numbers.
-constexpr long double Cp_Dry_Air = 1.006;       // kJ/(kg K)
-constexpr long double Cp_Vapour = 1.805;        // kJ/(kg K)
-constexpr long double Latent_Heat_At_0 = 2501;  // kJ/kg
-constexpr long double Gas_Constant_Air = 287.05518;  // J/(kg K)
-constexpr long double Kelvin_Offset = 273.15;
-constexpr long double Vapour_Ratio = 0.62198;  // molar mass of water over dry air
+// The constants of the inverse formulas below, widened from their double values so that the
+// arithmetic runs in extended precision on exactly those numbers (the long double of a decimal
+// constant is another number).
+constexpr long double widened(long double constant) { return engine::as_double(constant); }
+constexpr long double Cp_Dry_Air = widened(engine::dry_air_specific_heat);
+constexpr long double Cp_Vapour = widened(engine::vapour_specific_heat);
+constexpr long double Latent_Heat_At_0 = widened(engine::latent_heat_at_0);
+constexpr long double Gas_Constant_Air = widened(engine::dry_air_gas_constant);
+constexpr long double Kelvin_Offset = widened(engine::kelvin_offset);
+constexpr long double Vapour_Ratio = widened(engine::water_to_dry_air_mass_ratio);
 // 1 / 1.6078 to 15 significant digits: inverts the specific volume's (1 + 1.6078 AH).
 constexpr long double Inverse_Volume_Factor = 0.621967906456027L;
 

@@ -1,9 +1,11 @@
 #include <array>
+#include <optional>
 #include <string>
 
 #include "numtext/int_text.h"
 #include "numtext/number_keys.h"
 #include "numtext/text_to_number.h"
+#include "state/entry_ranges.h"
 #include "tables/tables.h"
 #include "ui/calling.h"
 #include "ui/focus_walk.h"
@@ -46,13 +48,12 @@ constexpr std::array<Hint, Table_Input_Count> Twb_Row_Hints = {{
 // The range a limit edit warns about, by the quantity's short name.
 struct Limit_Range {
     std::string_view name;
-    std::int32_t lowest;
-    std::int32_t highest;
+    Entry_Range range;
 };
 
-constexpr Limit_Range Tdb_Range = {"Tdb", -40, 70};
-constexpr Limit_Range RH_Range = {"RH", 0, 100};
-constexpr Limit_Range Twb_Range = {"Twb", -40, 70};
+constexpr Limit_Range Tdb_Limits = {"Tdb", Tdb_Range};
+constexpr Limit_Range RH_Limits = {"RH", Percent_Range};
+constexpr Limit_Range Twb_Limits = {"Twb", Tdb_Range};
 
 bool is_tdb_limit(Table_Input input) { return input == Table_Input::Tdb_Low || input == Table_Input::Tdb_High; }
 
@@ -61,8 +62,8 @@ bool is_limit(Table_Input input) {
 }
 
 const Limit_Range& range_of(Row_Axis rows, Table_Input input) {
-    if (is_tdb_limit(input)) return Tdb_Range;
-    return rows == Row_Axis::RH ? RH_Range : Twb_Range;
+    if (is_tdb_limit(input)) return Tdb_Limits;
+    return rows == Row_Axis::RH ? RH_Limits : Twb_Limits;
 }
 
 std::array<ui::Win_Control*, Table_Input_Count> inputs_of(const Table_Sheet& sheet) {
@@ -112,9 +113,10 @@ void Tpsytable::Warn_Range(ui::Control& sender, Row_Axis rows, Table_Input input
     const std::string& text = sender.text();
     if (text.empty()) return;
     const std::int32_t value = numtext::truncate_to_int(numtext::text_to_float(text));
-    const Limit_Range& range = range_of(rows, input);
-    if (value > range.highest) application().error_box(std::string(range.name) + " is too high. Please reinput!!");
-    else if (value < range.lowest) application().error_box(std::string(range.name) + " is too low. Please reinput!!");
+    const Limit_Range& limits = range_of(rows, input);
+    const std::optional<std::string> message =
+        Range_Message(limits.name, value, limits.range.lowest, limits.range.highest);
+    if (message) application().error_box(*message);
 }
 
 void Tpsytable::Show_Hint(Row_Axis rows, Table_Input input) {
