@@ -110,14 +110,10 @@ void Tconfig::Write_Others(const Unit& unit, const Pressure_Set& set) {
     }
 }
 
+// The edits lie in the group boxes, so Enter moves to the second of the dialog's own controls,
+// Cancel; the edit's exit then moves on to OK.
 void Tconfig::edit_KeyPress(ui::Control&, char& key) {
-    if (!numtext::is_number_key(key)) {
-        key = 0;
-        return;
-    }
-    // The edits lie in the group boxes, so Enter moves to the second of the dialog's own
-    // controls, Cancel; the edit's exit then moves on to OK.
-    if (key == '\r') CancelBtn->set_focus();
+    numtext::filter_number_key(key, [] {}, [this] { CancelBtn->set_focus(); });
 }
 
 void Tconfig::OKBtnClick(ui::Control&) {

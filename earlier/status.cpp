@@ -61,7 +61,7 @@ void Tconfig::Create_Layout() {
 }
 
 void Tconfig::edit_patmEnter(ui::Control&, char& key) {
-    if (!numtext::is_number_key(key)) key = 0;
+    numtext::filter_number_key(key, [] {}, [] {});
 }
 
 // A text that is not a number stops at the conversion, before anything is applied; the dialog

@@ -1,10 +1,10 @@
+#include "commands/menu_commands.h"
 #include "dialogs/status.h"
 #include "main/psy.h"
 #include "tables/tables.h"
 #include "ui/connected.h"
 
-// The main window is the application's main form: closing it ends the program, unasked.
-void TForm1::ExitExecute() { close(); }
+void TForm1::ExitExecute() { commands::Exit_Program(*this); }
 
 void TForm1::Connect_Tables(Tpsytable& tables) {
     psytable = &tables;
