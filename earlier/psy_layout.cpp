@@ -190,11 +190,7 @@ constexpr Layout_Entry Adjustment_Entries[] = {
 // ---- Messages ----
 
 constexpr Control_Layout message(Field<ui::Label> field, std::string_view name, int top) {
-    return {.field = field,
-            .name = name,
-            .bounds = {8, top, 185, 17},
-            .alignment = ui::Alignment::Center,
-            .color = ui::Color_Button_Highlight};
+    return ui::layout::message_line<TForm1>(field, name, top, ui::Color_Button_Highlight);
 }
 
 constexpr Layout_Entry Message_Entries[] = {

@@ -292,18 +292,10 @@ constexpr Initial_Text Initial_Edit_Texts[] = {{"Edit_vrh2", "100"}};
 constexpr int Group_Inset = 8;
 constexpr int Group_First_Top = 14;
 
-constexpr ui::Rect message_line(int line) {
-    constexpr int pitch = 18;
-    return {Group_Inset, Group_First_Top + line * pitch, 185, 17};
-}
-
 constexpr Control_Layout message(Field<ui::Label> field, std::string_view name, int line) {
-    return {.field = field,
-            .name = name,
-            .bounds = message_line(line),
-            .alignment = ui::Alignment::Center,
-            .color = ui::Color_Highlight,
-            .font = {.color = ui::Color_Highlight_Text}};
+    constexpr int pitch = 18;
+    return ui::layout::message_line<TForm1>(field, name, Group_First_Top + line * pitch, ui::Color_Highlight,
+                                            ui::Color_Highlight_Text);
 }
 
 constexpr Layout_Entry Message_Entries[] = {
