@@ -1,8 +1,10 @@
 #include "earlier/status.h"
 
+#include <limits>
+#include <string_view>
+
+#include "dialogs/patm_refusal.h"
 #include "numtext/number_keys.h"
-#include "numtext/text_to_number.h"
-#include "state/entry_limits.h"
 #include "ui/calling.h"
 #include "ui/layout.h"
 
@@ -14,7 +16,8 @@ using Control_Layout = ui::layout::Control_Layout<Tconfig>;
 using Layout = ui::layout::Layout<Tconfig>;
 using Layout_Entry = Layout::Entry;
 
-constexpr const char* Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
+constexpr std::string_view Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
+constexpr float No_Highest_Patm = std::numeric_limits<float>::infinity();
 
 constexpr ui::layout::Window_Layout Window = {.caption = "大氣壓力設定", .client_width = 384, .client_height = 179, .minimize_box = false};
 
@@ -65,14 +68,9 @@ void Tconfig::edit_patmEnter(ui::Control&, char& key) {
 }
 
 // A text that is not a number stops at the conversion, before anything is applied; the dialog
-// closes all the same, as OK set it to.
+// closes all the same, as OK set it to. Moistrel's dialog takes any pressure above the lowest.
 void Tconfig::OKBtnClick(ui::Control&) {
-    if (numtext::text_to_single(edit_patm->text()) <= Lowest_Patm()) {
-        application().error_box(Patm_Too_Low);
-        set_modal_result(ui::Mr_None);
-        edit_patm->set_focus();
-        return;
-    }
+    if (Refuse_Patm(*this, *edit_patm, {No_Highest_Patm, Patm_Too_Low, {}})) return;
     if (Patm_Accepted) Patm_Accepted();
 }
 
