@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "dialogs/program_icon.h"
+#include "ui/program_icon.h"
 #include "ui/layout.h"
 
 namespace {
@@ -65,7 +65,7 @@ constexpr Layout::Container Containers[] = {
 
 TAboutBox::TAboutBox(ui::Application& application) : ui::Form(application, "AboutBox") {
     Create_Layout();
-    Draw_Program_Icon(ProgramIcon->canvas(), ProgramIcon->bounds().width, ProgramIcon->bounds().height);
+    ui::Draw_Program_Icon(ProgramIcon->canvas(), ProgramIcon->bounds().width, ProgramIcon->bounds().height);
     Fill_Contacts();
 }
 

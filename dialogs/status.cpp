@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
+#include "dialogs/patm_refusal.h"
 #include "numtext/number_keys.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
-#include "state/entry_limits.h"
 #include "ui/calling.h"
 
 namespace {
@@ -27,8 +27,8 @@ constexpr float Lowest_Elevation_ft = -16404;
 
 constexpr const char* Elevation_Too_High = "Elevation is too high. Please reinput!!";
 constexpr const char* Elevation_Too_Low = "Elevation is too low. Please reinput!!";
-constexpr const char* Patm_Too_Low = "Patm is too low. Please reinput!!";
-constexpr const char* Patm_Too_High = "Patm is too high. Please reinput!!";
+constexpr std::string_view Patm_Too_Low = "Patm is too low. Please reinput!!";
+constexpr std::string_view Patm_Too_High = "Patm is too high. Please reinput!!";
 
 }  // namespace
 
@@ -107,31 +107,18 @@ void Tconfig::Write_Others(const Unit& unit, const Pressure_Set& set) {
     }
 }
 
+// The edits lie in the group boxes, so Enter moves to the second of the dialog's own controls,
+// Cancel; the edit's exit then moves on to OK.
 void Tconfig::edit_KeyPress(ui::Control&, char& key) {
-    if (!numtext::is_number_key(key)) {
-        key = 0;
-        return;
-    }
-    // The edits lie in the group boxes, so Enter moves to the second of the dialog's own
-    // controls, Cancel; the edit's exit then moves on to OK.
-    if (key == '\r') CancelBtn->set_focus();
+    numtext::filter_number_key(key, [] {}, [this] { CancelBtn->set_focus(); });
 }
 
 void Tconfig::OKBtnClick(ui::Control&) {
     // That elevation was reported when its edit was left; the dialog waits for a new one.
-    if (Refused_Elevation) return Keep_Open(*Refused_Elevation);
-    const float P = numtext::text_to_single(edit_patm->text());
-    if (!Patm_Acceptable(P)) {
-        application().error_box(P > Highest_Patm ? Patm_Too_High : Patm_Too_Low);
-        return Keep_Open(*edit_patm);
-    }
+    if (Refused_Elevation) return Keep_Open(*this, *Refused_Elevation);
+    if (Refuse_Patm(*this, *edit_patm, {Patm_Too_Low, Patm_Too_High})) return;
     // A text that is not a number stops here: the fields before it keep their new values, the
     // pressure is not applied, and the dialog closes as OK set it to.
     for (const Unit& unit : Units) this->*unit.stored = numtext::text_to_single((this->*unit.edit)->text());
     if (Patm_Accepted) Patm_Accepted();
-}
-
-void Tconfig::Keep_Open(ui::Edit& edit) {
-    set_modal_result(ui::Mr_None);
-    edit.set_focus();
 }

@@ -65,8 +65,6 @@ private:
     void Leave(const Unit& unit);
     void Convert(const Unit& unit, ui::Edit& edit);
     void Write_Others(const Unit& unit, const Pressure_Set& set);
-    // OK refused: the dialog stays open with the focus on the edit to correct.
-    void Keep_Open(ui::Edit& edit);
 
     float Patm_kPa = 0;
     float Patm_psi = 0;

@@ -1,6 +1,6 @@
 #include "earlier/about.h"
 
-#include "dialogs/program_icon.h"
+#include "ui/program_icon.h"
 #include "ui/layout.h"
 
 namespace moistrel {
@@ -51,7 +51,7 @@ constexpr Layout::Container Containers[] = {
 
 TAboutBox::TAboutBox(ui::Application& application) : ui::Form(application, "AboutBox") {
     Create_Layout();
-    Draw_Program_Icon(ProgramIcon->canvas(), ProgramIcon->bounds().width, ProgramIcon->bounds().height);
+    ui::Draw_Program_Icon(ProgramIcon->canvas(), ProgramIcon->bounds().width, ProgramIcon->bounds().height);
 }
 
 void TAboutBox::Create_Layout() {

@@ -8,36 +8,25 @@ namespace moistrel {
 
 namespace {
 
-template <float Limit>
-float fixed(const Air_State&) {
-    return Limit;
-}
+using commands::fixed;
+using commands::highest;
+using commands::lowest;
+using commands::of_state;
+using commands::ruleless;
 
-template <const Entry_Range& Range>
-float highest(const Air_State&) {
-    return Range.highest;
-}
-
-template <const Entry_Range& Range>
-float lowest(const Air_State&) {
-    return Range.lowest;
-}
-
-float stored_tdb(const Air_State& s) { return s.Tdb; }
-float stored_pws(const Air_State& s) { return s.Pws; }
-
-// The wet bulb and the dew point meet the stored Tdb; saturation is left to the engine's fits.
-void wet_bulb(Air_State& s, float value) { Enter_Twb(s, value, Wet_Entry_Rule::Stored_Tdb); }
-void dew_point(Air_State& s, float value) { Enter_Tdp(s, value, Wet_Entry_Rule::Stored_Tdb); }
-
-constexpr Entry_Rule Rules[] = {
-    {"溫度輸入值太高，請重新輸入", "溫度輸入值太低，請重新輸入", false, highest<Tdb_Range>, lowest<Tdb_Range>, Enter_Tdb},
-    {"相對溼度輸入值太高，請重新輸入", "相對溼度輸入值太低，請重新輸入", false, highest<Percent_Range>, lowest<Percent_Range>, Enter_RH},
-    {"濕球溫度輸入值太高，請重新輸入", "濕球溫度輸入值太低，請重新輸入", true, stored_tdb, Twb_Min, wet_bulb},
-    {"露點溫度輸入值太高，請重新輸入", "露點溫度輸入值太低，請重新輸入", false, stored_tdb, Tdp_Min, dew_point},
-    {"絕對溼度輸入值太高，請重新輸入", "絕對溼度輸入值太低，請重新輸入", false, AH_Sat, fixed<0.0f>, Enter_AH},
-    {"dos輸入值太高，請重新輸入", "dos輸入值太低，請重新輸入", false, fixed<1.0f>, fixed<0.0f>, Enter_DOS},
-    {"蒸氣壓輸入值太高，請重新輸入", "蒸氣壓輸入值太低，請重新輸入", false, stored_pws, fixed<0.0f>, Enter_Pw},
+const Entry_Rule Rules[] = {
+    {{false, highest<Tdb_Range>, lowest<Tdb_Range>, ruleless<Enter_Tdb>}, "溫度輸入值太高，請重新輸入", "溫度輸入值太低，請重新輸入"},
+    {{false, highest<Percent_Range>, lowest<Percent_Range>, ruleless<Enter_RH>}, "相對溼度輸入值太高，請重新輸入",
+     "相對溼度輸入值太低，請重新輸入"},
+    {{true, of_state<commands::Stored_Tdb>, of_state<Twb_Min>, Enter_Twb}, "濕球溫度輸入值太高，請重新輸入",
+     "濕球溫度輸入值太低，請重新輸入"},
+    {{false, of_state<commands::Stored_Tdb>, of_state<Tdp_Min>, Enter_Tdp}, "露點溫度輸入值太高，請重新輸入",
+     "露點溫度輸入值太低，請重新輸入"},
+    {{false, of_state<AH_Sat>, fixed<0.0f>, ruleless<Enter_AH>}, "絕對溼度輸入值太高，請重新輸入",
+     "絕對溼度輸入值太低，請重新輸入"},
+    {{false, fixed<1.0f>, fixed<0.0f>, ruleless<Enter_DOS>}, "dos輸入值太高，請重新輸入", "dos輸入值太低，請重新輸入"},
+    {{false, of_state<commands::Stored_Pws>, fixed<0.0f>, ruleless<Enter_Pw>}, "蒸氣壓輸入值太高，請重新輸入",
+     "蒸氣壓輸入值太低，請重新輸入"},
 };
 
 }  // namespace

@@ -1,32 +1,27 @@
 #include "earlier/hint_lines.h"
 
-#include <cstdint>
 #include <string>
 
 #include "earlier/psy.h"
 #include "earlier/status_panels.h"
-#include "state/entry_limits.h"
 
 namespace moistrel {
 
 namespace {
 
-// The lower limit of AH and Pw, written as an integer.
-constexpr std::int32_t Nothing = 0;
-
-Range_Limits twb_limits(const Air_State& state) { return {Twb_Min(state), state.Tdb}; }
-Range_Limits tdp_limits(const Air_State& state) { return {Tdp_Min(state), state.Tdb}; }
-Range_Limits ah_limits(const Air_State& state) { return {Nothing, AH_Sat(state)}; }
-Range_Limits pw_limits(const Air_State& state) { return {Nothing, state.Pws}; }
+using commands::AH_Limits;
+using commands::Pw_Limits;
+using commands::Tdp_Limits;
+using commands::Twb_Limits;
 
 constexpr Range_Hint Hints[] = {
     {"乾球溫度", "適用範圍:-40 ℃ ∼ 70 ℃"},
     {"相對溼度", "適用範圍:0 ％ ∼ 100 ％"},
-    {"濕球溫度", "適用範圍: %2.2f ℃ ∼ %2.2f ℃", twb_limits},
-    {"露點溫度", "適用範圍: %2.2f ℃ ∼ %2.2f ℃", tdp_limits},
-    {"絕對溼度", "適用範圍: %1d kg/kg∼%1.4f kg/kg", ah_limits},
+    {"濕球溫度", "適用範圍: %2.2f ℃ ∼ %2.2f ℃", Twb_Limits},
+    {"露點溫度", "適用範圍: %2.2f ℃ ∼ %2.2f ℃", Tdp_Limits},
+    {"絕對溼度", "適用範圍: %1d kg/kg∼%1.4f kg/kg", AH_Limits},
     {"Degree of Saturation", "適用範圍: 0.0∼1.0"},
-    {"蒸氣壓", "適用範圍: %1d kPa∼%1.4f kPa", pw_limits},
+    {"蒸氣壓", "適用範圍: %1d kPa∼%1.4f kPa", Pw_Limits},
 };
 
 // The third line keeps what the field just left wrote there.
@@ -45,9 +40,7 @@ void write_hover_hint(TForm1& form, std::string_view text) {
 const Range_Hint& Range_Hint_Of(Entry entry) { return Hints[static_cast<int>(entry)]; }
 
 std::string Range_Line(const Range_Hint& hint, const Air_State& state) {
-    if (!hint.limits) return std::string(hint.line2);
-    const Range_Limits limits = hint.limits(state);
-    return numtext::format_string(hint.line2, {limits[0], limits[1]});
+    return commands::Range_Line(hint.line2, hint.limits, state);
 }
 
 std::span<const Range_Hint> Range_Hints() { return Hints; }

@@ -1,24 +1,21 @@
 #pragma once
 
-#include <array>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "commands/hint_limits.h"
 #include "earlier/entry_rules.h"
-#include "numtext/format_string.h"
 #include "state/air_state.h"
 
 namespace moistrel {
-
-using Range_Limits = std::array<numtext::Format_Arg, 2>;
 
 // What entering an editable field writes on the first two message lines. With limits, line2
 // is the format of the range they fill in, from the stored state.
 struct Range_Hint {
     std::string_view line1;
     std::string_view line2;
-    Range_Limits (*limits)(const Air_State& state) = nullptr;
+    commands::Limits_Of limits = nullptr;
 };
 
 const Range_Hint& Range_Hint_Of(Entry entry);

@@ -3,7 +3,6 @@
 #include "earlier/entry_rules.h"
 #include "earlier/psy.h"
 #include "numtext/text_to_number.h"
-#include "state/state_steps.h"
 
 namespace moistrel {
 
@@ -11,15 +10,14 @@ namespace moistrel {
 // was takes its cut text again. A text that is not a number stops here, before any refresh.
 void TForm1::Enter_Property(const Entry_Rule& rule, const ui::Edit& edit) {
     const float value = numtext::text_to_single(edit.text());
-    if (rule.stores_pws_first) step::Pws_From_Tdb(State);
-    if (value > rule.upper(State)) {
-        Message3->set_caption(std::string(rule.too_high));
-    } else if (value < rule.lower(State)) {
-        Message3->set_caption(std::string(rule.too_low));
-    } else {
-        Message3->set_caption("");
-        rule.store(State, value);
-    }
+    commands::Enter_Property(State, value, rule, Wet_Entry_Rule::Stored_Tdb,
+                             {.too_high = [&] { Message3->set_caption(std::string(rule.too_high)); },
+                              .too_low = [&] { Message3->set_caption(std::string(rule.too_low)); },
+                              .within =
+                                  [&] {
+                                      Message3->set_caption("");
+                                      return true;
+                                  }});
     Show_State();
 }
 

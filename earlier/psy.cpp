@@ -1,3 +1,4 @@
+#include "commands/start_state.h"
 #include "earlier/psy.h"
 
 namespace moistrel {
@@ -5,8 +6,7 @@ namespace moistrel {
 TForm1::TForm1(ui::Application& application) : ui::Form(application, "Form1") {
     Create_Layout();
     Bind_Handlers();
-    State = State_From_Tdb_RH(101.325f, 20, 50);
-    Chart.Half_Span = 10;
+    commands::Start_State(State, Chart);
     Calc_Pressure_Tables(State.Patm, Chart, AH_Tables);
     Show_State();
 }

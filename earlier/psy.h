@@ -9,6 +9,7 @@
 #include "ui/buttons.h"
 #include "ui/containers.h"
 #include "ui/edit.h"
+#include "ui/enter_walk.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/static_controls.h"
@@ -162,6 +163,9 @@ private:
     void Take_Point(const Chart_Point& point);
     // Takes the point a move button reaches with the step bar's step.
     void Move_State(Move_Button button);
+
+    // Enter's walk through the panel, as the layout names it.
+    ui::Enter_Walk Walk;
 };
 
 }  // namespace moistrel

@@ -1,5 +1,7 @@
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "earlier/psy.h"
 #include "ui/layout.h"
@@ -146,6 +148,13 @@ constexpr Layout_Entry State_Panel_Entries[] = {
     edit(&TForm1::Edit_pw, "Edit_pw", 200),
 };
 
+// Enter's walk: the panel's edits top to bottom, round to the first; the hidden Hfg takes no focus
+// and is passed over.
+constexpr Field<ui::Edit> Panel_Walk[] = {
+    &TForm1::Edit_tdb, &TForm1::Edit_rh,  &TForm1::Edit_twb, &TForm1::Edit_tdp, &TForm1::Edit_ah,  &TForm1::Edit_h,
+    &TForm1::Edit_sv,  &TForm1::Edit_hfg, &TForm1::Edit_dos, &TForm1::Edit_pws, &TForm1::Edit_pw, &TForm1::Edit_tdb,
+};
+
 // ---- Chart adjustment ----
 
 constexpr Control_Layout glyph_button(Field<ui::Button> field, std::string_view name, int left, int top, int size,
@@ -181,11 +190,7 @@ constexpr Layout_Entry Adjustment_Entries[] = {
 // ---- Messages ----
 
 constexpr Control_Layout message(Field<ui::Label> field, std::string_view name, int top) {
-    return {.field = field,
-            .name = name,
-            .bounds = {8, top, 185, 17},
-            .alignment = ui::Alignment::Center,
-            .color = ui::Color_Button_Highlight};
+    return ui::layout::message_line<TForm1>(field, name, top, ui::Color_Button_Highlight);
 }
 
 constexpr Layout_Entry Message_Entries[] = {
@@ -234,6 +239,9 @@ void TForm1::Create_Layout() {
     ui::layout::create_menus(*this, Menu_Bar);
     // The exit button shows its action's caption.
     Button1->set_caption(Exit->caption());
+    std::vector<ui::Win_Control*> walk;
+    for (Field<ui::Edit> edit : Panel_Walk) walk.push_back(this->*edit);
+    Walk.add_order(std::move(walk));
 }
 
 }  // namespace moistrel

@@ -1,8 +1,9 @@
 #include "earlier/status.h"
 
+#include <string_view>
+
+#include "dialogs/patm_refusal.h"
 #include "numtext/number_keys.h"
-#include "numtext/text_to_number.h"
-#include "state/entry_limits.h"
 #include "ui/calling.h"
 #include "ui/layout.h"
 
@@ -14,8 +15,8 @@ using Control_Layout = ui::layout::Control_Layout<Tconfig>;
 using Layout = ui::layout::Layout<Tconfig>;
 using Layout_Entry = Layout::Entry;
 
-constexpr const char* Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
-constexpr const char* Patm_Too_High = "大氣壓力輸入值太高，請重新輸入";
+constexpr std::string_view Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
+constexpr std::string_view Patm_Too_High = "大氣壓力輸入值太高，請重新輸入";
 
 constexpr ui::layout::Window_Layout Window = {.caption = "大氣壓力設定", .client_width = 384, .client_height = 179, .minimize_box = false};
 
@@ -62,19 +63,13 @@ void Tconfig::Create_Layout() {
 }
 
 void Tconfig::edit_patmEnter(ui::Control&, char& key) {
-    if (!numtext::is_number_key(key)) key = 0;
+    numtext::filter_number_key(key, [] {}, [] {});
 }
 
 // A text that is not a number stops at the conversion, before anything is applied; the dialog
 // closes all the same, as OK set it to.
 void Tconfig::OKBtnClick(ui::Control&) {
-    const float P = numtext::text_to_single(edit_patm->text());
-    if (!Patm_Acceptable(P)) {
-        application().error_box(P > Highest_Patm ? Patm_Too_High : Patm_Too_Low);
-        set_modal_result(ui::Mr_None);
-        edit_patm->set_focus();
-        return;
-    }
+    if (Refuse_Patm(*this, *edit_patm, {Patm_Too_Low, Patm_Too_High})) return;
     if (Patm_Accepted) Patm_Accepted();
 }
 

@@ -1,4 +1,4 @@
-#include "chart/zoom_buttons.h"
+#include "commands/zoom_buttons.h"
 #include "main/psy.h"
 
 namespace {
@@ -19,5 +19,5 @@ Chart_Inputs TForm1::chart_inputs() const {
 }
 
 void TForm1::Draw_Chart(int mode) {
-    Apply_Outcome(::Draw_Chart(chart_inputs(), *Chart_Image, Chart, State, mode), *ZoomOut);
+    commands::Apply_Outcome(::Draw_Chart(chart_inputs(), *Chart_Image, Chart, State, mode), *ZoomOut);
 }

@@ -3,7 +3,7 @@
 #include "main/range_messages.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
-#include "state/state_steps.h"
+#include "state/entry_ranges.h"
 
 void TForm1::Enter_Property(Row row, const State_Column& column) {
     const std::string text = column[row].text();
@@ -12,11 +12,11 @@ void TForm1::Enter_Property(Row row, const State_Column& column) {
         const Wet_Entry_Rule rule = &column == &Col_state ? Wet_Entry_Rule::Shown_Tdb : Wet_Entry_Rule::Stored_Tdb;
         // A text that is not a number ends the entry here, before the refresh.
         const float value = numtext::text_to_single(text);
-        if (entry.stores_pws_first) step::Pws_From_Tdb(State);
-        if (Within_Limits(application(), entry.name, value, entry.lower_limit(State, rule),
-                          entry.upper_limit(State, rule)) &&
-            text != numtext::format_mask(shown_value(row, State), entry.change_mask))
-            entry.store(State, value, rule);
+        commands::Enter_Property(
+            State, value, entry, rule,
+            {.too_high = [&] { application().error_box(Too_High_Message(entry.name)); },
+             .too_low = [&] { application().error_box(Too_Low_Message(entry.name)); },
+             .within = [&] { return text != numtext::format_mask(shown_value(row, State), entry.change_mask); }});
     }
     Show_State();
 }

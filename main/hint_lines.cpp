@@ -1,39 +1,32 @@
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "state/entry_limits.h"
+#include "commands/hint_limits.h"
 #include "main/psy.h"
-#include "numtext/format_string.h"
 
 // The guidance the main window gives: three message lines for the field that takes the focus,
 // and a line in the status bar for the side-panel control under the pointer. Both only write
 // texts; the ranges are those of the current state, the same on every sheet.
 namespace {
 
-using Range_Limits = std::array<numtext::Format_Arg, 2>;
-using Limits_Of = Range_Limits (*)(const Air_State&);
+using commands::AH_Limits;
+using commands::H_Limits;
+using commands::Pw_Limits;
+using commands::SV_Limits;
+using commands::Tdp_Limits;
+using commands::Twb_Limits;
 
 // What an entered field writes. With limits, line2 is the format of the range they fill in.
 struct Hint_Lines {
     std::string_view line1;
     std::string_view line2;
     std::string_view line3;
-    Limits_Of limits = nullptr;
+    commands::Limits_Of limits = nullptr;
 };
 
-// The lower limit of AH and Pw, written as an integer.
-constexpr std::int32_t Nothing = 0;
-
-Range_Limits twb_limits(const Air_State& state) { return {Twb_Min(state), state.Tdb}; }
-Range_Limits tdp_limits(const Air_State& state) { return {Tdp_Min(state), state.Tdb}; }
-Range_Limits ah_limits(const Air_State& state) { return {Nothing, AH_Sat(state)}; }
-Range_Limits h_limits(const Air_State& state) { return {H_Min(state), H_Sat(state)}; }
-Range_Limits sv_limits(const Air_State& state) { return {SV_Min(state), SV_Sat(state)}; }
-Range_Limits pw_limits(const Air_State& state) { return {Nothing, state.Pws}; }
 // After the pad the air is cooler, but never below the outdoor wet bulb.
-Range_Limits after_pad_limits(const Air_State& state) { return {state.Twb, state.Tdb}; }
+commands::Range_Limits after_pad_limits(const Air_State& state) { return {state.Twb, state.Tdb}; }
 
 constexpr std::string_view Based_On_Tdb = "Based on current Tdb.";
 constexpr std::string_view No_Input = "No input allowed.";
@@ -47,15 +40,15 @@ struct Row_Hint {
 constexpr std::array<Row_Hint, Row_Count> Row_Hints{{
     {Row::Tdb, {"Dry bulb temperature", "Range : -40  <--> 70 degree C", ""}},
     {Row::RH, {"Relative Humidity", Percent_Range, ""}},
-    {Row::Twb, {"Wet bulb temperature", "Range : %2.2f C <--> %2.2f C", Based_On_Tdb, twb_limits}},
-    {Row::Tdp, {"Dew Point Temperature", "Range : %2.2f C <--> %2.2f C", Based_On_Tdb, tdp_limits}},
-    {Row::AH, {"Absolute Humidity (Humidity Ratio)", "Range : %1d kg/kg <--> %1.4f kg/kg", Based_On_Tdb, ah_limits}},
-    {Row::H, {"Enthalpy", "Range : %1.3f  <--> %1.3f kJ/kg", Based_On_Tdb, h_limits}},
-    {Row::SV, {"Specific volume", "Range : %1.4f <--> %1.4f m3/kg", Based_On_Tdb, sv_limits}},
+    {Row::Twb, {"Wet bulb temperature", "Range : %2.2f C <--> %2.2f C", Based_On_Tdb, Twb_Limits}},
+    {Row::Tdp, {"Dew Point Temperature", "Range : %2.2f C <--> %2.2f C", Based_On_Tdb, Tdp_Limits}},
+    {Row::AH, {"Absolute Humidity (Humidity Ratio)", "Range : %1d kg/kg <--> %1.4f kg/kg", Based_On_Tdb, AH_Limits}},
+    {Row::H, {"Enthalpy", "Range : %1.3f  <--> %1.3f kJ/kg", Based_On_Tdb, H_Limits}},
+    {Row::SV, {"Specific volume", "Range : %1.4f <--> %1.4f m3/kg", Based_On_Tdb, SV_Limits}},
     {Row::Hfg, {"Heat of vaporization", No_Input, ""}},
     {Row::DOS, {"Degree of Saturation", Percent_Range, ""}},
     {Row::Pws, {"Saturated Vapor Pressure", No_Input, ""}},
-    {Row::Pw, {"Pressure of water vapor", "Range : %1d kPa <--> %1.4f kPa", Based_On_Tdb, pw_limits}},
+    {Row::Pw, {"Pressure of water vapor", "Range : %1d kPa <--> %1.4f kPa", Based_On_Tdb, Pw_Limits}},
 }};
 
 constexpr bool row_hints_in_row_order() {
@@ -71,13 +64,8 @@ constexpr Hint_Lines Efficiency_Hint = {"Efficiency", Percent_Range, ""};
 constexpr Hint_Lines Output_Hint = {No_Input, "", ""};
 
 void write_hint_lines(TForm1& form, const Hint_Lines& hint) {
-    std::string line2(hint.line2);
-    if (hint.limits) {
-        const Range_Limits limits = hint.limits(form.State);
-        line2 = numtext::format_string(hint.line2, {limits[0], limits[1]});
-    }
     form.Message1->set_caption(std::string(hint.line1));
-    form.Message2->set_caption(std::move(line2));
+    form.Message2->set_caption(commands::Range_Line(hint.line2, hint.limits, form.State));
     form.Message3->set_caption(std::string(hint.line3));
 }
 

@@ -1,11 +1,11 @@
+#include "commands/menu_commands.h"
 #include "dialogs/status.h"
 #include "main/psy.h"
 #include "state/entry_limits.h"
 #include "tables/tables.h"
 #include "ui/connected.h"
 
-// The main window is the application's main form: closing it ends the program, unasked.
-void TForm1::ExitExecute() { close(); }
+void TForm1::ExitExecute() { commands::Exit_Program(*this); }
 
 void TForm1::Connect_Tables(Tpsytable& tables) {
     psytable = &tables;

@@ -10,52 +10,30 @@
 
 namespace {
 
+using commands::fixed;
+using commands::highest;
+using commands::lowest;
+using commands::of_state;
+using commands::ruleless;
+
 // The degree of saturation is typed in % and held as a fraction.
 constexpr long double Percent = 0.01L;
 
-// A chain that no wet-entry rule concerns.
-template <void (*Chain)(Air_State&, float)>
-void ruleless(Air_State& s, float value, Wet_Entry_Rule) {
-    Chain(s, value);
-}
-
 void dos_in_percent(Air_State& s, float value, Wet_Entry_Rule) { Enter_DOS(s, engine::to_single(Percent * value)); }
-
-template <float Limit>
-double fixed(const Air_State&, Wet_Entry_Rule) {
-    return Limit;
-}
-
-template <const Entry_Range& Range>
-double highest(const Air_State&, Wet_Entry_Rule) {
-    return Range.highest;
-}
-
-template <const Entry_Range& Range>
-double lowest(const Air_State&, Wet_Entry_Rule) {
-    return Range.lowest;
-}
-
-template <float (*Limit)(const Air_State&)>
-double of_state(const Air_State& s, Wet_Entry_Rule) {
-    return Limit(s);
-}
-
-double pw_top(const Air_State& s, Wet_Entry_Rule) { return s.Pws; }
 
 constexpr std::string_view mask_of(Row row) { return row_info(row).mask; }
 
 const Property_Entry Entries[] = {
-    {Row::Tdb, "Tdb", mask_of(Row::Tdb), false, highest<Tdb_Range>, lowest<Tdb_Range>, ruleless<Enter_Tdb>},
-    {Row::RH, "RH", mask_of(Row::RH), false, highest<Percent_Range>, lowest<Percent_Range>, ruleless<Enter_RH>},
-    {Row::Twb, "Twb", mask_of(Row::Twb), true, Wet_Entry_Top, of_state<Twb_Min>, Enter_Twb},
-    {Row::Tdp, "Tdp", mask_of(Row::Tdp), false, Wet_Entry_Top, of_state<Tdp_Min>, Enter_Tdp},
-    {Row::AH, "AH", mask_of(Row::AH), false, of_state<AH_Sat>, fixed<0.0f>, ruleless<Enter_AH>},
+    {{false, highest<Tdb_Range>, lowest<Tdb_Range>, ruleless<Enter_Tdb>}, Row::Tdb, "Tdb", mask_of(Row::Tdb)},
+    {{false, highest<Percent_Range>, lowest<Percent_Range>, ruleless<Enter_RH>}, Row::RH, "RH", mask_of(Row::RH)},
+    {{true, Wet_Entry_Top, of_state<Twb_Min>, Enter_Twb}, Row::Twb, "Twb", mask_of(Row::Twb)},
+    {{false, Wet_Entry_Top, of_state<Tdp_Min>, Enter_Tdp}, Row::Tdp, "Tdp", mask_of(Row::Tdp)},
+    {{false, of_state<AH_Sat>, fixed<0.0f>, ruleless<Enter_AH>}, Row::AH, "AH", mask_of(Row::AH)},
     // Shown with three decimals, compared with four.
-    {Row::H, "H", "###0.####", false, of_state<H_Sat>, of_state<H_Min>, ruleless<Enter_H>},
-    {Row::SV, "SV", mask_of(Row::SV), false, of_state<SV_Sat>, of_state<SV_Min>, ruleless<Enter_SV>},
-    {Row::DOS, "dos", mask_of(Row::DOS), false, highest<Percent_Range>, lowest<Percent_Range>, dos_in_percent},
-    {Row::Pw, "Pw", mask_of(Row::Pw), false, pw_top, fixed<0.0f>, ruleless<Enter_Pw>},
+    {{false, of_state<H_Sat>, of_state<H_Min>, ruleless<Enter_H>}, Row::H, "H", "###0.####"},
+    {{false, of_state<SV_Sat>, of_state<SV_Min>, ruleless<Enter_SV>}, Row::SV, "SV", mask_of(Row::SV)},
+    {{false, highest<Percent_Range>, lowest<Percent_Range>, dos_in_percent}, Row::DOS, "dos", mask_of(Row::DOS)},
+    {{false, of_state<commands::Stored_Pws>, fixed<0.0f>, ruleless<Enter_Pw>}, Row::Pw, "Pw", mask_of(Row::Pw)},
 };
 
 }  // namespace

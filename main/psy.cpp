@@ -1,12 +1,12 @@
 #include "main/psy.h"
 
 #include "chart/chart_tables.h"
+#include "commands/start_state.h"
 
 TForm1::TForm1(ui::Application& application) : ui::Form(application, "Form1") {
     Create_Layout();
     Bind_Handlers();
-    State = State_From_Tdb_RH(101.325f, 20, 50);
-    Chart.Half_Span = 10;
+    commands::Start_State(State, Chart);
     Calc_RHCurves(Chart, State.Patm);
     Calc_TLines(Chart);
     Show_State();

@@ -8,6 +8,7 @@
 #include "ui/buttons.h"
 #include "ui/containers.h"
 #include "ui/edit.h"
+#include "ui/enter_walk.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/static_controls.h"
@@ -293,8 +294,13 @@ private:
     void Create_Layout();
     void Bind_Handlers();
     Chart_Inputs chart_inputs() const;
+    // The sheets' one key filter.
+    void Filter_Key(char& key);
     void Open_Table(void (Tpsytable::*select)());
     // Takes the row's text of the column into the state: range tests, change test, recompute,
     // then Show_State.
     void Enter_Property(Row row, const State_Column& column);
+
+    // Enter's walks through the sheets, as the layout names them.
+    ui::Enter_Walk Walk;
 };

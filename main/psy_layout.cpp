@@ -1,5 +1,9 @@
+#include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 #include "main/psy.h"
 #include "ui/layout.h"
@@ -125,13 +129,18 @@ constexpr int State_Edit_Width = 80;
 constexpr int State_Unit_Left = 126;
 constexpr int State_Unit_Width = 60;
 
+// A column's rows, all of them or those after Tdb, which follow from it.
+constexpr Column_Rows all_rows(const Column_Layout& column) { return {&column, Row::Tdb, Row::Pw}; }
+constexpr Column_Rows first_row(const Column_Layout& column) { return {&column, Row::Tdb, Row::Tdb}; }
+constexpr Column_Rows rows_after_tdb(const Column_Layout& column) { return {&column, Row::RH, Row::Pw}; }
+
 constexpr Column_Layout State_Column_Layout = {
     &TForm1::Col_state, &State_Sheet_Rows, "", State_Edit_Left, State_Edit_Width, Column_Input::State_Rows_Only, true};
 
 constexpr Layout_Entry State_Entries[] = {
     Row_Captions{&State_Sheet_Rows, "Label_", &Row_Info::label, State_Label_Left, State_Label_Width},
     Row_Captions{&State_Sheet_Rows, "Unit_", &Row_Info::unit, State_Unit_Left, State_Unit_Width},
-    Column_Rows{&State_Column_Layout, Row::Tdb, Row::Pw},
+    all_rows(State_Column_Layout),
 };
 
 // The other sheets: headings, eleven rows of three narrow columns, a row of buttons below.
@@ -207,10 +216,10 @@ constexpr Layout_Entry Process_Entries[] = {
     heading("Label_2state1", "State 1", 0),
     heading("Label_2state2", "State 2", 1),
     heading("Label_2diff", "Diff.", 2),
-    Column_Rows{&Process_State1, Row::Tdb, Row::Pw},
-    Column_Rows{&Process_State2, Row::Tdb, Row::Pw},
+    all_rows(Process_State1),
+    all_rows(Process_State2),
     sheet_button(&TForm1::Btn_2cal, "Btn_2cal", "Cal.", 2),
-    Column_Rows{&Process_Diff, Row::Tdb, Row::Pw},
+    all_rows(Process_Diff),
 };
 
 constexpr Column_Layout Pad_Outdoor = {
@@ -223,11 +232,11 @@ constexpr Layout_Entry Pad_Entries[] = {
     heading("Label_pafterpad", "AfterPad", 1),
     row_labels(Pad_Sheet_Rows),
     heading("Label_peff", "Eff.", 2),
-    Column_Rows{&Pad_Outdoor, Row::Tdb, Row::Pw},
-    Column_Rows{&Pad_After, Row::Tdb, Row::Tdb},
+    all_rows(Pad_Outdoor),
+    first_row(Pad_After),
     edit(&TForm1::Edit_peff, "Edit_peff", cell(Pad_Sheet_Rows, 2, Row::Tdb), false),
     sheet_button(&TForm1::Btn_efficiency, "Btn_efficiency", "Draw", 2),
-    Column_Rows{&Pad_After, Row::RH, Row::Pw},
+    rows_after_tdb(Pad_After),
 };
 
 constexpr Column_Layout Vpd_Air = {
@@ -241,13 +250,34 @@ constexpr Layout_Entry Vpd_Entries[] = {
     row_labels(Vpd_Sheet_Rows),
     column_label("Label_vvpd", "VPD", 2, Vpd_Sheet_Rows.top(Row::Pws) + Label_Drop),
     heading("Label_vtdbd", "Tleaf-Tair", 2),
-    Column_Rows{&Vpd_Air, Row::Tdb, Row::Pw},
-    Column_Rows{&Vpd_Leaf, Row::Tdb, Row::Tdb},
+    all_rows(Vpd_Air),
+    first_row(Vpd_Leaf),
     sheet_button(&TForm1::Btn_vpd, "Btn_vpd", "Draw", 2),
     edit(&TForm1::Edit_vvpd, "Edit_vvpd", cell(Vpd_Sheet_Rows, 2, Row::Pw), true),
-    Column_Rows{&Vpd_Leaf, Row::RH, Row::Pw},
+    rows_after_tdb(Vpd_Leaf),
     edit(&TForm1::Edit_vtdbd, "Edit_vtdbd", cell(Vpd_Sheet_Rows, 2, Row::Tdb), true),
 };
+
+// ---- Enter's walks ----
+
+// A stop of a walk: rows of a column, or one field.
+using Walk_Stop = std::variant<Column_Rows, Field<ui::Edit>, Field<ui::Button>>;
+
+// A current-state column goes round; the other editable column of its sheet runs on to the
+// sheet's button, and its outputs (Pad and VPD) lead on to the next field.
+constexpr Walk_Stop State_Walk[] = {all_rows(State_Column_Layout), first_row(State_Column_Layout)};
+constexpr Walk_Stop Process_State1_Walk[] = {all_rows(Process_State1), first_row(Process_State1)};
+constexpr Walk_Stop Process_State2_Walk[] = {all_rows(Process_State2), &TForm1::Btn_2cal};
+constexpr Walk_Stop Pad_Outdoor_Walk[] = {all_rows(Pad_Outdoor), first_row(Pad_After), &TForm1::Edit_peff,
+                                          &TForm1::Btn_efficiency};
+constexpr Walk_Stop Pad_After_Walk[] = {rows_after_tdb(Pad_After), first_row(Pad_Outdoor)};
+constexpr Walk_Stop Vpd_Air_Walk[] = {all_rows(Vpd_Air), first_row(Vpd_Leaf), &TForm1::Btn_vpd};
+// Tleaf-Tair takes no filter: the walk ends there.
+constexpr Walk_Stop Vpd_Leaf_Walk[] = {rows_after_tdb(Vpd_Leaf), &TForm1::Edit_vtdbd};
+
+constexpr std::span<const Walk_Stop> Walks[] = {State_Walk,       Process_State1_Walk, Process_State2_Walk,
+                                                Pad_Outdoor_Walk, Pad_After_Walk,      Vpd_Air_Walk,
+                                                Vpd_Leaf_Walk};
 
 struct Initial_Text {
     std::string_view edit;
@@ -262,18 +292,10 @@ constexpr Initial_Text Initial_Edit_Texts[] = {{"Edit_vrh2", "100"}};
 constexpr int Group_Inset = 8;
 constexpr int Group_First_Top = 14;
 
-constexpr ui::Rect message_line(int line) {
-    constexpr int pitch = 18;
-    return {Group_Inset, Group_First_Top + line * pitch, 185, 17};
-}
-
 constexpr Control_Layout message(Field<ui::Label> field, std::string_view name, int line) {
-    return {.field = field,
-            .name = name,
-            .bounds = message_line(line),
-            .alignment = ui::Alignment::Center,
-            .color = ui::Color_Highlight,
-            .font = {.color = ui::Color_Highlight_Text}};
+    constexpr int pitch = 18;
+    return ui::layout::message_line<TForm1>(field, name, Group_First_Top + line * pitch, ui::Color_Highlight,
+                                            ui::Color_Highlight_Text);
 }
 
 constexpr Layout_Entry Message_Entries[] = {
@@ -472,6 +494,24 @@ void create_generated(TForm1& form, ui::Win_Control& sheet, const Column_Rows& r
     }
 }
 
+std::vector<ui::Win_Control*> walk_order(const TForm1& form, std::span<const Walk_Stop> stops) {
+    std::vector<ui::Win_Control*> order;
+    for (const Walk_Stop& stop : stops) {
+        std::visit(
+            [&](const auto& fields) {
+                if constexpr (std::is_same_v<std::decay_t<decltype(fields)>, Column_Rows>) {
+                    const State_Column& column = form.*fields.column->column;
+                    for (std::size_t i = row_index(fields.first); i <= row_index(fields.last); ++i)
+                        order.push_back(column.edits[i]);
+                } else {
+                    order.push_back(form.*fields);
+                }
+            },
+            stop);
+    }
+    return order;
+}
+
 }  // namespace
 
 void TForm1::Create_Layout() {
@@ -481,4 +521,5 @@ void TForm1::Create_Layout() {
     for (const Initial_Text& initial : Initial_Edit_Texts)
         get<ui::Edit>(std::string(initial.edit)).set_text(std::string(initial.text));
     ui::layout::create_menus(*this, Menu_Bar);
+    for (std::span<const Walk_Stop> walk : Walks) Walk.add_order(walk_order(*this, walk));
 }

@@ -25,20 +25,20 @@ void take_column_or_fill_it(TForm1& form, const State_Column& column) {
 }  // namespace
 
 void TForm1::PageControl1Change(ui::Control&) {
-    const std::string& page = PageControl1->active_page()->caption();
-    if (page == "State") {
+    const ui::Tab_Sheet* page = PageControl1->active_page();
+    if (page == Sheet_state) {
         Write_Message_Lines(*this, State_Lines);
         take_column_or_fill_it(*this, Col_state);
-    } else if (page == "Process") {
+    } else if (page == Sheet_two) {
         Write_Message_Lines(*this, Process_Lines);
         if (SBtn_two1->down() && Holds_State(Col_two1)) take_column(*this, Col_two1);
         else if (SBtn_two2->down() && Holds_State(Col_two2)) take_column(*this, Col_two2);
         else Show_State();
-    } else if (page == "Pad") {
+    } else if (page == Sheet_pad) {
         Write_Message_Lines(*this, Pad_Lines);
         take_column_or_fill_it(*this, Col_pad_outdoor);
         Calc_Pad();
-    } else if (page == "VPD") {
+    } else if (page == Sheet_vpd) {
         Write_Message_Lines(*this, Vpd_Lines);
         take_column_or_fill_it(*this, Col_vpd_air);
         Calc_VPD();

@@ -1,20 +1,20 @@
-#include "chart/step_label.h"
-#include "chart/zoom_buttons.h"
+#include "commands/step_label.h"
+#include "commands/zoom_buttons.h"
 #include "main/psy.h"
 #include "numtext/int_text.h"
 
 void TForm1::ZoomOutClick(ui::Control&) {
-    Zoom_Out(Chart.Half_Span, {*ZoomIn, *ZoomOut});
+    commands::Zoom_Out(Chart.Half_Span, {*ZoomIn, *ZoomOut});
     Draw_Chart(Chart.Chart_Mode);
 }
 
 void TForm1::ZoomInClick(ui::Control&) {
-    Zoom_In(Chart.Half_Span, {*ZoomIn, *ZoomOut});
+    commands::Zoom_In(Chart.Half_Span, {*ZoomIn, *ZoomOut});
     Draw_Chart(Chart.Chart_Mode);
 }
 
 void TForm1::Btn_defaultClick(ui::Control&) {
-    Default_Zoom(Chart.Half_Span, {*ZoomIn, *ZoomOut});
+    commands::Default_Zoom(Chart.Half_Span, {*ZoomIn, *ZoomOut});
     Chart.Center_T = numtext::truncate_to_int(State.Tdb);
     Draw_Chart(Mode_State);
 }
@@ -23,4 +23,4 @@ void TForm1::DrawPsyExecute() { Draw_Chart(Chart.Chart_Mode); }
 
 void TForm1::Check_unitClick(ui::Control&) { Draw_Chart(Chart.Chart_Mode); }
 
-void TForm1::MoveBarChange(ui::Control&) { Show_Step(*MoveBar, *Move_Label); }
+void TForm1::MoveBarChange(ui::Control&) { commands::Show_Step(*MoveBar, *Move_Label); }

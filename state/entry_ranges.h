@@ -19,6 +19,11 @@ inline constexpr Entry_Range Tdb_Range{-40, 70};
 // A share in %: relative humidity, degree of saturation, the efficiency of an evaporative pad.
 inline constexpr Entry_Range Percent_Range{0, 100};
 
+// The messages of a value above its upper limit and below its lower one, by the quantity's short
+// name.
+std::string Too_High_Message(std::string_view name);
+std::string Too_Low_Message(std::string_view name);
+
 // The message of a value beyond a limit, by the quantity's short name ("Tdb", "Eff."): the "too
 // high" one above upper (tested first), the "too low" one below lower, none within both.
 std::optional<std::string> Range_Message(std::string_view name, double value, double lower, double upper);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -8,7 +9,7 @@
 #include "state/entry_ranges.h"
 #include "tables/tables.h"
 #include "ui/calling.h"
-#include "ui/focus_walk.h"
+#include "ui/enter_walk.h"
 
 // The input controls of the sheets: each step label follows its bar, a key filter keeps the keys
 // of a number and walks the sheet's group on Enter, leaving a limit edit warns of a value out of
@@ -98,14 +99,15 @@ void Tpsytable::Show_Step(const Table_Sheet& sheet, Table_Input bar) {
     label.set_caption(numtext::int_to_text((columns ? sheet.col_step : sheet.row_step)->position()));
 }
 
-// Enter cycles through the group's six inputs, which follow its twelve labels; with none of them
-// focused it moves nothing.
+// Enter cycles through the sheet's six inputs; with none of them focused it moves nothing.
 void Tpsytable::Filter_Key(const Table_Sheet& sheet, char& key) {
-    if (!numtext::is_number_key(key)) {
-        key = numtext::Dropped_Key;
-        return;
-    }
-    if (key == numtext::Enter) ui::focus_next_child(*sheet.group, 0, static_cast<int>(Table_Input_Count));
+    numtext::filter_number_key(key, [] {}, [this, &sheet] {
+        const auto inputs = inputs_of(sheet);
+        std::array<ui::Win_Control*, Table_Input_Count + 1> round;
+        std::copy(inputs.begin(), inputs.end(), round.begin());
+        round.back() = inputs.front();
+        ui::step_in_order(round, *this);
+    });
 }
 
 // A warning only: the text stays as typed and can still be listed.

@@ -30,11 +30,7 @@ constexpr ui::layout::Window_Layout Window = {
 };
 
 constexpr Control_Layout message(Field<ui::Label> field, std::string_view name, int top) {
-    return {.field = field,
-            .name = name,
-            .bounds = {8, top, 185, 17},
-            .alignment = ui::Alignment::Center,
-            .color = ui::Color_Info_Background};
+    return ui::layout::message_line<Tpsytable>(field, name, top, ui::Color_Info_Background);
 }
 
 constexpr Control_Layout button(Field<ui::Button> field, std::string_view name, int left, std::string_view caption,

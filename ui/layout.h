@@ -101,6 +101,19 @@ struct Control_Layout {
     Grid_Size grid = {};
 };
 
+// A line of a window's message group: a centred label across the group, opaque in the window's
+// colour for it.
+template <class Form>
+constexpr Control_Layout<Form> message_line(Field<Form, Label> field, std::string_view name, int top, Color color,
+                                            Color text_color = Kind_Color) {
+    return {.field = field,
+            .name = name,
+            .bounds = {8, top, 185, 17},
+            .alignment = Alignment::Center,
+            .color = color,
+            .font = {.color = text_color}};
+}
+
 struct Window_Layout {
     std::string_view caption;
     int client_width;

@@ -66,7 +66,7 @@ protected:
     double value_for(Entry entry) {
         const Air_State& s = form.State;
         const moistrel::Entry_Rule& rule = Entry_Rule_Of(entry);
-        if (chance(0.2)) return chance(0.5) ? rule.lower(s) : rule.upper(s);
+        if (chance(0.2)) return (chance(0.5) ? rule.lower_limit : rule.upper_limit)(s, Wet_Entry_Rule::Stored_Tdb);
         switch (entry) {
         case Entry::Tdb: return uniform(-45, 75);
         case Entry::RH: return uniform(-5, 105);

@@ -3,9 +3,13 @@
 #include "chart/chart_inputs.h"
 #include "ui/buttons.h"
 
+namespace commands {
+
 // The zoom buttons of either window. The half span of the axis moves in steps of 5 degree C and
 // no lower than 5, where ZoomIn is disabled; ZoomOut is disabled by the drawing that finds the
 // axis cut at both ends, since zooming out further could not widen it.
+inline constexpr int Default_Half_Span = 10;
+
 struct Zoom_Buttons {
     ui::Button& ZoomIn;
     ui::Button& ZoomOut;
@@ -21,3 +25,5 @@ void Default_Zoom(int& Half_Span, const Zoom_Buttons& buttons);
 // Applies what a drawing hands back: ZoomOut disabled when the axis was cut at both ends, then the
 // error that stopped the drawing, raised again.
 void Apply_Outcome(const Chart_Outcome& outcome, ui::Button& ZoomOut);
+
+}  // namespace commands

@@ -1,11 +1,12 @@
-#include "chart/zoom_buttons.h"
+#include "commands/zoom_buttons.h"
 
 #include <exception>
+
+namespace commands {
 
 namespace {
 constexpr int Zoom_Step = 5;
 constexpr int Smallest_Half_Span = 5;
-constexpr int Default_Half_Span = 10;
 }  // namespace
 
 void Zoom_Out(int& Half_Span, const Zoom_Buttons& buttons) {
@@ -29,3 +30,5 @@ void Apply_Outcome(const Chart_Outcome& outcome, ui::Button& ZoomOut) {
     if (outcome.disable_zoom_out) ZoomOut.set_enabled(false);
     if (outcome.stopped_by) std::rethrow_exception(outcome.stopped_by);
 }
+
+}  // namespace commands

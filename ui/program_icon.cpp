@@ -1,6 +1,8 @@
-#include "dialogs/program_icon.h"
+#include "ui/program_icon.h"
 
 #include <cmath>
+
+namespace ui {
 
 namespace {
 
@@ -53,3 +55,5 @@ void Draw_Program_Icon(ui::Canvas& canvas, int width, int height) {
     canvas.line_to(left, bottom);
     canvas.line_to(right + 1, bottom);
 }
+
+}  // namespace ui
