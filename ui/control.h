@@ -49,7 +49,7 @@ public:
     // The parent grew by the given pixels (negative: shrank).
     void follow_parent(int grow_x, int grow_y);
 
-    // Caption and text are one property, as in the original's controls; writing it fires nothing.
+    // Caption and text are one property; writing it fires nothing.
     const std::string& caption() const { return text_; }
     virtual void set_caption(std::string caption);
     const std::string& text() const { return text_; }

@@ -16,8 +16,8 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
-// A colour is 0x00BBGGRR as the original's colour values were, or one of the system colours
-// below, which the front end maps to its palette.
+// A colour is 0x00BBGGRR, the byte order the layouts and the chart's colour tables are written
+// in, or one of the system colours below, which the front end maps to its palette.
 using Color = std::uint32_t;
 inline constexpr Color System_Color_Flag = 0x80000000u;
 inline constexpr Color Color_Button_Face = System_Color_Flag | 15;

@@ -20,7 +20,7 @@ protected:
 
     virtual void clicked_by_user() = 0;
 
-    // The whole control answers the mouse, as the original's buttons and check boxes do.
+    // The whole control answers the mouse, caption included, so a click anywhere on it counts.
     bool hitButton(const QPoint& at) const override { return this->rect().contains(at); }
 
     void mousePressEvent(QMouseEvent* event) override {

@@ -165,7 +165,7 @@ void draw_line(Surface& surface, const ui::Canvas_Op& op, const Raster_Scale& sc
     const QRgb color = to_qcolor(op.pen.color).rgb();
     const int record_width = pen_width(op.pen);
     const int width = scale.pen_width(record_width);
-    // Dots need a one-pixel pen; a wider one draws solid, as the original's pens did.
+    // Dots need a one-pixel pen; a wider one draws solid, so a thick dotted line never breaks up.
     const int dot = op.pen.style == ui::Pen_Style::Dot && record_width == 1 ? scale.dot_length() : 0;
     const Point from{scale.line_pixel(op.x1, record_width), scale.line_pixel(op.y1, record_width)};
     const Point to{scale.line_pixel(op.x2, record_width), scale.line_pixel(op.y2, record_width)};

@@ -107,7 +107,8 @@ int Page_Control_Peer::tab_height() const { return tabs_.sizeHint().height(); }
 bool Page_Control_Peer::tabs_at_bottom() const { return pages_.tab_position() == ui::Tab_Position::Bottom; }
 
 QRect Page_Control_Peer::page_area() const {
-    // The page sits inside the frame with the original's margin of 4 pixels.
+    // The page sits inside the frame with a margin of 4 pixels, which the layouts' page sizes
+    // assume.
     constexpr int margin = 4;
     const int top = tabs_at_bottom() ? margin : tab_height() + margin;
     return {margin, top, width() - 2 * margin, height() - tab_height() - 2 * margin};

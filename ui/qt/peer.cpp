@@ -11,7 +11,7 @@ Peer::Peer(ui::Control& control, QWidget& widget, Peer_Host& host)
     widget_.setObjectName(to_qstring(control.name()));
     // The focus is the model's: Qt moves it only when the model says.
     widget_.setFocusPolicy(Qt::NoFocus);
-    // As with the original's controls, the mouse over a control is that control's alone.
+    // The mouse over a control is that control's alone: no parent sees its moves as well.
     widget_.setAttribute(Qt::WA_NoMousePropagation);
 }
 

@@ -64,8 +64,8 @@ void Image_Peer::show_state() {
 }
 
 // The picture holds the device's pixels, so the canvas is drawn at the screen's resolution
-// rather than enlarged. It is kept from one change to the next, as the original's bitmap was:
-// the canvas draws over what it showed. A new one, and one for another ratio, starts white.
+// rather than enlarged. It is kept from one change to the next because the canvas draws over
+// what it showed: a painter that redraws only a part relies on the rest staying. A new one, and one for another ratio, starts white.
 void Image_Peer::draw_picture() {
     shown_ratio_ = devicePixelRatioF();
     const Raster_Scale scale(shown_ratio_);
