@@ -1,5 +1,4 @@
 #include "commands/menu_commands.h"
-#include "earlier/about.h"
 #include "earlier/psy.h"
 #include "earlier/status.h"
 #include "ui/edit.h"
