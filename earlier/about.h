@@ -1,10 +1,13 @@
 #pragma once
 
-#include "ui/application.h"
-#include "ui/buttons.h"
-#include "ui/containers.h"
 #include "ui/form.h"
-#include "ui/static_controls.h"
+
+namespace ui {
+class Button;
+class Image;
+class Label;
+class Panel;
+}  // namespace ui
 
 namespace moistrel {
 
@@ -13,6 +16,12 @@ class TAboutBox : public ui::Form {
 public:
     explicit TAboutBox(ui::Application& application);
 
+private:
+    // The box as data (about.cpp).
+    struct Layout_Tables;
+
+    void Create_Layout();
+
     ui::Panel* Panel1 = nullptr;
     ui::Image* ProgramIcon = nullptr;
     ui::Label* ProductName = nullptr;
@@ -20,9 +29,6 @@ public:
     ui::Label* Credit1 = nullptr;
     ui::Label* Credit2 = nullptr;
     ui::Button* OKButton = nullptr;
-
-private:
-    void Create_Layout();
 };
 
 }  // namespace moistrel

@@ -1,6 +1,7 @@
 #include "chart/earlier_painter.h"
 #include "commands/zoom_buttons.h"
 #include "earlier/psy.h"
+#include "ui/buttons.h"
 
 namespace moistrel {
 

@@ -5,23 +5,19 @@
 #include "chart/pointer_state.h"
 #include "earlier/psy.h"
 #include "earlier/status_panels.h"
+#include "ui/containers.h"
 
 namespace moistrel {
 
-void TForm1::Chart_ImageMouseMove(ui::Control&, ui::Shift_State, int X, int Y) {
+void TForm1::Show_Pointer_State(int X, int Y) {
     StatusBar1->set_panel_text(Readout_Panel, Pointer_Readout(State_Under_Pointer(Chart, State.Patm, X, Y)));
     StatusBar1->set_panel_text(Hover_Panel, Pointer_Prompt);
 }
 
 // An edit that has the focus keeps it, and its exit handler takes the shown value later.
-void TForm1::Chart_ImageMouseDown(ui::Control&, ui::Mouse_Button, ui::Shift_State, int X, int Y) {
+void TForm1::Take_Pixel(int X, int Y) {
     Take_Point(Map_Pixel(Chart, State.Patm, X, Y));
 }
-
-void TForm1::Btn_upClick(ui::Control&) { Move_State(Move_Button::Up); }
-void TForm1::Btn_downClick(ui::Control&) { Move_State(Move_Button::Down); }
-void TForm1::Btn_leftClick(ui::Control&) { Move_State(Move_Button::Left); }
-void TForm1::Btn_rightClick(ui::Control&) { Move_State(Move_Button::Right); }
 
 // The step is read afresh at every press.
 void TForm1::Move_State(Move_Button button) { Take_Point(Move_Target(Chart, State, button, MoveBar->position())); }

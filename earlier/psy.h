@@ -1,24 +1,34 @@
 #pragma once
 
+#include <string_view>
+
 #include "chart/chart_fields.h"
-#include "chart/chart_point.h"
 #include "chart/earlier_ah_lines.h"
-#include "chart/earlier_moves.h"
+#include "commands/menu_commands.h"
 #include "state/air_state.h"
-#include "ui/application.h"
-#include "ui/buttons.h"
-#include "ui/containers.h"
-#include "ui/edit.h"
 #include "ui/enter_walk.h"
 #include "ui/form.h"
-#include "ui/menu.h"
-#include "ui/static_controls.h"
+
+namespace ui {
+class Bevel;
+class Button;
+class Check_Box;
+class Edit;
+class Group_Box;
+class Image;
+class Label;
+class Status_Bar;
+class Track_Bar;
+}  // namespace ui
+
+struct Chart_Point;
 
 namespace moistrel {
 
 class TAboutBox;
 class Tconfig;
-struct Entry_Rule;
+enum class Entry;
+enum class Move_Button;
 
 // Moistrel's main window: the state panel of the eleven properties beside the chart.
 class TForm1 : public ui::Form {
@@ -34,56 +44,44 @@ public:
     // The start-up hands over the dialogs it created after this window.
     void Connect_Dialogs(TAboutBox& about_box, Tconfig& settings);
 
-    // The panel's entries, taken from the field's text every time it is left.
-    void Edit_tdbExit(ui::Control& sender);
-    void Edit_rhExit(ui::Control& sender);
-    void Edit_twbExit(ui::Control& sender);
-    void Edit_tdpExit(ui::Control& sender);
-    void Edit_ahExit(ui::Control& sender);
-    void Edit_dosExit(ui::Control& sender);
-    void Edit_pwExit(ui::Control& sender);
-    // The characters of a number pass; Enter moves on through the panel.
-    void EditKeyPress(ui::Control& sender, char& key);
+    // What tests and benchmarks read of the window; nothing changes the window through it.
+    struct View {
+        const Air_State& State;
+        const Chart_Fields& Chart;
+        const AH_Lines& AH_Tables;
+    };
+    View view() const { return {State, Chart, AH_Tables}; }
 
+private:
+    // The window as data (psy_layout.cpp).
+    struct Layout_Tables;
+    template <class Window, class About_Box, class Settings>
+    friend void commands::Connect_Dialogs(Window&, About_Box&, Settings&);
+    template <class Window>
+    friend void commands::Show_About(Window&);
+    template <class Window, class... Tables>
+    friend void commands::Set_Patm(Window&, void (*)(float, Tables&...), Tables&...);
+
+    void Create_Layout();
+    // Binds every handler of the window to the events that run it.
+    void Bind_Handlers();
+
+    // Takes the edit's text as the entry's property: limits, message, chain, then Show_State.
+    void Enter_Property(Entry entry, const ui::Edit& edit);
     // The range of an entered field on the first two message lines.
-    void Edit_tdbEnter(ui::Control& sender);
-    void Edit_rhEnter(ui::Control& sender);
-    void Edit_twbEnter(ui::Control& sender);
-    void Edit_tdpEnter(ui::Control& sender);
-    void Edit_ahEnter(ui::Control& sender);
-    void Edit_dosEnter(ui::Control& sender);
-    void Edit_pwEnter(ui::Control& sender);
-
-    // Hover hints in the status bar's panel 1; the window's background empties panels 1 and 2.
-    void GroupBox1MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void GroupBox2MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void GroupBox3MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void GroupBox4MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Button1MouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void FormMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-
-    // Shows the settings dialog as it was left, without filling it from the current Patm.
-    void N3Click(ui::Menu_Item& sender);
-    void M_aboutClick(ui::Menu_Item& sender);
-    // Ends the program.
-    void ExitExecute();
-
-    // The view of the chart: zoom, the default view, and a redraw when a line switch changes.
-    void ZoomOutClick(ui::Control& sender);
-    void ZoomInClick(ui::Control& sender);
-    void BitBtn5Click(ui::Control& sender);
-    void DrawPsyExecute();
-    void MoveBarChange(ui::Control& sender);
-
+    void Show_Range_Hint(Entry entry);
+    // A hover hint in the status bar's panel 1.
+    void Show_Hover_Hint(std::string_view text);
+    // Repaints the chart around the state with the ticked families.
+    void Draw_Chart();
     // The state under the pointer in panel 2, the prompt in panel 1; nothing else changes.
-    void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
-    // Every mouse button makes the point the state; the focus stays where it is.
-    void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
-    // Move the state by the step bar's pixels: up and down at its Tdb, left and right at its AH.
-    void Btn_upClick(ui::Control& sender);
-    void Btn_downClick(ui::Control& sender);
-    void Btn_leftClick(ui::Control& sender);
-    void Btn_rightClick(ui::Control& sender);
+    void Show_Pointer_State(int X, int Y);
+    // The point under the pointer becomes the state; the focus stays where it is.
+    void Take_Pixel(int X, int Y);
+    // Makes a point of the chart the state, names it in panel 0 and shows it.
+    void Take_Point(const Chart_Point& point);
+    // Takes the point a move button reaches with the step bar's step.
+    void Move_State(Move_Button button);
 
     ui::Bevel* Psy_Bevel = nullptr;
     ui::Image* Chart_Image = nullptr;
@@ -151,18 +149,6 @@ public:
     // The dialogs this window opens, once connected.
     TAboutBox* AboutBox = nullptr;
     Tconfig* config = nullptr;
-
-private:
-    void Create_Layout();
-    void Bind_Handlers();
-    // Takes the edit's text as the rule's property: limits, message, chain, then Show_State.
-    void Enter_Property(const Entry_Rule& rule, const ui::Edit& edit);
-    // Repaints the chart around the state with the ticked families.
-    void Draw_Chart();
-    // Makes a point of the chart the state, names it in panel 0 and shows it.
-    void Take_Point(const Chart_Point& point);
-    // Takes the point a move button reaches with the step bar's step.
-    void Move_State(Move_Button button);
 
     // Enter's walk through the panel, as the layout names it.
     ui::Enter_Walk Walk;

@@ -22,34 +22,36 @@ constexpr ui::layout::Window_Layout Window = {.caption = "大氣壓力設定", .
 
 constexpr ui::layout::Font_Layout Label_Font = {.name = "MS Sans Serif", .height = -13};
 
-constexpr Layout_Entry Window_Entries[] = {
-    Control_Layout{.field = &Tconfig::Bevel1, .name = "Bevel1", .bounds = {8, 8, 281, 161}},
-    Control_Layout{.field = &Tconfig::Label1, .name = "Label1", .bounds = {24, 32, 56, 16}, .caption = "大氣壓力",
-                 .font = Label_Font},
-    Control_Layout{.field = &Tconfig::Label2, .name = "Label2", .bounds = {200, 32, 24, 16}, .caption = "kPa",
-                 .font = Label_Font},
-    Control_Layout{.field = &Tconfig::OKBtn,
-                 .name = "OKBtn",
-                 .bounds = {300, 8, 75, 25},
-                 .caption = "OK",
-                 .tab_order = 0,
-                 .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
-    Control_Layout{.field = &Tconfig::CancelBtn,
-                 .name = "CancelBtn",
-                 .bounds = {300, 38, 75, 25},
-                 .caption = "Cancel",
-                 .tab_order = 1,
-                 .button = {.modal_result = ui::Mr_Cancel, .is_cancel = true}},
-    Control_Layout{.field = &Tconfig::edit_patm,
-                 .name = "edit_patm",
-                 .bounds = {104, 32, 89, 21},
-                 .caption = "101.325",
-                 .tab_order = 2},
-};
-
-constexpr Layout::Container Containers[] = {{std::monostate{}, Window_Entries}};
-
 }  // namespace
+
+struct Tconfig::Layout_Tables {
+    static constexpr Layout_Entry Window_Entries[] = {
+        Control_Layout{.field = &Tconfig::Bevel1, .name = "Bevel1", .bounds = {8, 8, 281, 161}},
+        Control_Layout{.field = &Tconfig::Label1, .name = "Label1", .bounds = {24, 32, 56, 16}, .caption = "大氣壓力",
+                     .font = Label_Font},
+        Control_Layout{.field = &Tconfig::Label2, .name = "Label2", .bounds = {200, 32, 24, 16}, .caption = "kPa",
+                     .font = Label_Font},
+        Control_Layout{.field = &Tconfig::OKBtn,
+                     .name = "OKBtn",
+                     .bounds = {300, 8, 75, 25},
+                     .caption = "OK",
+                     .tab_order = 0,
+                     .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
+        Control_Layout{.field = &Tconfig::CancelBtn,
+                     .name = "CancelBtn",
+                     .bounds = {300, 38, 75, 25},
+                     .caption = "Cancel",
+                     .tab_order = 1,
+                     .button = {.modal_result = ui::Mr_Cancel, .is_cancel = true}},
+        Control_Layout{.field = &Tconfig::edit_patm,
+                     .name = "edit_patm",
+                     .bounds = {104, 32, 89, 21},
+                     .caption = "101.325",
+                     .tab_order = 2},
+    };
+
+    static constexpr Layout::Container Containers[] = {{std::monostate{}, Window_Entries}};
+};
 
 Tconfig::Tconfig(ui::Application& application) : ui::Form(application, "config") {
     Create_Layout();
@@ -59,7 +61,7 @@ Tconfig::Tconfig(ui::Application& application) : ui::Form(application, "config")
 
 void Tconfig::Create_Layout() {
     ui::layout::apply_window(*this, Window);
-    Layout::create(*this, Containers);
+    Layout::create(*this, Layout_Tables::Containers);
 }
 
 void Tconfig::edit_patmEnter(ui::Control&, char& key) {

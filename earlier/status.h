@@ -2,11 +2,15 @@
 
 #include <functional>
 
-#include "ui/application.h"
-#include "ui/buttons.h"
-#include "ui/edit.h"
+#include "commands/menu_commands.h"
 #include "ui/form.h"
-#include "ui/static_controls.h"
+
+namespace ui {
+class Bevel;
+class Button;
+class Edit;
+class Label;
+}  // namespace ui
 
 namespace moistrel {
 
@@ -15,6 +19,17 @@ namespace moistrel {
 class Tconfig : public ui::Form {
 public:
     explicit Tconfig(ui::Application& application);
+
+private:
+    // The dialog as data (status.cpp).
+    struct Layout_Tables;
+    // The main window's settings command reads the pressure typed here and is called back by OK.
+    template <class Window, class About_Box, class Settings>
+    friend void commands::Connect_Dialogs(Window&, About_Box&, Settings&);
+    template <class Window, class... Tables>
+    friend void commands::Set_Patm(Window&, void (*)(float, Tables&...), Tables&...);
+
+    void Create_Layout();
 
     // The characters of a number pass silently; Enter presses OK, the default button.
     void edit_patmEnter(ui::Control& sender, char& key);
@@ -32,9 +47,6 @@ public:
     ui::Button* OKBtn = nullptr;
     ui::Button* CancelBtn = nullptr;
     ui::Edit* edit_patm = nullptr;
-
-private:
-    void Create_Layout();
 };
 
 }  // namespace moistrel

@@ -24,6 +24,12 @@ Action_List& Form::create_action_list(std::string name) {
     return *action_lists_.back();
 }
 
+Action* Form::find_action(const std::string& name) const {
+    for (const auto& list : action_lists_)
+        if (Action* action = list->find(name)) return action;
+    return nullptr;
+}
+
 Control* Form::find(const std::string& name) const {
     for (const auto& control : owned_)
         if (control->name() == name) return control.get();

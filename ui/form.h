@@ -33,6 +33,8 @@ public:
     Main_Menu& create_main_menu(std::string name);
     Main_Menu* main_menu() const { return menu_.get(); }
     Action_List& create_action_list(std::string name);
+    // The action of that name in any of the form's action lists.
+    Action* find_action(const std::string& name) const;
 
     Control* find(const std::string& name) const;
     template <class T>

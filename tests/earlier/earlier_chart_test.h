@@ -8,16 +8,16 @@
 // Moistrel's window with the chart it draws: the canvas, the status panels and the state's pixel.
 class Earlier_Chart_Window_Test : public Moistrel_Test {
 protected:
-    const canvas_ops::Ops& ops() const { return form.Chart_Image->canvas().ops(); }
-    std::string panel(int index) const { return form.StatusBar1->panel_text(index); }
-    int axis_tmin() const { return form.Chart.Tmin_Index - 40; }
-    int axis_tmax() const { return form.Chart.Tmax_Index - 40; }
+    ui::Canvas& canvas() const { return driver.get<ui::Image>("Chart_Image").canvas(); }
+    const canvas_ops::Ops& ops() const { return canvas().ops(); }
+    int axis_tmin() const { return chart().Tmin_Index - 40; }
+    int axis_tmax() const { return chart().Tmax_Index - 40; }
 
     // The state's pixel on the last drawing, untruncated.
     long double xs() const {
-        return (static_cast<long double>(form.State.Tdb) + 40 - form.Chart.Tmin_Index) * form.Chart.X_Scale;
+        return (static_cast<long double>(state().Tdb) + 40 - chart().Tmin_Index) * chart().X_Scale;
     }
-    long double ys() const { return 480 - static_cast<long double>(form.State.AH) * form.Chart.Y_Scale; }
+    long double ys() const { return 480 - static_cast<long double>(state().AH) * chart().Y_Scale; }
 
     void click_times(const std::string& name, int times) {
         for (int i = 0; i < times; ++i) driver.click(name);

@@ -12,6 +12,10 @@
 #include "tests/support/driver.h"
 #include "tests/support/headless_front_end.h"
 #include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/containers.h"
+#include "ui/edit.h"
+#include "ui/static_controls.h"
 
 using Names = std::vector<std::string>;
 
@@ -39,6 +43,11 @@ protected:
     }
 
     std::string text(const std::string& name) const { return driver.text(name); }
+    std::string panel(int index) const { return driver.get<ui::Status_Bar>("StatusBar1").panel_text(index); }
+
+    // What the window holds, read only.
+    const Air_State& state() const { return form.view().State; }
+    const Chart_Fields& chart() const { return form.view().Chart; }
 
     // The panel's texts in row order.
     Names panel_texts() const {

@@ -33,29 +33,29 @@ using Chart_View_Test = Earlier_Chart_Window_Test;
 TEST_F(Chart_View_Test, StartDrawsTheTwentyDegreeAxisWithTheRHAndTemperatureLines) {
     EXPECT_EQ(axis_tmin(), 10);
     EXPECT_EQ(axis_tmax(), 30);
-    EXPECT_EQ(form.Chart.X_Scale, 27.5f);
+    EXPECT_EQ(chart().X_Scale, 27.5f);
     ASSERT_FALSE(ops().empty());
     EXPECT_EQ(describe(ops().front()), "bitmap 0,0 577,497");
     EXPECT_EQ(family_pens(ops()), (std::vector<ui::Color>{chart_color::Red, chart_color::Blue}));
     // The humidity-ratio lines of the start pressure: 0 to 0.27 kg/kg.
-    EXPECT_EQ(form.AH_Tables.AH_Level[1], 0.01f);
-    EXPECT_EQ(form.AH_Tables.AH_Level[27], 0.27f);
-    EXPECT_NEAR(form.AH_Tables.AH_Start_X[0], 9.1, 0.05);
-    EXPECT_TRUE(form.ZoomIn->enabled());
-    EXPECT_TRUE(form.ZoomOut->enabled());
+    EXPECT_EQ(form.view().AH_Tables.AH_Level[1], 0.01f);
+    EXPECT_EQ(form.view().AH_Tables.AH_Level[27], 0.27f);
+    EXPECT_NEAR(form.view().AH_Tables.AH_Start_X[0], 9.1, 0.05);
+    EXPECT_TRUE(driver.get<ui::Button>("ZoomIn").enabled());
+    EXPECT_TRUE(driver.get<ui::Button>("ZoomOut").enabled());
 }
 
 TEST_F(Chart_View_Test, ZoomInStopsAtFiveAndZoomOutEnablesItAgain) {
     driver.click("ZoomIn");
-    EXPECT_EQ(form.Chart.Half_Span, 5);
+    EXPECT_EQ(chart().Half_Span, 5);
     EXPECT_EQ(axis_tmin(), 15);
     EXPECT_EQ(axis_tmax(), 25);
-    EXPECT_FALSE(form.ZoomIn->enabled());
+    EXPECT_FALSE(driver.get<ui::Button>("ZoomIn").enabled());
     driver.click("ZoomIn");
-    EXPECT_EQ(form.Chart.Half_Span, 5) << "a disabled button is not pressed";
+    EXPECT_EQ(chart().Half_Span, 5) << "a disabled button is not pressed";
     driver.click("ZoomOut");
-    EXPECT_EQ(form.Chart.Half_Span, 10);
-    EXPECT_TRUE(form.ZoomIn->enabled());
+    EXPECT_EQ(chart().Half_Span, 10);
+    EXPECT_TRUE(driver.get<ui::Button>("ZoomIn").enabled());
     EXPECT_EQ(axis_tmin(), 10);
 }
 
@@ -73,30 +73,30 @@ TEST_F(Chart_View_Test, TheDrawingDisablesZoomOutAtSixtyAndTheDefaultViewEnables
     };
     for (const auto& step : steps) {
         click_times("ZoomOut", step.clicks);
-        EXPECT_EQ(form.Chart.Half_Span, step.half_span);
+        EXPECT_EQ(chart().Half_Span, step.half_span);
         EXPECT_EQ(axis_tmin(), step.tmin) << step.half_span;
         EXPECT_EQ(axis_tmax(), step.tmax) << step.half_span;
-        EXPECT_EQ(form.ZoomOut->enabled(), step.zoom_out_enabled) << step.half_span;
+        EXPECT_EQ(driver.get<ui::Button>("ZoomOut").enabled(), step.zoom_out_enabled) << step.half_span;
     }
     driver.click("ZoomIn");
-    EXPECT_EQ(form.Chart.Half_Span, 55);
-    EXPECT_TRUE(form.ZoomOut->enabled());
+    EXPECT_EQ(chart().Half_Span, 55);
+    EXPECT_TRUE(driver.get<ui::Button>("ZoomOut").enabled());
 
     click_times("ZoomOut", 1);
-    EXPECT_FALSE(form.ZoomOut->enabled());
+    EXPECT_FALSE(driver.get<ui::Button>("ZoomOut").enabled());
     enter("Edit_tdb", "5.5");
     driver.click("BitBtn5");
-    EXPECT_EQ(form.Chart.Half_Span, 10);
-    EXPECT_TRUE(form.ZoomIn->enabled());
-    EXPECT_TRUE(form.ZoomOut->enabled());
+    EXPECT_EQ(chart().Half_Span, 10);
+    EXPECT_TRUE(driver.get<ui::Button>("ZoomIn").enabled());
+    EXPECT_TRUE(driver.get<ui::Button>("ZoomOut").enabled());
     // Centred on Tdb with each edge truncated on its own.
     EXPECT_EQ(axis_tmin(), -4);
     EXPECT_EQ(axis_tmax(), 15);
 
     click_times("ZoomIn", 1);
-    EXPECT_FALSE(form.ZoomIn->enabled());
+    EXPECT_FALSE(driver.get<ui::Button>("ZoomIn").enabled());
     driver.click("BitBtn5");
-    EXPECT_TRUE(form.ZoomIn->enabled());
+    EXPECT_TRUE(driver.get<ui::Button>("ZoomIn").enabled());
 }
 
 TEST_F(Chart_View_Test, EachLineSwitchRedrawsAtOnceWithItsFamily) {
@@ -111,25 +111,25 @@ TEST_F(Chart_View_Test, EachLineSwitchRedrawsAtOnceWithItsFamily) {
     };
     for (const auto& s : switches) {
         SCOPED_TRACE(s.box);
-        form.Chart_Image->canvas().clear();
+        canvas().clear();
         driver.click(s.box);
         EXPECT_EQ(family_pens(ops()), std::vector<ui::Color>{s.pen});
-        form.Chart_Image->canvas().clear();
+        canvas().clear();
         driver.click(s.box);
         EXPECT_FALSE(ops().empty()) << "clearing the switch redraws too";
         EXPECT_EQ(family_pens(ops()), std::vector<ui::Color>{});
     }
-    form.Chart_Image->canvas().clear();
-    form.DrawPsy->execute();
+    canvas().clear();
+    driver.execute("DrawPsy");
     EXPECT_FALSE(ops().empty()) << "the action redraws";
 }
 
 // At 90 kPa air holds more than 0.29 kg/kg at 70 degree C; the tables stop at their 30th level.
 TEST_F(Chart_View_Test, AtNinetyKilopascalsTheHumidityRatioLinesStopAtTheThirtiethLevel) {
     apply_pressure("90");
-    ASSERT_EQ(form.State.Patm, 90.0f);
-    ASSERT_GE(100 * form.Chart.W_Grid[Saturation_Row][110], 32);
-    EXPECT_EQ(form.AH_Tables.AH_Level[29], 0.29f);
+    ASSERT_EQ(state().Patm, 90.0f);
+    ASSERT_GE(100 * chart().W_Grid[Saturation_Row][110], 32);
+    EXPECT_EQ(form.view().AH_Tables.AH_Level[29], 0.29f);
     enter("Edit_tdb", "65");
     driver.click("Check_AH");
     EXPECT_EQ(axis_tmax(), 70);

@@ -57,15 +57,15 @@ TEST_F(Moistrel_Test, EveryTextOfTheEarlierEditionCanBeWrittenInCodePage950) {
     for (const ui::Form* window : {static_cast<const ui::Form*>(&form), static_cast<const ui::Form*>(&about_box),
                                    static_cast<const ui::Form*>(&settings)})
         add_form_texts(*window, texts);
-    texts.push_back(form.Exit->caption());
-    texts.push_back(form.Exit->hint());
+    texts.push_back(driver.action("Exit").caption());
+    texts.push_back(driver.action("Exit").hint());
     for (const moistrel::Entry_Rule& rule : moistrel::Entry_Rules()) {
         texts.emplace_back(rule.too_high);
         texts.emplace_back(rule.too_low);
     }
     for (const moistrel::Range_Hint& hint : moistrel::Range_Hints()) {
         texts.emplace_back(hint.line1);
-        texts.push_back(moistrel::Range_Line(hint, form.State));
+        texts.push_back(moistrel::Range_Line(hint, state()));
     }
     for (std::string_view hover :
          {moistrel::hover_text::State_Panel, moistrel::hover_text::Line_Switches,

@@ -24,7 +24,7 @@ TEST_F(Moistrel_Test, EnterAtOnceAppliesTheStartPressureAndChangesNothing) {
         dialog.enter();
     });
     EXPECT_EQ(settings.modal_result(), ui::Mr_Ok);
-    EXPECT_EQ(form.State.Patm, 101.325f);
+    EXPECT_EQ(state().Patm, 101.325f);
     EXPECT_EQ(panel_texts(), before);
 }
 
@@ -34,14 +34,14 @@ TEST_F(Moistrel_Test, ACancelledPressureWaitsInTheDialogForTheNextOk) {
         type_over(dialog, "90");
         dialog.escape();
     });
-    EXPECT_EQ(form.State.Patm, 101.325f);
+    EXPECT_EQ(state().Patm, 101.325f);
     in_settings([](Driver& dialog) {
         EXPECT_EQ(dialog.text("edit_patm"), "90");
         dialog.click("OKBtn");
     });
-    EXPECT_EQ(form.State.Patm, 90.0f);
-    EXPECT_EQ(form.State.Tdb, 20.0f);
-    EXPECT_EQ(form.State.RH, 50.0f);
+    EXPECT_EQ(state().Patm, 90.0f);
+    EXPECT_EQ(state().Tdb, 20.0f);
+    EXPECT_EQ(state().RH, 50.0f);
     EXPECT_EQ(text("Edit_ah"), "0.0081");
 }
 
@@ -76,7 +76,7 @@ TEST_F(Moistrel_Test, APressureOutOfRangeIsRefusedAndTheDialogStaysOpenOnIt) {
             dialog.escape();
         });
         EXPECT_EQ(front_end.take_box_texts(), (Names{refusal})) << typed;
-        EXPECT_EQ(form.State.Patm, 101.325f) << typed;
+        EXPECT_EQ(state().Patm, 101.325f) << typed;
         EXPECT_EQ(text("Edit_ah"), "0.0072") << typed;
     }
 }
@@ -88,7 +88,7 @@ TEST_F(Moistrel_Test, PressuresJustInsideTheBoundsAreApplied) {
             dialog.click("OKBtn");
         });
         EXPECT_TRUE(front_end.boxes.empty()) << typed;
-        EXPECT_EQ(form.State.Patm, numtext::text_to_single(typed)) << typed;
+        EXPECT_EQ(state().Patm, numtext::text_to_single(typed)) << typed;
     }
 }
 
@@ -99,7 +99,7 @@ TEST_F(Moistrel_Test, OkWithABadTextShowsTheConversionErrorAndClosesWithoutApply
     });
     EXPECT_EQ(front_end.take_box_texts(), (Names{"'9-0' is not a valid floating point value."}));
     EXPECT_EQ(settings.modal_result(), ui::Mr_Ok);
-    EXPECT_EQ(form.State.Patm, 101.325f);
+    EXPECT_EQ(state().Patm, 101.325f);
 }
 
 }  // namespace

@@ -9,10 +9,10 @@ namespace {
 TEST_F(Moistrel_Test, StartsAtTwentyDegreesAndFiftyPercentShownAsSixCharacterTexts) {
     EXPECT_EQ(panel_texts(), (Names{"20", "50", "13.786", "9.1467", "0.0072", "38.544", "0.8401", "2452.60",
                                     "0.4941", "2.3387", "1.1693"}));
-    EXPECT_EQ(form.State.Patm, 101.325f);
-    EXPECT_EQ(form.Chart.Half_Span, 10);
+    EXPECT_EQ(state().Patm, 101.325f);
+    EXPECT_EQ(chart().Half_Span, 10);
     for (const char* line : {"Message1", "Message2", "Message3"}) EXPECT_EQ(text(line), "") << line;
-    for (int panel = 0; panel < 3; ++panel) EXPECT_EQ(form.StatusBar1->panel_text(panel), "") << panel;
+    for (int index = 0; index < 3; ++index) EXPECT_EQ(panel(index), "") << index;
     EXPECT_EQ(form.caption(), "濕氣圖");
     EXPECT_EQ(application.title(), "Moistrel");
 }
@@ -24,7 +24,7 @@ TEST_F(Moistrel_Test, TheFocusStartsOnTheFirstLineSwitchSoNoHintShows) {
 
 // The Enter walk relies on the panel listing its 21 labels first, then its edits in row order.
 TEST_F(Moistrel_Test, ThePanelHoldsItsLabelsThenItsElevenEdits) {
-    const auto& children = form.GroupBox2->children();
+    const auto& children = driver.get<ui::Group_Box>("GroupBox2").children();
     ASSERT_EQ(children.size(), 32u);
     const Names labels = {"Label1",  "Label2",  "Label3",  "Label4",  "Label5",  "Label6",  "Label7",
                           "Label8",  "Label9",  "Label10", "Label11", "Label13", "Label14", "Label15",
@@ -53,8 +53,8 @@ TEST_F(Moistrel_Test, ComputedFieldsAreReadOnlyInTheirColourAndHfgIsHidden) {
         }
         EXPECT_EQ(edit.bounds(), (ui::Rect{88, edit.bounds().top, 65, 21})) << c.edit;
     }
-    EXPECT_FALSE(form.Label8->visible());
-    EXPECT_FALSE(form.Check_Hfg->visible());
+    EXPECT_FALSE(driver.get<ui::Label>("Label8").visible());
+    EXPECT_FALSE(driver.get<ui::Check_Box>("Check_Hfg").visible());
 }
 
 TEST_F(Moistrel_Test, WindowGroupsMenusAndStatusBarAreLaidOutAsDesigned) {
@@ -77,22 +77,23 @@ TEST_F(Moistrel_Test, WindowGroupsMenusAndStatusBarAreLaidOutAsDesigned) {
         EXPECT_EQ(tab_list[order]->bounds(), groups[order].bounds) << groups[order].name;
         EXPECT_EQ(tab_list[order]->caption(), groups[order].caption) << groups[order].name;
     }
-    ASSERT_EQ(form.StatusBar1->panels().size(), 3u);
-    EXPECT_EQ(form.StatusBar1->panels()[0].width, 250);
-    EXPECT_EQ(form.StatusBar1->panels()[1].width, 150);
-    EXPECT_EQ(form.StatusBar1->panels()[2].width, 400);
+    const auto& panels = driver.get<ui::Status_Bar>("StatusBar1").panels();
+    ASSERT_EQ(panels.size(), 3u);
+    EXPECT_EQ(panels[0].width, 250);
+    EXPECT_EQ(panels[1].width, 150);
+    EXPECT_EQ(panels[2].width, 400);
 
     Names menus;
-    for (const auto& menu : form.MainMenu1->menus()) {
+    for (const auto& menu : form.main_menu()->menus()) {
         menus.push_back(menu->caption());
         for (const auto& item : menu->items()) menus.push_back(item->caption());
     }
     EXPECT_EQ(menus, (Names{"設定", "大氣壓力設定", "關於", "關於", "離開", "離開"}));
-    EXPECT_EQ(form.M_exit->action(), form.Exit);
-    EXPECT_EQ(form.Exit->hint(), "結束程式");
-    EXPECT_EQ(form.DrawPsy->caption(), "DrawPsy");
+    EXPECT_EQ(form.main_menu()->find("M_exit")->action(), &driver.action("Exit"));
+    EXPECT_EQ(driver.action("Exit").hint(), "結束程式");
+    EXPECT_EQ(driver.action("DrawPsy").caption(), "DrawPsy");
     EXPECT_EQ(text("Move_Label"), "2");
-    EXPECT_EQ(form.MoveBar->position(), 2);
+    EXPECT_EQ(driver.get<ui::Track_Bar>("MoveBar").position(), 2);
 }
 
 TEST_F(Moistrel_Test, TheStepBarShowsItsStep) {
@@ -117,8 +118,8 @@ TEST_F(Moistrel_Test, AboutShowsTheAboutBox) {
     });
     driver.menu("M_about");
     EXPECT_EQ(front_end.modal_forms_shown, (Names{"AboutBox"}));
-    EXPECT_EQ(about_box.ProductName->caption(), "Product Name : Moistrel");
-    EXPECT_EQ(about_box.Version->caption(), "Version : 0.9");
+    EXPECT_EQ(about_box.get<ui::Label>("ProductName").caption(), "Product Name : Moistrel");
+    EXPECT_EQ(about_box.get<ui::Label>("Version").caption(), "Version : 0.9");
 }
 
 }  // namespace

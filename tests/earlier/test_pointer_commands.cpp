@@ -15,7 +15,7 @@ class Pointer_Commands_Test : public Earlier_Chart_Window_Test {
 protected:
     void set_step(int step) { driver.move_track_bar("MoveBar", step); }
     // Panel 0 names the point that became the state.
-    std::string point_text() const { return moistrel::Point_Text(form.State.Tdb, form.State.RH); }
+    std::string point_text() const { return moistrel::Point_Text(state().Tdb, state().RH); }
 };
 
 // On the start axis 10..30 degree C.
@@ -34,22 +34,24 @@ TEST_F(Pointer_Commands_Test, AMoveReadsOutThePointAndChangesNothingElse) {
     };
     driver.mouse_down("Chart_Image", 275, 300);
     ASSERT_EQ(axis_tmin(), 10);
-    const Air_State start = form.State;
+    const Air_State start = state();
     const Names shown = panel_texts();
     const std::string point = panel(0);
     for (const auto& move : moves) {
         SCOPED_TRACE(std::to_string(move.X) + ", " + std::to_string(move.Y));
-        form.StatusBar1->set_panel_text(1, "");
-        form.Chart_Image->canvas().clear();
+        // The background empties the prompt and the readout.
+        driver.mouse_move("Form1", 700, 500);
+        ASSERT_EQ(panel(1), "");
+        canvas().clear();
         driver.mouse_move("Chart_Image", move.X, move.Y);
         EXPECT_EQ(panel(2), move.readout);
         EXPECT_EQ(panel(1), Prompt);
         EXPECT_EQ(panel(0), point);
         EXPECT_TRUE(ops().empty()) << "a move never redraws";
         EXPECT_EQ(panel_texts(), shown);
-        EXPECT_EQ(form.State.Tdb, start.Tdb);
-        EXPECT_EQ(form.State.RH, start.RH);
-        EXPECT_EQ(form.State.Pw, start.Pw);
+        EXPECT_EQ(state().Tdb, start.Tdb);
+        EXPECT_EQ(state().RH, start.RH);
+        EXPECT_EQ(state().Pw, start.Pw);
     }
     EXPECT_TRUE(front_end.boxes.empty());
 }
@@ -73,19 +75,19 @@ TEST_F(Pointer_Commands_Test, AClickWithAnyButtonMakesThePointTheState) {
         SCOPED_TRACE(click.point);
         enter("Edit_tdb", "20");
         ASSERT_EQ(axis_tmin(), 10);
-        form.Chart_Image->canvas().clear();
+        canvas().clear();
         driver.mouse_down("Chart_Image", click.X, click.Y, click.button);
         EXPECT_EQ(panel(0), click.point);
-        EXPECT_FLOAT_EQ(form.State.Tdb, click.Tdb);
-        EXPECT_FLOAT_EQ(form.State.RH, click.RH);
-        EXPECT_EQ(form.State.Pws, Calc_Property(Kind_Pws, click.Tdb));
+        EXPECT_FLOAT_EQ(state().Tdb, click.Tdb);
+        EXPECT_FLOAT_EQ(state().RH, click.RH);
+        EXPECT_EQ(state().Pws, Calc_Property(Kind_Pws, click.Tdb));
         if (click.RH == 0.001f) {
-            EXPECT_EQ(form.State.Pw, 0.0001f);
+            EXPECT_EQ(state().Pw, 0.0001f);
         }
         if (click.RH == 100) {
-            EXPECT_EQ(form.State.Pw, form.State.Pws);
-            EXPECT_EQ(form.State.Tdp, click.Tdb);
-            EXPECT_EQ(form.State.Twb, click.Tdb);
+            EXPECT_EQ(state().Pw, state().Pws);
+            EXPECT_EQ(state().Tdp, click.Tdb);
+            EXPECT_EQ(state().Twb, click.Tdb);
         }
         EXPECT_FALSE(ops().empty()) << "the click shows the state and redraws";
     }
@@ -102,8 +104,8 @@ TEST_F(Pointer_Commands_Test, AClickLeavesTheFocusAndTheMessageLinesAlone) {
     EXPECT_EQ(text("Message1"), "相對溼度");
     EXPECT_EQ(text("Edit_rh"), "92.716");
     driver.press_into("Check_T");
-    EXPECT_EQ(form.State.RH, 92.716f);
-    EXPECT_EQ(form.State.Tdb, 20);
+    EXPECT_EQ(state().RH, 92.716f);
+    EXPECT_EQ(state().Tdb, 20);
 }
 
 // With step 2 on the axis 10..30 degree C: 20 and 20.01 (xs 275 and 275.275) both reach xe 277.
@@ -121,10 +123,10 @@ TEST_F(Pointer_Commands_Test, SidewaysMovesLandOnTheWholePixelTheStepReaches) {
         SCOPED_TRACE(std::string(c.tdb) + " " + c.button);
         enter("Edit_rh", "50");
         enter("Edit_tdb", c.tdb);
-        const float AH = form.State.AH;
+        const float AH = state().AH;
         driver.click(c.button);
-        EXPECT_FLOAT_EQ(form.State.Tdb, c.moved_Tdb);
-        EXPECT_NEAR(form.State.AH, AH, 1e-7f) << "the humidity ratio is kept";
+        EXPECT_FLOAT_EQ(state().Tdb, c.moved_Tdb);
+        EXPECT_NEAR(state().AH, AH, 1e-7f) << "the humidity ratio is kept";
         EXPECT_EQ(panel(0), point_text());
     }
 }
@@ -147,13 +149,13 @@ TEST_F(Pointer_Commands_Test, EveryButtonMovesByOneWholePixelAtStepOne) {
         driver.click(b.button);
         for (int press = 0; press < 12; ++press) {
             const long double before = b.horizontal ? xs() : ys();
-            const float Tdb = form.State.Tdb;
+            const float Tdb = state().Tdb;
             driver.click(b.button);
             ASSERT_EQ(axis_tmin(), 10);
             const long double after = b.horizontal ? xs() : ys();
             EXPECT_NEAR(after - before, b.sign, 0.001L) << "press " << press;
             if (!b.horizontal) {
-                EXPECT_EQ(form.State.Tdb, Tdb) << "up and down keep Tdb";
+                EXPECT_EQ(state().Tdb, Tdb) << "up and down keep Tdb";
             }
             EXPECT_EQ(panel(0), point_text());
         }
@@ -164,16 +166,16 @@ TEST_F(Pointer_Commands_Test, UpAndDownStopAtSaturationAndAtTheBottomAxis) {
     set_step(10);
     enter("Edit_rh", "100");
     driver.click("Btn_up");
-    EXPECT_EQ(form.State.RH, 100);
-    EXPECT_EQ(form.State.Pw, form.State.Pws);
-    EXPECT_EQ(form.State.Tdp, 20);
-    EXPECT_EQ(form.State.Twb, 20);
+    EXPECT_EQ(state().RH, 100);
+    EXPECT_EQ(state().Pw, state().Pws);
+    EXPECT_EQ(state().Tdp, 20);
+    EXPECT_EQ(state().Twb, 20);
 
     enter("Edit_rh", "0.5");
     driver.click("Btn_down");
-    EXPECT_EQ(form.State.Tdb, 20);
-    EXPECT_EQ(form.State.RH, 0.001f);
-    EXPECT_EQ(form.State.Pw, 0.0001f);
+    EXPECT_EQ(state().Tdb, 20);
+    EXPECT_EQ(state().RH, 0.001f);
+    EXPECT_EQ(state().Pw, 0.0001f);
     EXPECT_EQ(panel(0), "圖點：乾球溫度：20.00℃,相對溼度：0.00％");
 }
 
@@ -183,15 +185,15 @@ TEST_F(Pointer_Commands_Test, NoTemperatureBelowMinusForty) {
     enter("Edit_tdb", "-40");
     for (int press = 0; press < 3; ++press) {
         driver.click("Btn_left");
-        EXPECT_EQ(form.State.Tdb, -40) << press;
-        EXPECT_EQ(form.State.Pws, Calc_Property(Kind_Pws, -40));
+        EXPECT_EQ(state().Tdb, -40) << press;
+        EXPECT_EQ(state().Pws, Calc_Property(Kind_Pws, -40));
     }
     click_times("ZoomOut", 10);
-    ASSERT_EQ(form.Chart.X_Scale, 5);
+    ASSERT_EQ(chart().X_Scale, 5);
     driver.mouse_move("Chart_Image", -5000, 300);
     EXPECT_EQ(panel(2).substr(0, 21), "目前:Tdb:-40.00,RH:");
     driver.mouse_down("Chart_Image", -5000, 300);
-    EXPECT_EQ(form.State.Tdb, -40);
+    EXPECT_EQ(state().Tdb, -40);
     EXPECT_TRUE(front_end.boxes.empty());
 }
 
@@ -204,12 +206,12 @@ TEST_F(Pointer_Commands_Test, PerfectlyDryAirMovesSidewaysWithoutALogarithmOfZer
             enter("Edit_tdb", tdb);
             enter("Edit_ah", "0");
             driver.click(button);
-            EXPECT_NE(form.State.Tdb, std::stof(tdb));
-            EXPECT_EQ(form.State.Pw, 0.0f);
-            EXPECT_EQ(form.State.AH, 0.0f);
-            EXPECT_EQ(form.State.RH, 0.0f);
-            EXPECT_TRUE(std::isfinite(form.State.Tdp) && form.State.Tdp < form.State.Tdb);
-            EXPECT_TRUE(std::isfinite(form.State.Twb) && form.State.Twb < form.State.Tdb);
+            EXPECT_NE(state().Tdb, std::stof(tdb));
+            EXPECT_EQ(state().Pw, 0.0f);
+            EXPECT_EQ(state().AH, 0.0f);
+            EXPECT_EQ(state().RH, 0.0f);
+            EXPECT_TRUE(std::isfinite(state().Tdp) && state().Tdp < state().Tdb);
+            EXPECT_TRUE(std::isfinite(state().Twb) && state().Twb < state().Tdb);
             EXPECT_TRUE(front_end.boxes.empty());
         }
     }

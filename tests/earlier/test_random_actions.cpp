@@ -64,7 +64,7 @@ protected:
     Random_Actions_Test() : Random_Draws(Seed) {}
 
     double value_for(Entry entry) {
-        const Air_State& s = form.State;
+        const Air_State& s = state();
         const moistrel::Entry_Rule& rule = Entry_Rule_Of(entry);
         if (chance(0.2)) return (chance(0.5) ? rule.lower_limit : rule.upper_limit)(s, Wet_Entry_Rule::Stored_Tdb);
         switch (entry) {
@@ -86,7 +86,7 @@ protected:
         ui::Edit& edit = form.get<ui::Edit>(field.edit);
         if (!edit.focused()) return;
         edit.select_all();
-        driver.type(number_text(form.State.*field.value));
+        driver.type(number_text(state().*field.value));
         driver.press_into("Check_T");
         EXPECT_FALSE(edit.focused()) << field.edit << " keeps the focus";
     }
@@ -164,14 +164,14 @@ protected:
             const bool not_a_number = box.text.starts_with('\'') && box.text.ends_with(Not_A_Number_Box_End);
             const bool beyond = beyond_float && box.text == Beyond_Float_Box;
             EXPECT_TRUE(refusal || not_a_number || beyond)
-                << "action " << action << ": " << box.text << " at Tdb " << form.State.Tdb;
+                << "action " << action << ": " << box.text << " at Tdb " << state().Tdb;
         }
         front_end.boxes.clear();
         beyond_float = false;
     }
 
     void expect_named_message(int action) {
-        const std::string& shown = form.Message3->caption();
+        const std::string& shown = driver.get<ui::Label>("Message3").caption();
         EXPECT_TRUE(shown.empty() || shown == "請輸入數值~~" || refusals.contains(shown))
             << "action " << action << ": " << shown;
     }
@@ -232,15 +232,14 @@ protected:
     return ::testing::AssertionSuccess();
 }
 
-void expect_panel_reads_back(const moistrel::TForm1& form, int action) {
-    const Air_State& s = form.State;
-    const std::pair<const ui::Edit*, float> shown[] = {
-        {form.Edit_tdb, s.Tdb}, {form.Edit_rh, s.RH},   {form.Edit_twb, s.Twb}, {form.Edit_tdp, s.Tdp},
-        {form.Edit_ah, s.AH},   {form.Edit_h, s.H},     {form.Edit_sv, s.SV},   {form.Edit_hfg, s.Hfg},
-        {form.Edit_dos, s.DOS}, {form.Edit_pws, s.Pws}, {form.Edit_pw, s.Pw},
+void expect_panel_reads_back(const test_support::Driver& driver, const Air_State& s, int action) {
+    const std::pair<const char*, float> shown[] = {
+        {"Edit_tdb", s.Tdb}, {"Edit_rh", s.RH},   {"Edit_twb", s.Twb}, {"Edit_tdp", s.Tdp},
+        {"Edit_ah", s.AH},   {"Edit_h", s.H},     {"Edit_sv", s.SV},   {"Edit_hfg", s.Hfg},
+        {"Edit_dos", s.DOS}, {"Edit_pws", s.Pws}, {"Edit_pw", s.Pw},
     };
     for (const auto& [edit, value] : shown)
-        EXPECT_TRUE(reads_back(edit->text(), value)) << "action " << action << ": " << edit->name();
+        EXPECT_TRUE(reads_back(driver.text(edit), value)) << "action " << action << ": " << edit;
 }
 
 TEST_F(Random_Actions_Test, EveryActionLeavesAFinitePhysicalStateThePanelShowsAndTheDialogsOpen) {
@@ -249,8 +248,8 @@ TEST_F(Random_Actions_Test, EveryActionLeavesAFinitePhysicalStateThePanelShowsAn
         SCOPED_TRACE(doing);
         expect_only_named_boxes(action);
         expect_named_message(action);
-        EXPECT_TRUE(in_physical_range(form.State)) << "action " << action;
-        expect_panel_reads_back(form, action);
+        EXPECT_TRUE(in_physical_range(state())) << "action " << action;
+        expect_panel_reads_back(driver, state(), action);
         expect_dialogs_open(action);
     }
 }

@@ -11,6 +11,8 @@
 #include "earlier/psy.h"
 #include "earlier/status.h"
 #include "tests/qt/menu_fonts.h"
+#include "ui/edit.h"
+#include "ui/static_controls.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/text.h"
 
@@ -50,7 +52,7 @@ protected:
 TEST_F(Moistrel_Windows, TheMainWindowWithARangeHintAndTheDialogs) {
     EXPECT_EQ(shown(window).width(), 792);
     save(window, "moistrel_main_window.png");
-    window.Edit_twb->set_focus();
+    window.get<ui::Edit>("Edit_twb").set_focus();
     save(window, "moistrel_twb_hint.png");
     for (const auto& [form, file] : {std::pair<ui::Form&, const char*>{settings, "moistrel_settings_dialog.png"},
                                      std::pair<ui::Form&, const char*>{about_box, "moistrel_about_box.png"}}) {
@@ -79,11 +81,11 @@ TEST_F(Moistrel_Windows, TheMenusAreDrawnInTheMenuBarsFont) {
 // With input methods off a Chinese character can still come from the keyboard's own layout; it
 // reaches the filter, which drops it and asks for a value.
 TEST_F(Moistrel_Windows, AChineseCharacterTypedIntoAFieldIsDroppedWithTheRequest) {
-    window.Edit_tdb->set_focus();
+    window.get<ui::Edit>("Edit_tdb").set_focus();
     QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("濕"));
     QApplication::sendEvent(&peer<QLineEdit>("Edit_tdb"), &key);
-    EXPECT_EQ(window.Edit_tdb->text(), "20");
-    EXPECT_EQ(window.Message3->caption(), "請輸入數值~~");
+    EXPECT_EQ(window.get<ui::Edit>("Edit_tdb").text(), "20");
+    EXPECT_EQ(window.get<ui::Label>("Message3").caption(), "請輸入數值~~");
     EXPECT_FALSE(peer<QLineEdit>("Edit_tdb").testAttribute(Qt::WA_InputMethodEnabled));
 }
 

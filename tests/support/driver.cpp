@@ -16,6 +16,12 @@ std::string Driver::text(const std::string& name) const {
     return control->text();
 }
 
+ui::Action& Driver::action(const std::string& name) const {
+    ui::Action* action = form_.find_action(name);
+    if (!action) throw std::logic_error("no action " + name);
+    return *action;
+}
+
 std::string Driver::focused_name() const {
     return form_.focused() ? form_.focused()->name() : std::string();
 }
@@ -106,6 +112,11 @@ void Driver::scroll_cells(const std::string& grid_name, int left_col, int top_ro
 }
 
 void Driver::resize(int width, int height) { ui::user::resize(form_, width, height); }
+
+void Driver::execute(const std::string& action_name) {
+    ui::Action& run = action(action_name);
+    form_.application().dispatch([&run] { run.execute(); });
+}
 
 void Driver::menu(const std::string& item_name) {
     ui::Menu_Item* item = form_.main_menu() ? form_.main_menu()->find(item_name) : nullptr;

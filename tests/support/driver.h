@@ -18,6 +18,7 @@ public:
     template <class T>
     T& get(const std::string& name) const { return form_.get<T>(name); }
     std::string text(const std::string& name) const;
+    ui::Action& action(const std::string& name) const;
     std::string focused_name() const;
 
     // A mouse press into a field (no select-all) or any click on a control.
@@ -51,6 +52,8 @@ public:
     // The user drags the border of a sizeable window to this client size.
     void resize(int width, int height);
     void menu(const std::string& item_name);
+    // Runs an action as its shortcut or a control linked to it would.
+    void execute(const std::string& action_name);
     void close();
 
 private:
