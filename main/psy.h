@@ -16,6 +16,7 @@
 class TAboutBox;
 class Tconfig;
 class Tpsytable;
+struct Crosshair_Move;
 
 // Hygrodex's main window: the four sheets of the current state, the chart and its panels.
 class TForm1 : public ui::Form {
@@ -39,66 +40,6 @@ public:
     // The chart's pointer: the readout of the point under it, and the click that makes it the state.
     void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
     void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
-
-    // The crosshair pad: moves the state by MoveBar's step along one of its lines.
-    void Btn_upClick(ui::Control& sender);
-    void Btn_downClick(ui::Control& sender);
-    void Btn_leftClick(ui::Control& sender);
-    void Btn_rightClick(ui::Control& sender);
-    void Btn_rh_upClick(ui::Control& sender);
-    void Btn_rh_downClick(ui::Control& sender);
-    void Btn_h_upClick(ui::Control& sender);
-    void Btn_h_downClick(ui::Control& sender);
-
-    // The State sheet's entries, taken when their field is left.
-    void Edit_tdbExit(ui::Control& sender);
-    void Edit_rhExit(ui::Control& sender);
-    void Edit_twbExit(ui::Control& sender);
-    void Edit_tdpExit(ui::Control& sender);
-    void Edit_ahExit(ui::Control& sender);
-    void Edit_hExit(ui::Control& sender);
-    void Edit_svExit(ui::Control& sender);
-    void Edit_dosExit(ui::Control& sender);
-    void Edit_pwExit(ui::Control& sender);
-
-    // The same entries in the other sheets' current-state columns: Process State 1 and State 2,
-    // Pad Outdoor, VPD Air.
-    void Edit_2tdb1Exit(ui::Control& sender);
-    void Edit_2rh1Exit(ui::Control& sender);
-    void Edit_2twb1Exit(ui::Control& sender);
-    void Edit_2tdp1Exit(ui::Control& sender);
-    void Edit_2ah1Exit(ui::Control& sender);
-    void Edit_2h1Exit(ui::Control& sender);
-    void Edit_2sv1Exit(ui::Control& sender);
-    void Edit_2dos1Exit(ui::Control& sender);
-    void Edit_2pw1Exit(ui::Control& sender);
-    void Edit_2tdb2Exit(ui::Control& sender);
-    void Edit_2rh2Exit(ui::Control& sender);
-    void Edit_2twb2Exit(ui::Control& sender);
-    void Edit_2tdp2Exit(ui::Control& sender);
-    void Edit_2ah2Exit(ui::Control& sender);
-    void Edit_2h2Exit(ui::Control& sender);
-    void Edit_2sv2Exit(ui::Control& sender);
-    void Edit_2dos2Exit(ui::Control& sender);
-    void Edit_2pw2Exit(ui::Control& sender);
-    void Edit_ptdb1Exit(ui::Control& sender);
-    void Edit_prh1Exit(ui::Control& sender);
-    void Edit_ptwb1Exit(ui::Control& sender);
-    void Edit_ptdp1Exit(ui::Control& sender);
-    void Edit_pah1Exit(ui::Control& sender);
-    void Edit_ph1Exit(ui::Control& sender);
-    void Edit_psv1Exit(ui::Control& sender);
-    void Edit_pdos1Exit(ui::Control& sender);
-    void Edit_ppw1Exit(ui::Control& sender);
-    void Edit_vtdb1Exit(ui::Control& sender);
-    void Edit_vrh1Exit(ui::Control& sender);
-    void Edit_vtwb1Exit(ui::Control& sender);
-    void Edit_vtdp1Exit(ui::Control& sender);
-    void Edit_vah1Exit(ui::Control& sender);
-    void Edit_vh1Exit(ui::Control& sender);
-    void Edit_vsv1Exit(ui::Control& sender);
-    void Edit_vdos1Exit(ui::Control& sender);
-    void Edit_vpw1Exit(ui::Control& sender);
 
     // The Process sheet: the speed buttons move the current state to the other column; "Cal."
     // writes State 2 - State 1 and draws both states.
@@ -136,60 +77,6 @@ public:
     // The start-up hands over the tables window after the dialogs; it takes its pressure from
     // the settings dialog, or this window's where the dialog's text is none it would take.
     void Connect_Tables(Tpsytable& tables);
-
-    // The Tables menu: each opens the tables window on its table's sheet, with the pressure of
-    // the settings dialog.
-    void TwbfClick(ui::Menu_Item& sender);
-    void WBDfClick(ui::Menu_Item& sender);
-    void RHfClick(ui::Menu_Item& sender);
-    void VPDf1Click(ui::Menu_Item& sender);
-    void VPDf2Click(ui::Menu_Item& sender);
-    void Tdpf1Click(ui::Menu_Item& sender);
-    void Tdpf2Click(ui::Menu_Item& sender);
-    void THIf1Click(ui::Menu_Item& sender);
-    void THIf2Click(ui::Menu_Item& sender);
-    void AHDf1Click(ui::Menu_Item& sender);
-    void AHDf2Click(ui::Menu_Item& sender);
-
-    // The sheets' key filters: the characters of a number pass, Enter moves to the next field.
-    void EditKeyPress(ui::Control& sender, char& key);
-    void Edit_2KeyPress(ui::Control& sender, char& key);
-    void Edit_pKeyPress(ui::Control& sender, char& key);
-    void Edit_vKeyPress(ui::Control& sender, char& key);
-
-    // The hint lines of an entered field: its property, the range of an entry, a note.
-    void Edit_tdbEnter(ui::Control& sender);
-    void Edit_rhEnter(ui::Control& sender);
-    void Edit_twbEnter(ui::Control& sender);
-    void Edit_tdpEnter(ui::Control& sender);
-    void Edit_ahEnter(ui::Control& sender);
-    void Edit_hEnter(ui::Control& sender);
-    void Edit_svEnter(ui::Control& sender);
-    void Edit_hfgEnter(ui::Control& sender);
-    void Edit_dosEnter(ui::Control& sender);
-    void Edit_pwsEnter(ui::Control& sender);
-    void Edit_pwEnter(ui::Control& sender);
-    void Edit_ptdb2Enter(ui::Control& sender);
-    void Edit_peffEnter(ui::Control& sender);
-    void Edit_clsEnter(ui::Control& sender);
-
-    // Hover hints in the status bar's second panel; the window's background empties it.
-    void FormMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Group_curvesMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Group_corsshairMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_h_upMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_h_downMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_rh_upMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_rh_downMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_upMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_downMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_rightMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_leftMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void ZoomOutMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void ZoomInMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_defaultMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Check_autoMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Check_unitMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
 
     // The window's own controls, as its layout creates them.
     ui::Bevel* Psy_Bevel = nullptr;
@@ -297,6 +184,13 @@ private:
     // The sheets' one key filter.
     void Filter_Key(char& key);
     void Open_Table(void (Tpsytable::*select)());
+    // Moves the state by MoveBar's step along one of its lines.
+    void Step_Crosshair(const Crosshair_Move& move);
+    // The one-line handlers, each a row of its topic's table.
+    void Bind_Entries();
+    void Bind_Hints();
+    void Bind_Crosshair();
+    void Bind_Table_Menu();
     // Takes the row's text of the column into the state: range tests, change test, recompute,
     // then Show_State.
     void Enter_Property(Row row, const State_Column& column);
