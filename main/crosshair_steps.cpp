@@ -3,6 +3,7 @@
 #include "chart/pointer_texts.h"
 #include "main/handler_table.h"
 #include "main/psy.h"
+#include "ui/containers.h"
 
 void TForm1::Step_Crosshair(const Crosshair_Move& move) {
     const Crosshair_Target target = Step_Target(Chart, State, move, MoveBar->position());

@@ -5,6 +5,7 @@
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
 #include "state/entry_ranges.h"
+#include "ui/application.h"
 
 void TForm1::Enter_Property(Row row, const State_Column& column) {
     const std::string text = column[row].text();

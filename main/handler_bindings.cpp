@@ -1,5 +1,8 @@
 #include "main/psy.h"
+#include "ui/buttons.h"
 #include "ui/calling.h"
+#include "ui/containers.h"
+#include "ui/static_controls.h"
 
 // Binds the handlers that exist to their controls' events; the one-line ones are rows of their
 // topics' tables.

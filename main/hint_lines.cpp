@@ -7,6 +7,7 @@
 #include "main/handler_table.h"
 #include "main/message_lines.h"
 #include "main/psy.h"
+#include "ui/containers.h"
 
 // The guidance the main window gives: three message lines for the field that takes the focus,
 // and a line in the status bar for the side-panel control under the pointer. Both only write
@@ -91,7 +92,7 @@ void TForm1::Bind_Hints() {
     const auto hint = [this](const Hint_Lines& lines) {
         return [this, &lines] {
             const std::string range = commands::Range_Line(lines.line2, lines.limits, State);
-            Write_Message_Lines(*this, {lines.line1, range, lines.line3});
+            Write_Message_Lines({lines.line1, range, lines.line3});
         };
     };
     const auto row_hint = [&hint](Row row) { return hint(Row_Hints[row_index(row)].lines); };

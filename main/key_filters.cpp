@@ -1,5 +1,6 @@
 #include "commands/key_filter.h"
 #include "main/psy.h"
+#include "ui/static_controls.h"
 
 // Every sheet's edits run the window's one filter; Enter follows the walks that the layout names.
 namespace {

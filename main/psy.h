@@ -1,22 +1,31 @@
 #pragma once
 
 #include "chart/chart_fields.h"
-#include "chart/chart_painter.h"
-#include "state/air_state.h"
 #include "main/state_column.h"
-#include "ui/application.h"
-#include "ui/buttons.h"
-#include "ui/containers.h"
-#include "ui/edit.h"
+#include "state/air_state.h"
 #include "ui/enter_walk.h"
 #include "ui/form.h"
-#include "ui/menu.h"
-#include "ui/static_controls.h"
+
+namespace ui {
+class Bevel;
+class Button;
+class Check_Box;
+class Group_Box;
+class Image;
+class Label;
+class Page_Control;
+class Speed_Button;
+class Status_Bar;
+class Tab_Sheet;
+class Track_Bar;
+}  // namespace ui
 
 class TAboutBox;
 class Tconfig;
 class Tpsytable;
+struct Chart_Inputs;
 struct Crosshair_Move;
+struct Message_Lines;
 
 // Hygrodex's main window: the four sheets of the current state, the chart and its panels.
 class TForm1 : public ui::Form {
@@ -28,46 +37,11 @@ public:
     void Show_State();
     // Repaints the whole chart; mode is a Draw_Mode.
     void Draw_Chart(int mode);
-
-    // The view commands of the chart.
-    void ZoomOutClick(ui::Control& sender);
-    void ZoomInClick(ui::Control& sender);
-    void Btn_defaultClick(ui::Control& sender);
-    void DrawPsyExecute();
-    void Check_unitClick(ui::Control& sender);
-    void MoveBarChange(ui::Control& sender);
-
-    // The chart's pointer: the readout of the point under it, and the click that makes it the state.
-    void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
-    void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
-
-    // The Process sheet: the speed buttons move the current state to the other column; "Cal."
-    // writes State 2 - State 1 and draws both states.
-    void SBtn_two1Click(ui::Control& sender);
-    void SBtn_two2Click(ui::Control& sender);
-    void Btn_2calClick(ui::Control& sender);
-
-    // The Pad sheet: the after-pad state from an after-pad Tdb or from the pad's efficiency.
-    void Edit_ptdb2Exit(ui::Control& sender);
-    void Edit_peffExit(ui::Control& sender);
-    void Btn_efficiencyClick(ui::Control& sender);
     // Recomputes the AfterPad column from the current state and the efficiency text.
     void Calc_Pad();
-
-    // The VPD sheet: the leaf as saturated air at its temperature, and the deficit to the air.
-    void Edit_vtdb2Exit(ui::Control& sender);
-    void Btn_vpdClick(ui::Control& sender);
     // Matches the VPD to the current Pw.
     void Calc_VPD();
 
-    // A sheet brought to the front makes its current column the state.
-    void PageControl1Change(ui::Control& sender);
-    // Ends the program.
-    void ExitExecute();
-    // Shows the About box.
-    void M_aboutClick(ui::Menu_Item& sender);
-    // Fills the settings dialog from the current Patm and shows it.
-    void N3Click(ui::Menu_Item& sender);
     // Takes the pressure of the settings dialog's kPa edit and recomputes the state at it, with
     // Tdb and RH held.
     void Set_Patm();
@@ -178,6 +152,49 @@ public:
     Tpsytable* psytable = nullptr;
 
 private:
+    // The view commands of the chart.
+    void ZoomOutClick(ui::Control& sender);
+    void ZoomInClick(ui::Control& sender);
+    void Btn_defaultClick(ui::Control& sender);
+    void DrawPsyExecute();
+    void Check_unitClick(ui::Control& sender);
+    void MoveBarChange(ui::Control& sender);
+
+    // The chart's pointer: the readout of the point under it, and the click that makes it the state.
+    void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
+    void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
+
+    // The Process sheet: the speed buttons move the current state to the other column; "Cal."
+    // writes State 2 - State 1 and draws both states.
+    void SBtn_two1Click(ui::Control& sender);
+    void SBtn_two2Click(ui::Control& sender);
+    void Btn_2calClick(ui::Control& sender);
+
+    // The Pad sheet: the after-pad state from an after-pad Tdb or from the pad's efficiency.
+    void Edit_ptdb2Exit(ui::Control& sender);
+    void Edit_peffExit(ui::Control& sender);
+    void Btn_efficiencyClick(ui::Control& sender);
+
+    // The VPD sheet: the leaf as saturated air at its temperature, and the deficit to the air.
+    void Edit_vtdb2Exit(ui::Control& sender);
+    void Btn_vpdClick(ui::Control& sender);
+
+    // A sheet brought to the front makes its current column the state.
+    void PageControl1Change(ui::Control& sender);
+    // Ends the program.
+    void ExitExecute();
+    // Shows the About box.
+    void M_aboutClick(ui::Menu_Item& sender);
+    // Fills the settings dialog from the current Patm and shows it.
+    void N3Click(ui::Menu_Item& sender);
+
+    // The sheet's message group shows the three lines.
+    void Write_Message_Lines(const Message_Lines& lines);
+    // The column becomes the current state as it is shown, and the chart follows it.
+    void Take_Column(const State_Column& column);
+    // A column without a state is given the current one instead.
+    void Take_Column_Or_Fill_It(const State_Column& column);
+
     void Create_Layout();
     void Bind_Handlers();
     Chart_Inputs chart_inputs() const;
