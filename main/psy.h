@@ -37,10 +37,6 @@ public:
     void Show_State();
     // Repaints the whole chart; mode is a Draw_Mode.
     void Draw_Chart(int mode);
-    // Recomputes the AfterPad column from the current state and the efficiency text.
-    void Calc_Pad();
-    // Matches the VPD to the current Pw.
-    void Calc_VPD();
 
     // Takes the pressure of the settings dialog's kPa edit and recomputes the state at it, with
     // Tdb and RH held.
@@ -149,9 +145,16 @@ public:
     // The dialogs this window opens, once connected.
     TAboutBox* AboutBox = nullptr;
     Tconfig* config = nullptr;
-    Tpsytable* psytable = nullptr;
 
 private:
+    // The tables window, once connected.
+    Tpsytable* psytable = nullptr;
+
+    // Recomputes the AfterPad column from the current state and the efficiency text.
+    void Calc_Pad();
+    // Matches the VPD to the current Pw.
+    void Calc_VPD();
+
     // The view commands of the chart.
     void ZoomOutClick(ui::Control& sender);
     void ZoomInClick(ui::Control& sender);
