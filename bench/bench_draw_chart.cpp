@@ -6,6 +6,9 @@
 #include <vector>
 
 #include "main/psy.h"
+#include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/static_controls.h"
 #include "ui/qt/canvas_raster.h"
 
 namespace {

@@ -1,5 +1,7 @@
+#include "chart/chart_painter.h"
 #include "commands/zoom_buttons.h"
 #include "main/psy.h"
+#include "ui/buttons.h"
 
 namespace {
 Sheet_Point_Texts texts_of(const State_Column& column) {

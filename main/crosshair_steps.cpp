@@ -1,29 +1,32 @@
 #include "chart/crosshair_steps.h"
 
 #include "chart/pointer_texts.h"
+#include "main/handler_table.h"
 #include "main/psy.h"
+#include "ui/containers.h"
 
-namespace {
-
-void Step_Crosshair(TForm1& form, Crosshair_Move move) {
-    const Crosshair_Target target = Step_Target(form.Chart, form.State, move, form.MoveBar->position());
+void TForm1::Step_Crosshair(const Crosshair_Move& move) {
+    const Crosshair_Target target = Step_Target(Chart, State, move, MoveBar->position());
     // A step that fails part-way changes neither the state nor the crosshair text.
-    Set_Point(form.State, target.point, target.enthalpy);
-    form.StatusBar1->set_panel_text(0, Crosshair_Text(target.point.Tdb, target.point.RH));
-    form.Show_State();
+    Set_Point(State, target.point, target.enthalpy);
+    StatusBar1->set_panel_text(0, Crosshair_Text(target.point.Tdb, target.point.RH));
+    Show_State();
 }
 
-using enum Step_Line;
-constexpr Step_Direction Minus = Step_Direction::Decreasing;
-constexpr Step_Direction Plus = Step_Direction::Increasing;
-
-}  // namespace
-
-void TForm1::Btn_upClick(ui::Control&) { Step_Crosshair(*this, {Temperature, Plus}); }
-void TForm1::Btn_downClick(ui::Control&) { Step_Crosshair(*this, {Temperature, Minus}); }
-void TForm1::Btn_leftClick(ui::Control&) { Step_Crosshair(*this, {Humidity_Ratio, Minus}); }
-void TForm1::Btn_rightClick(ui::Control&) { Step_Crosshair(*this, {Humidity_Ratio, Plus}); }
-void TForm1::Btn_rh_upClick(ui::Control&) { Step_Crosshair(*this, {Relative_Humidity, Plus}); }
-void TForm1::Btn_rh_downClick(ui::Control&) { Step_Crosshair(*this, {Relative_Humidity, Minus}); }
-void TForm1::Btn_h_upClick(ui::Control&) { Step_Crosshair(*this, {Enthalpy, Minus}); }
-void TForm1::Btn_h_downClick(ui::Control&) { Step_Crosshair(*this, {Enthalpy, Plus}); }
+void TForm1::Bind_Crosshair() {
+    using enum Step_Line;
+    constexpr Step_Direction Minus = Step_Direction::Decreasing;
+    constexpr Step_Direction Plus = Step_Direction::Increasing;
+    const auto step = [this](Crosshair_Move move) { return [this, move] { Step_Crosshair(move); }; };
+    const Handler handlers[] = {
+        {"Btn_upClick", step({Temperature, Plus})},
+        {"Btn_downClick", step({Temperature, Minus})},
+        {"Btn_leftClick", step({Humidity_Ratio, Minus})},
+        {"Btn_rightClick", step({Humidity_Ratio, Plus})},
+        {"Btn_rh_upClick", step({Relative_Humidity, Plus})},
+        {"Btn_rh_downClick", step({Relative_Humidity, Minus})},
+        {"Btn_h_upClick", step({Enthalpy, Minus})},
+        {"Btn_h_downClick", step({Enthalpy, Plus})},
+    };
+    Bind_Named_Handlers(*this, handlers);
+}

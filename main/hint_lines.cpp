@@ -1,9 +1,13 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "commands/hint_limits.h"
+#include "main/handler_table.h"
+#include "main/message_lines.h"
 #include "main/psy.h"
+#include "ui/containers.h"
 
 // The guidance the main window gives: three message lines for the field that takes the focus,
 // and a line in the status bar for the side-panel control under the pointer. Both only write
@@ -63,14 +67,6 @@ constexpr Hint_Lines After_Pad_Tdb_Hint = {"Tdb after passing through the pad", 
 constexpr Hint_Lines Efficiency_Hint = {"Efficiency", Percent_Range, ""};
 constexpr Hint_Lines Output_Hint = {No_Input, "", ""};
 
-void write_hint_lines(TForm1& form, const Hint_Lines& hint) {
-    form.Message1->set_caption(std::string(hint.line1));
-    form.Message2->set_caption(commands::Range_Line(hint.line2, hint.limits, form.State));
-    form.Message3->set_caption(std::string(hint.line3));
-}
-
-void write_row_hint(TForm1& form, Row row) { write_hint_lines(form, Row_Hints[row_index(row)].lines); }
-
 // The status bar's panel for hover hints; panel 0 belongs to the crosshair.
 constexpr int Hover_Panel = 1;
 
@@ -90,62 +86,65 @@ constexpr std::string_view Unit_Label = "Display unit label.";
 constexpr std::string_view Background = "";
 }  // namespace hover_text
 
-void write_hover_hint(TForm1& form, std::string_view text) {
-    form.StatusBar1->set_panel_text(Hover_Panel, std::string(text));
-}
-
 }  // namespace
 
-void TForm1::Edit_tdbEnter(ui::Control&) { write_row_hint(*this, Row::Tdb); }
-void TForm1::Edit_rhEnter(ui::Control&) { write_row_hint(*this, Row::RH); }
-void TForm1::Edit_twbEnter(ui::Control&) { write_row_hint(*this, Row::Twb); }
-void TForm1::Edit_tdpEnter(ui::Control&) { write_row_hint(*this, Row::Tdp); }
-void TForm1::Edit_ahEnter(ui::Control&) { write_row_hint(*this, Row::AH); }
-void TForm1::Edit_hEnter(ui::Control&) { write_row_hint(*this, Row::H); }
-void TForm1::Edit_svEnter(ui::Control&) { write_row_hint(*this, Row::SV); }
-void TForm1::Edit_hfgEnter(ui::Control&) { write_row_hint(*this, Row::Hfg); }
-void TForm1::Edit_dosEnter(ui::Control&) { write_row_hint(*this, Row::DOS); }
-void TForm1::Edit_pwsEnter(ui::Control&) { write_row_hint(*this, Row::Pws); }
-void TForm1::Edit_pwEnter(ui::Control&) { write_row_hint(*this, Row::Pw); }
-void TForm1::Edit_ptdb2Enter(ui::Control&) { write_hint_lines(*this, After_Pad_Tdb_Hint); }
-void TForm1::Edit_peffEnter(ui::Control&) { write_hint_lines(*this, Efficiency_Hint); }
-void TForm1::Edit_clsEnter(ui::Control&) { write_hint_lines(*this, Output_Hint); }
+void TForm1::Bind_Hints() {
+    const auto hint = [this](const Hint_Lines& lines) {
+        return [this, &lines] {
+            const std::string range = commands::Range_Line(lines.line2, lines.limits, State);
+            Write_Message_Lines({lines.line1, range, lines.line3});
+        };
+    };
+    const auto row_hint = [&hint](Row row) { return hint(Row_Hints[row_index(row)].lines); };
+    const auto hover = [this](std::string_view text) {
+        return [this, text] { StatusBar1->set_panel_text(Hover_Panel, std::string(text)); };
+    };
+    // A row's hint is the same in every current-state column; the leaf's Tdb is entered as air's.
+    const auto row_edits = [this](Row row) {
+        std::vector<ui::Control*> edits;
+        for (const State_Column* column : {&Col_state, &Col_two1, &Col_two2, &Col_pad_outdoor, &Col_vpd_air})
+            edits.push_back(&(*column)[row]);
+        return edits;
+    };
+    std::vector<ui::Control*> tdb_edits = row_edits(Row::Tdb);
+    tdb_edits.push_back(&Col_vpd_leaf[Row::Tdb]);
+    std::vector<ui::Control*> outputs(Col_two_diff.edits.begin(), Col_two_diff.edits.end());
+    for (const State_Column* column : {&Col_pad_after, &Col_vpd_leaf})
+        outputs.insert(outputs.end(), column->edits.begin() + row_index(Row::RH), column->edits.end());
+    outputs.insert(outputs.end(), {Edit_vvpd, Edit_vtdbd});
 
-void TForm1::FormMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::Background);
-}
-void TForm1::Group_curvesMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::Curves);
-}
-void TForm1::Group_corsshairMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::Crosshair);
-}
-void TForm1::Btn_h_upMouseMove(ui::Control&, ui::Shift_State, int, int) { write_hover_hint(*this, hover_text::H_Line); }
-void TForm1::Btn_h_downMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::H_Line);
-}
-void TForm1::Btn_rh_upMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::RH_Curves);
-}
-void TForm1::Btn_rh_downMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::RH_Curves);
-}
-void TForm1::Btn_upMouseMove(ui::Control&, ui::Shift_State, int, int) { write_hover_hint(*this, hover_text::Tdb_Line); }
-void TForm1::Btn_downMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::Tdb_Line);
-}
-void TForm1::Btn_rightMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::AH_Line);
-}
-void TForm1::Btn_leftMouseMove(ui::Control&, ui::Shift_State, int, int) { write_hover_hint(*this, hover_text::AH_Line); }
-void TForm1::ZoomOutMouseMove(ui::Control&, ui::Shift_State, int, int) { write_hover_hint(*this, hover_text::Zoom_Out); }
-void TForm1::ZoomInMouseMove(ui::Control&, ui::Shift_State, int, int) { write_hover_hint(*this, hover_text::Zoom_In); }
-void TForm1::Btn_defaultMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::Default_View);
-}
-void TForm1::Check_autoMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::Centralize);
-}
-void TForm1::Check_unitMouseMove(ui::Control&, ui::Shift_State, int, int) {
-    write_hover_hint(*this, hover_text::Unit_Label);
+    const Handler handlers[] = {
+        {"Edit_tdbEnter", row_hint(Row::Tdb), tdb_edits},
+        {"Edit_rhEnter", row_hint(Row::RH), row_edits(Row::RH)},
+        {"Edit_twbEnter", row_hint(Row::Twb), row_edits(Row::Twb)},
+        {"Edit_tdpEnter", row_hint(Row::Tdp), row_edits(Row::Tdp)},
+        {"Edit_ahEnter", row_hint(Row::AH), row_edits(Row::AH)},
+        {"Edit_hEnter", row_hint(Row::H), row_edits(Row::H)},
+        {"Edit_svEnter", row_hint(Row::SV), row_edits(Row::SV)},
+        {"Edit_hfgEnter", row_hint(Row::Hfg), row_edits(Row::Hfg)},
+        {"Edit_dosEnter", row_hint(Row::DOS), row_edits(Row::DOS)},
+        {"Edit_pwsEnter", row_hint(Row::Pws), row_edits(Row::Pws)},
+        {"Edit_pwEnter", row_hint(Row::Pw), row_edits(Row::Pw)},
+        {"Edit_ptdb2Enter", hint(After_Pad_Tdb_Hint)},
+        {"Edit_peffEnter", hint(Efficiency_Hint)},
+        {"Edit_clsEnter", hint(Output_Hint), outputs},
+
+        {"FormMouseMove", hover(hover_text::Background)},
+        {"Group_curvesMouseMove", hover(hover_text::Curves)},
+        {"Group_corsshairMouseMove", hover(hover_text::Crosshair)},
+        {"Btn_h_upMouseMove", hover(hover_text::H_Line)},
+        {"Btn_h_downMouseMove", hover(hover_text::H_Line)},
+        {"Btn_rh_upMouseMove", hover(hover_text::RH_Curves)},
+        {"Btn_rh_downMouseMove", hover(hover_text::RH_Curves)},
+        {"Btn_upMouseMove", hover(hover_text::Tdb_Line)},
+        {"Btn_downMouseMove", hover(hover_text::Tdb_Line)},
+        {"Btn_rightMouseMove", hover(hover_text::AH_Line)},
+        {"Btn_leftMouseMove", hover(hover_text::AH_Line)},
+        {"ZoomOutMouseMove", hover(hover_text::Zoom_Out)},
+        {"ZoomInMouseMove", hover(hover_text::Zoom_In)},
+        {"Btn_defaultMouseMove", hover(hover_text::Default_View)},
+        {"Check_autoMouseMove", hover(hover_text::Centralize)},
+        {"Check_unitMouseMove", hover(hover_text::Unit_Label)},
+    };
+    Bind_Named_Handlers(*this, handlers);
 }

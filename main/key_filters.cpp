@@ -1,5 +1,6 @@
 #include "commands/key_filter.h"
 #include "main/psy.h"
+#include "ui/static_controls.h"
 
 // Every sheet's edits run the window's one filter; Enter follows the walks that the layout names.
 namespace {
@@ -7,11 +8,3 @@ constexpr std::string_view Value_Request = "Please input a value.";
 }  // namespace
 
 void TForm1::Filter_Key(char& key) { commands::Filter_Entry_Key(key, *Message3, Value_Request, Walk, *this); }
-
-void TForm1::EditKeyPress(ui::Control&, char& key) { Filter_Key(key); }
-
-void TForm1::Edit_2KeyPress(ui::Control&, char& key) { Filter_Key(key); }
-
-void TForm1::Edit_pKeyPress(ui::Control&, char& key) { Filter_Key(key); }
-
-void TForm1::Edit_vKeyPress(ui::Control&, char& key) { Filter_Key(key); }

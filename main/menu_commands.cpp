@@ -1,5 +1,6 @@
 #include "commands/menu_commands.h"
 #include "dialogs/status.h"
+#include "main/handler_table.h"
 #include "main/psy.h"
 #include "state/entry_limits.h"
 #include "tables/tables.h"
@@ -23,14 +24,15 @@ void TForm1::Open_Table(void (Tpsytable::*select)()) {
     tables.show_modal();
 }
 
-void TForm1::TwbfClick(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_twb); }
-void TForm1::WBDfClick(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_wbd); }
-void TForm1::RHfClick(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_rh); }
-void TForm1::VPDf1Click(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_vpd1); }
-void TForm1::VPDf2Click(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_vpd2); }
-void TForm1::Tdpf1Click(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_tdp1); }
-void TForm1::Tdpf2Click(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_tdp2); }
-void TForm1::THIf1Click(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_thi1); }
-void TForm1::THIf2Click(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_thi2); }
-void TForm1::AHDf1Click(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_ahd1); }
-void TForm1::AHDf2Click(ui::Menu_Item&) { Open_Table(&Tpsytable::Select_ahd2); }
+void TForm1::Bind_Table_Menu() {
+    const auto open = [this](void (Tpsytable::*select)()) { return [this, select] { Open_Table(select); }; };
+    const Handler handlers[] = {
+        {"TwbfClick", open(&Tpsytable::Select_twb)},   {"WBDfClick", open(&Tpsytable::Select_wbd)},
+        {"RHfClick", open(&Tpsytable::Select_rh)},     {"VPDf1Click", open(&Tpsytable::Select_vpd1)},
+        {"VPDf2Click", open(&Tpsytable::Select_vpd2)}, {"Tdpf1Click", open(&Tpsytable::Select_tdp1)},
+        {"Tdpf2Click", open(&Tpsytable::Select_tdp2)}, {"THIf1Click", open(&Tpsytable::Select_thi1)},
+        {"THIf2Click", open(&Tpsytable::Select_thi2)}, {"AHDf1Click", open(&Tpsytable::Select_ahd1)},
+        {"AHDf2Click", open(&Tpsytable::Select_ahd2)},
+    };
+    Bind_Named_Handlers(*this, handlers);
+}

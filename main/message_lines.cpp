@@ -3,9 +3,10 @@
 #include <string>
 
 #include "main/psy.h"
+#include "ui/static_controls.h"
 
-void Write_Message_Lines(TForm1& form, const Message_Lines& lines) {
-    form.Message1->set_caption(std::string(lines.first));
-    form.Message2->set_caption(std::string(lines.second));
-    form.Message3->set_caption(std::string(lines.third));
+void TForm1::Write_Message_Lines(const Message_Lines& lines) {
+    Message1->set_caption(std::string(lines.first));
+    Message2->set_caption(std::string(lines.second));
+    Message3->set_caption(std::string(lines.third));
 }

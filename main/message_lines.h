@@ -2,8 +2,6 @@
 
 #include <string_view>
 
-class TForm1;
-
 // The three lines of the message group, top to bottom.
 struct Message_Lines {
     std::string_view first;
@@ -13,5 +11,3 @@ struct Message_Lines {
 
 // The lines a refresh leaves: what every state still needs.
 inline constexpr Message_Lines State_Lines = {"In addition to Patm,", "you still need 2 properties to", "define a state."};
-
-void Write_Message_Lines(TForm1& form, const Message_Lines& lines);

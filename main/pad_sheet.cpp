@@ -4,10 +4,12 @@
 
 #include "main/psy.h"
 #include "main/range_messages.h"
-#include "state/entry_ranges.h"
-#include "state/evaporative_pad.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
+#include "state/entry_ranges.h"
+#include "state/evaporative_pad.h"
+#include "ui/application.h"
+#include "ui/static_controls.h"
 
 // The sheet holds the pad's after-pad Tdb and efficiency only as its texts.
 namespace {

@@ -3,6 +3,8 @@
 #include "chart/pointer_state.h"
 #include "chart/pointer_texts.h"
 #include "main/psy.h"
+#include "ui/containers.h"
+#include "ui/static_controls.h"
 
 void TForm1::Chart_ImageMouseMove(ui::Control&, ui::Shift_State, int X, int Y) {
     StatusBar1->set_panel_text(1, Pointer_Readout(State_Under_Pointer(Chart, State.Patm, X, Y)));

@@ -3,8 +3,11 @@
 
 #include "engine/float_env.h"
 #include "main/psy.h"
-#include "numtext/variant_text.h"
 #include "numtext/mask_format.h"
+#include "numtext/variant_text.h"
+#include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/static_controls.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include "chart/chart_tables.h"
 #include "commands/start_state.h"
+#include "ui/buttons.h"
 
 TForm1::TForm1(ui::Application& application) : ui::Form(application, "Form1") {
     Create_Layout();

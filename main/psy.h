@@ -1,21 +1,31 @@
 #pragma once
 
 #include "chart/chart_fields.h"
-#include "chart/chart_painter.h"
-#include "state/air_state.h"
 #include "main/state_column.h"
-#include "ui/application.h"
-#include "ui/buttons.h"
-#include "ui/containers.h"
-#include "ui/edit.h"
+#include "state/air_state.h"
 #include "ui/enter_walk.h"
 #include "ui/form.h"
-#include "ui/menu.h"
-#include "ui/static_controls.h"
+
+namespace ui {
+class Bevel;
+class Button;
+class Check_Box;
+class Group_Box;
+class Image;
+class Label;
+class Page_Control;
+class Speed_Button;
+class Status_Bar;
+class Tab_Sheet;
+class Track_Bar;
+}  // namespace ui
 
 class TAboutBox;
 class Tconfig;
 class Tpsytable;
+struct Chart_Inputs;
+struct Crosshair_Move;
+struct Message_Lines;
 
 // Hygrodex's main window: the four sheets of the current state, the chart and its panels.
 class TForm1 : public ui::Form {
@@ -28,105 +38,6 @@ public:
     // Repaints the whole chart; mode is a Draw_Mode.
     void Draw_Chart(int mode);
 
-    // The view commands of the chart.
-    void ZoomOutClick(ui::Control& sender);
-    void ZoomInClick(ui::Control& sender);
-    void Btn_defaultClick(ui::Control& sender);
-    void DrawPsyExecute();
-    void Check_unitClick(ui::Control& sender);
-    void MoveBarChange(ui::Control& sender);
-
-    // The chart's pointer: the readout of the point under it, and the click that makes it the state.
-    void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
-    void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
-
-    // The crosshair pad: moves the state by MoveBar's step along one of its lines.
-    void Btn_upClick(ui::Control& sender);
-    void Btn_downClick(ui::Control& sender);
-    void Btn_leftClick(ui::Control& sender);
-    void Btn_rightClick(ui::Control& sender);
-    void Btn_rh_upClick(ui::Control& sender);
-    void Btn_rh_downClick(ui::Control& sender);
-    void Btn_h_upClick(ui::Control& sender);
-    void Btn_h_downClick(ui::Control& sender);
-
-    // The State sheet's entries, taken when their field is left.
-    void Edit_tdbExit(ui::Control& sender);
-    void Edit_rhExit(ui::Control& sender);
-    void Edit_twbExit(ui::Control& sender);
-    void Edit_tdpExit(ui::Control& sender);
-    void Edit_ahExit(ui::Control& sender);
-    void Edit_hExit(ui::Control& sender);
-    void Edit_svExit(ui::Control& sender);
-    void Edit_dosExit(ui::Control& sender);
-    void Edit_pwExit(ui::Control& sender);
-
-    // The same entries in the other sheets' current-state columns: Process State 1 and State 2,
-    // Pad Outdoor, VPD Air.
-    void Edit_2tdb1Exit(ui::Control& sender);
-    void Edit_2rh1Exit(ui::Control& sender);
-    void Edit_2twb1Exit(ui::Control& sender);
-    void Edit_2tdp1Exit(ui::Control& sender);
-    void Edit_2ah1Exit(ui::Control& sender);
-    void Edit_2h1Exit(ui::Control& sender);
-    void Edit_2sv1Exit(ui::Control& sender);
-    void Edit_2dos1Exit(ui::Control& sender);
-    void Edit_2pw1Exit(ui::Control& sender);
-    void Edit_2tdb2Exit(ui::Control& sender);
-    void Edit_2rh2Exit(ui::Control& sender);
-    void Edit_2twb2Exit(ui::Control& sender);
-    void Edit_2tdp2Exit(ui::Control& sender);
-    void Edit_2ah2Exit(ui::Control& sender);
-    void Edit_2h2Exit(ui::Control& sender);
-    void Edit_2sv2Exit(ui::Control& sender);
-    void Edit_2dos2Exit(ui::Control& sender);
-    void Edit_2pw2Exit(ui::Control& sender);
-    void Edit_ptdb1Exit(ui::Control& sender);
-    void Edit_prh1Exit(ui::Control& sender);
-    void Edit_ptwb1Exit(ui::Control& sender);
-    void Edit_ptdp1Exit(ui::Control& sender);
-    void Edit_pah1Exit(ui::Control& sender);
-    void Edit_ph1Exit(ui::Control& sender);
-    void Edit_psv1Exit(ui::Control& sender);
-    void Edit_pdos1Exit(ui::Control& sender);
-    void Edit_ppw1Exit(ui::Control& sender);
-    void Edit_vtdb1Exit(ui::Control& sender);
-    void Edit_vrh1Exit(ui::Control& sender);
-    void Edit_vtwb1Exit(ui::Control& sender);
-    void Edit_vtdp1Exit(ui::Control& sender);
-    void Edit_vah1Exit(ui::Control& sender);
-    void Edit_vh1Exit(ui::Control& sender);
-    void Edit_vsv1Exit(ui::Control& sender);
-    void Edit_vdos1Exit(ui::Control& sender);
-    void Edit_vpw1Exit(ui::Control& sender);
-
-    // The Process sheet: the speed buttons move the current state to the other column; "Cal."
-    // writes State 2 - State 1 and draws both states.
-    void SBtn_two1Click(ui::Control& sender);
-    void SBtn_two2Click(ui::Control& sender);
-    void Btn_2calClick(ui::Control& sender);
-
-    // The Pad sheet: the after-pad state from an after-pad Tdb or from the pad's efficiency.
-    void Edit_ptdb2Exit(ui::Control& sender);
-    void Edit_peffExit(ui::Control& sender);
-    void Btn_efficiencyClick(ui::Control& sender);
-    // Recomputes the AfterPad column from the current state and the efficiency text.
-    void Calc_Pad();
-
-    // The VPD sheet: the leaf as saturated air at its temperature, and the deficit to the air.
-    void Edit_vtdb2Exit(ui::Control& sender);
-    void Btn_vpdClick(ui::Control& sender);
-    // Matches the VPD to the current Pw.
-    void Calc_VPD();
-
-    // A sheet brought to the front makes its current column the state.
-    void PageControl1Change(ui::Control& sender);
-    // Ends the program.
-    void ExitExecute();
-    // Shows the About box.
-    void M_aboutClick(ui::Menu_Item& sender);
-    // Fills the settings dialog from the current Patm and shows it.
-    void N3Click(ui::Menu_Item& sender);
     // Takes the pressure of the settings dialog's kPa edit and recomputes the state at it, with
     // Tdb and RH held.
     void Set_Patm();
@@ -136,60 +47,6 @@ public:
     // The start-up hands over the tables window after the dialogs; it takes its pressure from
     // the settings dialog, or this window's where the dialog's text is none it would take.
     void Connect_Tables(Tpsytable& tables);
-
-    // The Tables menu: each opens the tables window on its table's sheet, with the pressure of
-    // the settings dialog.
-    void TwbfClick(ui::Menu_Item& sender);
-    void WBDfClick(ui::Menu_Item& sender);
-    void RHfClick(ui::Menu_Item& sender);
-    void VPDf1Click(ui::Menu_Item& sender);
-    void VPDf2Click(ui::Menu_Item& sender);
-    void Tdpf1Click(ui::Menu_Item& sender);
-    void Tdpf2Click(ui::Menu_Item& sender);
-    void THIf1Click(ui::Menu_Item& sender);
-    void THIf2Click(ui::Menu_Item& sender);
-    void AHDf1Click(ui::Menu_Item& sender);
-    void AHDf2Click(ui::Menu_Item& sender);
-
-    // The sheets' key filters: the characters of a number pass, Enter moves to the next field.
-    void EditKeyPress(ui::Control& sender, char& key);
-    void Edit_2KeyPress(ui::Control& sender, char& key);
-    void Edit_pKeyPress(ui::Control& sender, char& key);
-    void Edit_vKeyPress(ui::Control& sender, char& key);
-
-    // The hint lines of an entered field: its property, the range of an entry, a note.
-    void Edit_tdbEnter(ui::Control& sender);
-    void Edit_rhEnter(ui::Control& sender);
-    void Edit_twbEnter(ui::Control& sender);
-    void Edit_tdpEnter(ui::Control& sender);
-    void Edit_ahEnter(ui::Control& sender);
-    void Edit_hEnter(ui::Control& sender);
-    void Edit_svEnter(ui::Control& sender);
-    void Edit_hfgEnter(ui::Control& sender);
-    void Edit_dosEnter(ui::Control& sender);
-    void Edit_pwsEnter(ui::Control& sender);
-    void Edit_pwEnter(ui::Control& sender);
-    void Edit_ptdb2Enter(ui::Control& sender);
-    void Edit_peffEnter(ui::Control& sender);
-    void Edit_clsEnter(ui::Control& sender);
-
-    // Hover hints in the status bar's second panel; the window's background empties it.
-    void FormMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Group_curvesMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Group_corsshairMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_h_upMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_h_downMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_rh_upMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_rh_downMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_upMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_downMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_rightMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_leftMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void ZoomOutMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void ZoomInMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Btn_defaultMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Check_autoMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
-    void Check_unitMouseMove(ui::Control& sender, ui::Shift_State shift, int x, int y);
 
     // The window's own controls, as its layout creates them.
     ui::Bevel* Psy_Bevel = nullptr;
@@ -288,15 +145,72 @@ public:
     // The dialogs this window opens, once connected.
     TAboutBox* AboutBox = nullptr;
     Tconfig* config = nullptr;
-    Tpsytable* psytable = nullptr;
 
 private:
+    // The tables window, once connected.
+    Tpsytable* psytable = nullptr;
+
+    // Recomputes the AfterPad column from the current state and the efficiency text.
+    void Calc_Pad();
+    // Matches the VPD to the current Pw.
+    void Calc_VPD();
+
+    // The view commands of the chart.
+    void ZoomOutClick(ui::Control& sender);
+    void ZoomInClick(ui::Control& sender);
+    void Btn_defaultClick(ui::Control& sender);
+    void DrawPsyExecute();
+    void Check_unitClick(ui::Control& sender);
+    void MoveBarChange(ui::Control& sender);
+
+    // The chart's pointer: the readout of the point under it, and the click that makes it the state.
+    void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
+    void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
+
+    // The Process sheet: the speed buttons move the current state to the other column; "Cal."
+    // writes State 2 - State 1 and draws both states.
+    void SBtn_two1Click(ui::Control& sender);
+    void SBtn_two2Click(ui::Control& sender);
+    void Btn_2calClick(ui::Control& sender);
+
+    // The Pad sheet: the after-pad state from an after-pad Tdb or from the pad's efficiency.
+    void Edit_ptdb2Exit(ui::Control& sender);
+    void Edit_peffExit(ui::Control& sender);
+    void Btn_efficiencyClick(ui::Control& sender);
+
+    // The VPD sheet: the leaf as saturated air at its temperature, and the deficit to the air.
+    void Edit_vtdb2Exit(ui::Control& sender);
+    void Btn_vpdClick(ui::Control& sender);
+
+    // A sheet brought to the front makes its current column the state.
+    void PageControl1Change(ui::Control& sender);
+    // Ends the program.
+    void ExitExecute();
+    // Shows the About box.
+    void M_aboutClick(ui::Menu_Item& sender);
+    // Fills the settings dialog from the current Patm and shows it.
+    void N3Click(ui::Menu_Item& sender);
+
+    // The sheet's message group shows the three lines.
+    void Write_Message_Lines(const Message_Lines& lines);
+    // The column becomes the current state as it is shown, and the chart follows it.
+    void Take_Column(const State_Column& column);
+    // A column without a state is given the current one instead.
+    void Take_Column_Or_Fill_It(const State_Column& column);
+
     void Create_Layout();
     void Bind_Handlers();
     Chart_Inputs chart_inputs() const;
     // The sheets' one key filter.
     void Filter_Key(char& key);
     void Open_Table(void (Tpsytable::*select)());
+    // Moves the state by MoveBar's step along one of its lines.
+    void Step_Crosshair(const Crosshair_Move& move);
+    // The one-line handlers, each a row of its topic's table.
+    void Bind_Entries();
+    void Bind_Hints();
+    void Bind_Crosshair();
+    void Bind_Table_Menu();
     // Takes the row's text of the column into the state: range tests, change test, recompute,
     // then Show_State.
     void Enter_Property(Row row, const State_Column& column);

@@ -1,8 +1,10 @@
 #include "main/message_lines.h"
 #include "main/psy.h"
+#include "ui/buttons.h"
+#include "ui/containers.h"
 
 void TForm1::Show_State() {
-    Write_Message_Lines(*this, State_Lines);
+    Write_Message_Lines(State_Lines);
 
     // The sheets are told apart by the layout's own fields, not by their captions.
     const ui::Tab_Sheet* page = PageControl1->active_page();

@@ -2,6 +2,9 @@
 #include "commands/zoom_buttons.h"
 #include "main/psy.h"
 #include "numtext/int_text.h"
+#include "ui/buttons.h"
+#include "ui/containers.h"
+#include "ui/static_controls.h"
 
 void TForm1::ZoomOutClick(ui::Control&) {
     commands::Zoom_Out(Chart.Half_Span, {*ZoomIn, *ZoomOut});

@@ -6,10 +6,13 @@
 #include "engine/float_env.h"
 #include "main/psy.h"
 #include "main/range_messages.h"
-#include "state/entry_ranges.h"
-#include "state/leaf_state.h"
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
+#include "state/entry_ranges.h"
+#include "state/leaf_state.h"
+#include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/static_controls.h"
 
 // The sheet holds the leaf temperature and the deficit only as its texts.
 namespace {

@@ -10,6 +10,9 @@
 #include "tests/support/driver.h"
 #include "tests/support/headless_front_end.h"
 #include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/containers.h"
+#include "ui/static_controls.h"
 
 using Names = std::vector<std::string>;
 

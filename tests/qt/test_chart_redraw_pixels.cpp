@@ -7,6 +7,9 @@
 
 #include "chart/chart_tables.h"
 #include "main/psy.h"
+#include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/static_controls.h"
 #include "state/air_state.h"
 #include "tests/support/headless_front_end.h"
 #include "ui/qt/canvas_raster.h"

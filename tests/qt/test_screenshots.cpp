@@ -8,6 +8,7 @@
 #include "dialogs/status.h"
 #include "main/psy.h"
 #include "tests/qt/menu_fonts.h"
+#include "ui/containers.h"
 #include "ui/qt/qt_front_end.h"
 
 namespace {

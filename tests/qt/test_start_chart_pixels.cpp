@@ -5,6 +5,9 @@
 #include <vector>
 
 #include "main/psy.h"
+#include "ui/application.h"
+#include "ui/buttons.h"
+#include "ui/static_controls.h"
 #include "tests/support/headless_front_end.h"
 #include "ui/qt/canvas_raster.h"
 
