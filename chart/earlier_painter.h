@@ -3,6 +3,7 @@
 #include "chart/chart_fields.h"
 #include "chart/chart_inputs.h"
 #include "chart/earlier_ah_lines.h"
+#include "chart/kept_picture.h"
 #include "state/air_state.h"
 #include "ui/static_controls.h"
 
@@ -17,13 +18,23 @@ struct Line_Switches {
     bool sv_lines = false;
 };
 
-// Repaints Moistrel's chart on the image's canvas, always centred on the state's Tdb: sets the
-// axis (each edge truncated on its own) and the scales, rebuilds the H and SV tables for it, then
-// paints a white picture of the image's size, the saturation curve with the right edge and the
-// bottom axis in black, the state's markers in blue, and over them the switched-on families: RH
-// red, T blue at every degree, AH green, H blue, SV black. Texts keep the canvas's font and brush.
-// Needs W_Grid, Sat_X, Sat_Y and the AH lines built and Half_Span in 5..60.
-Chart_Outcome Draw_Chart(const Line_Switches& switches, ui::Image& image, Chart_Fields& chart,
-                         const AH_Lines& ah_lines, const Air_State& state);
+// Moistrel's chart painter, kept by its window for the window's life with the white picture it
+// made for the image's size.
+class Chart_Painter {
+public:
+    Chart_Painter();
+
+    // Repaints Moistrel's chart on the image's canvas, always centred on the state's Tdb: sets the
+    // axis (each edge truncated on its own) and the scales, rebuilds the H and SV tables for it, then
+    // paints a white picture of the image's size, the saturation curve with the right edge and the
+    // bottom axis in black, the state's markers in blue, and over them the switched-on families: RH
+    // red, T blue at every degree, AH green, H blue, SV black. Texts keep the canvas's font and brush.
+    // Needs W_Grid, Sat_X, Sat_Y and the AH lines built and Half_Span in 5..60.
+    Chart_Outcome Draw_Chart(const Line_Switches& switches, ui::Image& image, Chart_Fields& chart,
+                             const AH_Lines& ah_lines, const Air_State& state);
+
+private:
+    Kept_Picture white_;
+};
 
 }  // namespace moistrel

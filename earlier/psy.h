@@ -4,6 +4,7 @@
 #include "chart/chart_point.h"
 #include "chart/earlier_ah_lines.h"
 #include "chart/earlier_moves.h"
+#include "chart/earlier_painter.h"
 #include "state/air_state.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
@@ -144,9 +145,10 @@ public:
     // The current state.
     Air_State State;
 
-    // The chart's axis, scales and line tables, and its humidity-ratio lines.
+    // The chart's axis, scales and line tables, its humidity-ratio lines, and the painter that draws it.
     Chart_Fields Chart;
     AH_Lines AH_Tables;
+    Chart_Painter Painter;
 
     // The dialogs this window opens, once connected.
     TAboutBox* AboutBox = nullptr;

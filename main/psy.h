@@ -282,8 +282,9 @@ public:
     // The current state.
     Air_State State;
 
-    // The chart's axis, scales and line tables.
+    // The chart's axis, scales and line tables, and the painter that draws it.
     Chart_Fields Chart;
+    Chart_Painter Painter;
 
     // The dialogs this window opens, once connected.
     TAboutBox* AboutBox = nullptr;

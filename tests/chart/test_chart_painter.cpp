@@ -62,7 +62,7 @@ protected:
     }
     // Raises the error that stopped the painting, as the window does.
     void draw(int mode = No_Markers) {
-        outcome = Draw_Chart(inputs, image, chart, state, mode);
+        outcome = painter.Draw_Chart(inputs, image, chart, state, mode);
         if (outcome.stopped_by) std::rethrow_exception(outcome.stopped_by);
     }
     const Ops& ops() const { return image.canvas().ops(); }
@@ -152,6 +152,7 @@ protected:
     std::string& vpd_ah2 = inputs.vpd_leaf.AH;
     const std::vector<std::string*> sheet_texts{&process_tdb1, &process_ah1, &process_tdb2, &process_ah2,
                                                 &pad_tdb2,     &pad_ah2,     &vpd_tdb2,     &vpd_ah2};
+    Chart_Painter painter;
     Chart_Outcome outcome;
     Chart_Fields chart;
     Air_State state;
@@ -741,7 +742,7 @@ TEST_F(Chart_Painter_Test, ConversionErrorKeepsWhatWasDrawn) {
 TEST_F(Chart_Painter_Test, AStoppedDrawingStillReportsTheCutAxis) {
     chart.Half_Span = 60;
     process_tdb1 = "";
-    outcome = Draw_Chart(inputs, image, chart, state, Mode_Process);
+    outcome = painter.Draw_Chart(inputs, image, chart, state, Mode_Process);
     EXPECT_TRUE(outcome.disable_zoom_out);
     ASSERT_TRUE(outcome.stopped_by);
     EXPECT_THROW(std::rethrow_exception(outcome.stopped_by), numtext::Convert_Error);

@@ -27,7 +27,7 @@ struct Earlier_Start_Chart {
         Derive_From_Tdb_RH(state);
     }
     Chart_Outcome draw(const moistrel::Line_Switches& switches) {
-        return moistrel::Draw_Chart(switches, image, chart, ah_lines, state);
+        return painter.Draw_Chart(switches, image, chart, ah_lines, state);
     }
 
     ui::Application application{"Moistrel"};
@@ -35,6 +35,7 @@ struct Earlier_Start_Chart {
     ui::Image& image = form.create<ui::Image>(nullptr, "Chart_Image");
     Chart_Fields chart;
     moistrel::AH_Lines ah_lines;
+    moistrel::Chart_Painter painter;
     Air_State state{.Patm = 101.325f, .RH = 50, .Tdb = 20};
 };
 
