@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/math_error_boxes.h"
 #include "chart/chart_colors.h"
 #include "chart/chart_painter.h"
 #include "chart/chart_tables.h"
@@ -131,6 +132,7 @@ protected:
     Change_Counter changes;
     test_support::Headless_Front_End front_end;
     ui::Application app{"Hygrodex.exe"};
+    Math_Error_Boxes math_error_boxes{app};
     ui::Form& form = app.create_form<ui::Form>("TForm1");
     ui::Image& image = form.create<ui::Image>(nullptr, "Chart_Image");
     Chart_Inputs inputs;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/math_error_boxes.h"
 #include "main/psy.h"
 #include "tests/support/headless_front_end.h"
 #include "ui/qt/canvas_raster.h"
@@ -14,6 +15,7 @@ namespace {
 TEST(Start_Chart, SampledPixelsShowBackgroundFrameLegendAndMarker) {
     test_support::Headless_Front_End front_end;
     ui::Application application("Hygrodex");
+    const Math_Error_Boxes math_error_boxes(application);
     application.set_front_end(front_end);
     auto& window = application.create_form<TForm1>();
     QImage image(578, 503, QImage::Format_RGB32);
@@ -52,6 +54,7 @@ std::vector<int> one_pixel_lines_at(const QImage& image, int x) {
 TEST(Start_Chart, AtRatioTwoEachHorizontalLineIsTwoDevicePixelsThick) {
     test_support::Headless_Front_End front_end;
     ui::Application application("Hygrodex");
+    const Math_Error_Boxes math_error_boxes(application);
     application.set_front_end(front_end);
     auto& window = application.create_form<TForm1>();
     window.Check_AH->set_checked(true);

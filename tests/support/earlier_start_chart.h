@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/math_error_boxes.h"
 #include "chart/chart_tables.h"
 #include "chart/earlier_ah_lines.h"
 #include "chart/earlier_painter.h"
@@ -31,6 +32,7 @@ struct Earlier_Start_Chart {
     }
 
     ui::Application application{"Moistrel"};
+    Math_Error_Boxes math_error_boxes{application};
     ui::Form& form = application.create_form<ui::Form>("TForm1");
     ui::Image& image = form.create<ui::Image>(nullptr, "Chart_Image");
     Chart_Fields chart;
