@@ -1,8 +1,8 @@
 #include "chart/derive_state.h"
-#include "chart/earlier_moves.h"
-#include "chart/earlier_pointer_texts.h"
 #include "chart/pixel_to_point.h"
 #include "chart/pointer_state.h"
+#include "earlier/chart/moves.h"
+#include "earlier/chart/pointer_texts.h"
 #include "earlier/psy.h"
 #include "earlier/status_panels.h"
 

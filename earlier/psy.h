@@ -2,9 +2,9 @@
 
 #include "chart/chart_fields.h"
 #include "chart/chart_point.h"
-#include "chart/earlier_ah_lines.h"
-#include "chart/earlier_moves.h"
-#include "chart/earlier_painter.h"
+#include "earlier/chart/ah_lines.h"
+#include "earlier/chart/moves.h"
+#include "earlier/chart/painter.h"
 #include "state/air_state.h"
 #include "ui/application.h"
 #include "ui/buttons.h"

@@ -2,8 +2,8 @@
 
 #include "app/math_error_boxes.h"
 #include "chart/chart_tables.h"
-#include "chart/earlier_ah_lines.h"
-#include "chart/earlier_painter.h"
+#include "earlier/chart/ah_lines.h"
+#include "earlier/chart/painter.h"
 #include "state/air_state.h"
 #include "ui/application.h"
 #include "ui/form.h"

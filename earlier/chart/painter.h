@@ -2,8 +2,8 @@
 
 #include "chart/chart_fields.h"
 #include "chart/chart_inputs.h"
-#include "chart/earlier_ah_lines.h"
 #include "chart/kept_picture.h"
+#include "earlier/chart/ah_lines.h"
 #include "state/air_state.h"
 #include "ui/static_controls.h"
 

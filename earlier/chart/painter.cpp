@@ -1,4 +1,4 @@
-#include "chart/earlier_painter.h"
+#include "earlier/chart/painter.h"
 
 #include <array>
 #include <cstdint>
