@@ -145,10 +145,9 @@ public:
     // The current state.
     Air_State State;
 
-    // The chart's axis, scales and line tables, its humidity-ratio lines, and the painter that draws it.
+    // The chart's axis, scales and line tables, and its humidity-ratio lines.
     Chart_Fields Chart;
     AH_Lines AH_Tables;
-    Chart_Painter Painter;
 
     // The dialogs this window opens, once connected.
     TAboutBox* AboutBox = nullptr;
@@ -168,6 +167,8 @@ private:
 
     // Enter's walk through the panel, as the layout names it.
     ui::Enter_Walk Walk;
+    // Draws Chart on Chart_Image.
+    Chart_Painter Painter;
 };
 
 }  // namespace moistrel

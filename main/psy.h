@@ -282,9 +282,8 @@ public:
     // The current state.
     Air_State State;
 
-    // The chart's axis, scales and line tables, and the painter that draws it.
+    // The chart's axis, scales and line tables.
     Chart_Fields Chart;
-    Chart_Painter Painter;
 
     // The dialogs this window opens, once connected.
     TAboutBox* AboutBox = nullptr;
@@ -295,6 +294,8 @@ private:
     void Create_Layout();
     void Bind_Handlers();
     Chart_Inputs chart_inputs() const;
+    // Draws Chart on Chart_Image.
+    Chart_Painter Painter;
     // The sheets' one key filter.
     void Filter_Key(char& key);
     void Open_Table(void (Tpsytable::*select)());
