@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "app/math_error_boxes.h"
 #include "ui/qt/application_start.h"
 #include "ui/qt/environment.h"
 #include "ui/qt/qt_front_end.h"
@@ -15,6 +16,7 @@ int run_program(int argc, char** argv, const std::string& name,
 
     ui::Application application(name);
     ui::qt::Qt_Front_End front_end(application);
+    const Math_Error_Boxes math_error_boxes(application);
     try {
         create_windows(application);
         application.run();

@@ -60,8 +60,7 @@ struct Level_Family {
     const Level_Table& level;
     ui::Color pen;
     ui::Color font;
-    // The labels follow from start_x[0], the base value, and the line's number.
-    Wide (*label_value)(const Chart_Fields& chart, int n);
+    // Made from start_x[0], the base value, and the line's number.
     Label_Memo<Level_Count>& labels;
     int label_x;
     int label_dy;
@@ -75,21 +74,29 @@ void Draw_Level_Family(ui::Canvas& canvas, const Chart_Fields& chart, const Leve
     canvas.font.color = family.font;
     for (int n = 1; n <= 9; ++n) {
         const int y = Draw_Level_Line(canvas, chart, family.start_x[n], family.level[n]);
-        const std::string& label = family.labels.text(
-            family.start_x[0], n, [&] { return numtext::format_general(family.label_value(chart, n)); });
-        canvas.text_out(family.label_x, y + family.label_dy, label);
+        canvas.text_out(family.label_x, y + family.label_dy, family.labels.text(family.start_x[0], n));
     }
     canvas.text_out(family.caption_x, family.caption_y, family.caption);
 }
 
-// g/kg of the line's humidity ratio.
-Wide AH_Label(const Chart_Fields& chart, int n) {
-    return Wide{chart.AH_Start_X[0]} * 1000 * n * 0.1L;
+// g/kg of the line's humidity ratio; the base is the saturation humidity ratio at the right edge.
+std::string AH_Label(float base, std::size_t n) { return numtext::format_general(Wide{base} * 1000 * n * 0.1L); }
+
+// Tenths of the saturation pressure at the right edge, kPa, which is the base.
+std::string Pw_Label(float base, std::size_t n) { return numtext::format_general(n * Wide{base} * 0.1L); }
+
+// The temperature of a saturation index, degree C.
+float Saturation_Temperature(std::size_t i) {
+    return static_cast<float>(static_cast<int>(i) - Temperature_Index_Offset);
 }
 
-// Tenths of the saturation pressure at the right edge, kPa.
-Wide Pw_Label(const Chart_Fields& chart, int n) {
-    return n * Wide{chart.Pw_Start_X[0]} * 0.1L;
+// The saturation enthalpy and specific volume at the line's saturation index, at the pressure.
+std::string H_Label(float Patm, std::size_t i) {
+    return Saturation_Label(Saturation_Enthalpy, Patm, Saturation_Temperature(i));
+}
+
+std::string SV_Label(float Patm, std::size_t i) {
+    return Saturation_Label(Saturation_Volume, Patm, Saturation_Temperature(i));
 }
 
 // Slanted lines through the saturation points, each extended up-left to a guide line above the
@@ -101,8 +108,7 @@ struct Slant_Family {
     const Line_Table& end_y;
     ui::Color pen;
     ui::Color font;
-    float (*saturation_value)(float Patm, float T);
-    // By the pressure and the line's saturation index.
+    // Made from the pressure and the line's saturation index.
     Label_Memo<Line_Count>& labels;
     int label_dx;
     int label_dy;
@@ -136,10 +142,7 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
         const int Py = pixel_of((Wide{a} * y0 - Wide{c} * g) / closing);
         canvas.move_to(pixel_of(Ex), pixel_of(Ey));
         canvas.line_to(Px, Py);
-        const std::string& label = family.labels.text(Patm, static_cast<std::size_t>(i), [&] {
-            return Saturation_Label(family.saturation_value, Patm, static_cast<float>(i - Temperature_Index_Offset));
-        });
-        canvas.text_out(Px + family.label_dx, Py + family.label_dy, label);
+        canvas.text_out(Px + family.label_dx, Py + family.label_dy, family.labels.text(Patm, static_cast<std::size_t>(i)));
         canvas.move_to(500, 0);
         canvas.line_to(0, pixel_of(y0));
     }
@@ -147,28 +150,27 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
 
 }  // namespace
 
-void Draw_Families(ui::Canvas& canvas, const Chart_Switches& switches, const Chart_Fields& chart, float Patm) {
-    static Label_Memo<Level_Count> ah_labels;
-    static Label_Memo<Level_Count> pw_labels;
-    static Label_Memo<Line_Count> h_labels;
-    static Label_Memo<Line_Count> sv_labels;
+Family_Painter::Family_Painter()
+    : ah_labels_(AH_Label), pw_labels_(Pw_Label), h_labels_(H_Label), sv_labels_(SV_Label) {}
+
+void Family_Painter::Draw_Families(ui::Canvas& canvas, const Chart_Switches& switches, const Chart_Fields& chart,
+                                   float Patm) {
     Draw_RH_Curves(canvas, chart, switches.rh_lines);
     if (switches.t_lines) Draw_T_Lines(canvas, chart);
     if (switches.ah_lines) {
         Draw_Level_Family(canvas, chart, {chart.AH_Start_X, chart.AH_Level, chart_color::Dark_Yellow,
-                                          chart_color::Yellow, AH_Label, ah_labels, 556, 0, "AH x0.001", 526, 17});
+                                          chart_color::Yellow, ah_labels_, 556, 0, "AH x0.001", 526, 17});
     }
     if (switches.pw_lines) {
         Draw_Level_Family(canvas, chart, {chart.Pw_Start_X, chart.Pw_Level, chart_color::Mauve,
-                                          chart_color::Light_Pink, Pw_Label, pw_labels, 550, -15, "Pw", 555, 2});
+                                          chart_color::Light_Pink, pw_labels_, 550, -15, "Pw", 555, 2});
     }
     if (switches.h_lines) {
         Draw_Slant_Family(canvas, chart, Patm, {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y,
-                                                chart_color::Brown, chart_color::Light_Orange,
-                                                Saturation_Enthalpy, h_labels, 0, 0});
+                                                chart_color::Brown, chart_color::Light_Orange, h_labels_, 0, 0});
     }
     if (switches.sv_lines) {
         Draw_Slant_Family(canvas, chart, Patm, {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y,
-                                                chart_color::Gray, chart_color::Silver, Saturation_Volume, sv_labels, -31, -11});
+                                                chart_color::Gray, chart_color::Silver, sv_labels_, -31, -11});
     }
 }

@@ -9,13 +9,10 @@
 
 #include "chart/axis_range.h"
 #include "chart/chart_colors.h"
-#include "chart/chart_families.h"
 #include "chart/chart_markers.h"
 #include "chart/chart_strokes.h"
 #include "chart/chart_tables.h"
 #include "chart/drawing_finish.h"
-#include "chart/kept_picture.h"
-#include "chart/label_memo.h"
 #include "numtext/int_text.h"
 #include "numtext/mask_format.h"
 
@@ -59,19 +56,16 @@ Picture_Pixels Gradient(int width, int height) {
     return pixels;
 }
 
-void Paint_Background(ui::Image& image) {
-    static Kept_Picture background(Gradient);
-    background.paint(image);
+// The memo's one label, numbered 0.
+std::string Pressure_Text(float Patm, std::size_t) {
+    return "Patm : " + numtext::format_mask(Patm, "###0.###") + "  kPa";
 }
 
-void Write_Pressure(ui::Canvas& canvas, float Patm) {
+void Write_Pressure(ui::Canvas& canvas, const std::string& text) {
     canvas.brush.style = ui::Brush_Style::Clear;
     canvas.font.color = chart_color::White;
     canvas.font.size = 12;
-    static Label_Memo<1> pressure_text;
-    canvas.text_out(120, 10, pressure_text.text(Patm, 0, [Patm] {
-        return "Patm : " + numtext::format_mask(Patm, "###0.###") + "  kPa";
-    }));
+    canvas.text_out(120, 10, text);
     canvas.font.size = 8;
 }
 
@@ -113,8 +107,10 @@ void Draw_Frame(ui::Canvas& canvas, const Chart_Fields& chart) {
 
 }  // namespace
 
-Chart_Outcome Draw_Chart(const Chart_Inputs& inputs, ui::Image& image, Chart_Fields& chart, const Air_State& state,
-                         int mode) {
+Chart_Painter::Chart_Painter() : background_(Gradient), pressure_text_(Pressure_Text) {}
+
+Chart_Outcome Chart_Painter::Draw_Chart(const Chart_Inputs& inputs, ui::Image& image, Chart_Fields& chart,
+                                        const Air_State& state, int mode) {
     ui::Canvas& canvas = image.canvas();
     canvas.clear();
     const Drawing_Finish finish(image);
@@ -126,11 +122,11 @@ Chart_Outcome Draw_Chart(const Chart_Inputs& inputs, ui::Image& image, Chart_Fie
         Calc_HLines(chart, state.H, state.Twb);
         Calc_SVLines(chart, state.Patm, state.SV);
 
-        Paint_Background(image);
-        Write_Pressure(canvas, state.Patm);
+        background_.paint(image);
+        Write_Pressure(canvas, pressure_text_.text(state.Patm, 0));
         if (inputs.switches.unit_label) Draw_Legend(canvas);
         Draw_Frame(canvas, chart);
-        Draw_Families(canvas, inputs.switches, chart, state.Patm);
+        families_.Draw_Families(canvas, inputs.switches, chart, state.Patm);
         Draw_Markers(canvas, inputs, chart, state, mode);
     });
 }

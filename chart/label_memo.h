@@ -7,14 +7,19 @@
 #include <cstdint>
 #include <string>
 
-// Label texts that follow from one float (the pressure, or a family's base value) and the
-// label's number alone. Each is made at its first use and kept until that float changes, so that
-// a redraw neither formats nor allocates them again. A text whose making throws is not kept.
+// Label texts that follow from one float (the pressure, or a family's base value) and the label's
+// number alone. The maker is a plain function of exactly these two, fixed when the memo is made,
+// so a text cannot depend on an input that the memo does not compare. Each text is made at its
+// first use and kept until the float changes, so that a redraw neither formats nor allocates it
+// again. A text whose making throws is not kept.
 template <std::size_t Count>
 class Label_Memo {
 public:
-    template <class Make>
-    const std::string& text(float key, std::size_t number, Make make) {
+    using Make = std::string (*)(float key, std::size_t number);
+
+    explicit Label_Memo(Make make) : make_(make) {}
+
+    const std::string& text(float key, std::size_t number) {
         // By bits: 0 and -0 may be written differently.
         const auto key_bits = std::bit_cast<std::uint32_t>(key);
         if (!keyed_ || key_bits != key_bits_) {
@@ -23,13 +28,14 @@ public:
             keyed_ = true;
         }
         if (!known_[number]) {
-            texts_[number] = make();
+            texts_[number] = make_(key, number);
             known_[number] = true;
         }
         return texts_[number];
     }
 
 private:
+    Make make_;
     bool keyed_ = false;
     std::uint32_t key_bits_ = 0;
     std::bitset<Count> known_;

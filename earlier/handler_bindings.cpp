@@ -5,7 +5,7 @@
 #include <variant>
 #include <vector>
 
-#include "chart/earlier_moves.h"
+#include "earlier/chart/moves.h"
 #include "commands/key_filter.h"
 #include "commands/step_label.h"
 #include "commands/zoom_buttons.h"

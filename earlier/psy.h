@@ -3,8 +3,9 @@
 #include <string_view>
 
 #include "chart/chart_fields.h"
-#include "chart/earlier_ah_lines.h"
 #include "commands/menu_commands.h"
+#include "earlier/chart/ah_lines.h"
+#include "earlier/chart/painter.h"
 #include "state/air_state.h"
 #include "ui/enter_walk.h"
 #include "ui/form.h"
@@ -152,6 +153,8 @@ private:
 
     // Enter's walk through the panel, as the layout names it.
     ui::Enter_Walk Walk;
+    // Draws Chart on Chart_Image.
+    Chart_Painter Painter;
 };
 
 }  // namespace moistrel

@@ -21,5 +21,5 @@ Chart_Inputs TForm1::chart_inputs() const {
 }
 
 void TForm1::Draw_Chart(int mode) {
-    commands::Apply_Outcome(::Draw_Chart(chart_inputs(), *Chart_Image, Chart, State, mode), *ZoomOut);
+    commands::Apply_Outcome(Painter.Draw_Chart(chart_inputs(), *Chart_Image, Chart, State, mode), *ZoomOut);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/chart_fields.h"
+#include "chart/chart_painter.h"
 #include "main/state_column.h"
 #include "state/air_state.h"
 #include "ui/enter_walk.h"
@@ -201,6 +202,8 @@ private:
     void Create_Layout();
     void Bind_Handlers();
     Chart_Inputs chart_inputs() const;
+    // Draws Chart on Chart_Image.
+    Chart_Painter Painter;
     // The sheets' one key filter.
     void Filter_Key(char& key);
     void Open_Table(void (Tpsytable::*select)());

@@ -3,8 +3,6 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "engine/float_env.h"
-
 namespace ui {
 
 std::string title_from_program_file(const std::string& program_file) {
@@ -20,14 +18,9 @@ std::string exception_box_text(const std::string& message) {
 }
 
 Application::Application(std::string program_file)
-    : program_file_(std::move(program_file)), title_(title_from_program_file(program_file_)) {
-    engine::set_math_error_sink([this](const std::string& function, const std::string& kind) {
-        math_error_report(function, kind);
-    });
-}
+    : program_file_(std::move(program_file)), title_(title_from_program_file(program_file_)) {}
 
 Application::~Application() {
-    engine::set_math_error_sink(nullptr);
     // Forms go in reverse order of creation, the main form last.
     while (!forms_.empty()) forms_.pop_back();
 }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/math_error_boxes.h"
 #include "chart/chart_colors.h"
 #include "chart/chart_painter.h"
 #include "chart/chart_tables.h"
@@ -62,7 +63,7 @@ protected:
     }
     // Raises the error that stopped the painting, as the window does.
     void draw(int mode = No_Markers) {
-        outcome = Draw_Chart(inputs, image, chart, state, mode);
+        outcome = painter.Draw_Chart(inputs, image, chart, state, mode);
         if (outcome.stopped_by) std::rethrow_exception(outcome.stopped_by);
     }
     const Ops& ops() const { return image.canvas().ops(); }
@@ -131,6 +132,7 @@ protected:
     Change_Counter changes;
     test_support::Headless_Front_End front_end;
     ui::Application app{"Hygrodex.exe"};
+    Math_Error_Boxes math_error_boxes{app};
     ui::Form& form = app.create_form<ui::Form>("TForm1");
     ui::Image& image = form.create<ui::Image>(nullptr, "Chart_Image");
     Chart_Inputs inputs;
@@ -152,6 +154,7 @@ protected:
     std::string& vpd_ah2 = inputs.vpd_leaf.AH;
     const std::vector<std::string*> sheet_texts{&process_tdb1, &process_ah1, &process_tdb2, &process_ah2,
                                                 &pad_tdb2,     &pad_ah2,     &vpd_tdb2,     &vpd_ah2};
+    Chart_Painter painter;
     Chart_Outcome outcome;
     Chart_Fields chart;
     Air_State state;
@@ -741,7 +744,7 @@ TEST_F(Chart_Painter_Test, ConversionErrorKeepsWhatWasDrawn) {
 TEST_F(Chart_Painter_Test, AStoppedDrawingStillReportsTheCutAxis) {
     chart.Half_Span = 60;
     process_tdb1 = "";
-    outcome = Draw_Chart(inputs, image, chart, state, Mode_Process);
+    outcome = painter.Draw_Chart(inputs, image, chart, state, Mode_Process);
     EXPECT_TRUE(outcome.disable_zoom_out);
     ASSERT_TRUE(outcome.stopped_by);
     EXPECT_THROW(std::rethrow_exception(outcome.stopped_by), numtext::Convert_Error);

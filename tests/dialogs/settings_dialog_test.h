@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/math_error_boxes.h"
 #include "dialogs/status.h"
 #include "tests/support/driver.h"
 #include "tests/support/headless_front_end.h"
@@ -37,6 +38,7 @@ protected:
 
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
+    Math_Error_Boxes math_error_boxes{application};
     Tconfig& dialog = application.create_form<Tconfig>();
     Texts applied;
 };

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/math_error_boxes.h"
 #include "earlier/about.h"
 #include "earlier/psy.h"
 #include "earlier/status.h"
@@ -74,6 +75,7 @@ protected:
 
     test_support::Headless_Front_End front_end;
     ui::Application application{"Moistrel"};
+    Math_Error_Boxes math_error_boxes{application};
     moistrel::TForm1& form = create_window(application, front_end);
     moistrel::TAboutBox& about_box = application.create_form<moistrel::TAboutBox>();
     moistrel::Tconfig& settings = application.create_form<moistrel::Tconfig>();

@@ -1,7 +1,7 @@
 #include <cmath>
 #include <string>
 
-#include "chart/earlier_pointer_texts.h"
+#include "earlier/chart/pointer_texts.h"
 #include "engine/property.h"
 #include "tests/earlier/earlier_chart_test.h"
 

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <QtTest/QTest>
 
+#include "app/math_error_boxes.h"
 #include "earlier/about.h"
 #include "earlier/psy.h"
 #include "earlier/status.h"
@@ -43,6 +44,7 @@ protected:
     }
 
     ui::Application application{"Moistrel"};
+    Math_Error_Boxes math_error_boxes{application};
     ui::qt::Qt_Front_End front_end{application};
     moistrel::TForm1& window = application.create_form<moistrel::TForm1>();
     moistrel::TAboutBox& about_box = application.create_form<moistrel::TAboutBox>();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/math_error_boxes.h"
 #include "main/psy.h"
 #include "tests/support/driver.h"
 #include "tests/support/headless_front_end.h"
@@ -45,6 +46,7 @@ protected:
 
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
+    Math_Error_Boxes math_error_boxes{application};
     TForm1& form = create_window(application, front_end);
     test_support::Driver driver{form};
 };

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "app/math_error_boxes.h"
 #include "chart/chart_tables.h"
 #include "main/psy.h"
 #include "ui/application.h"
@@ -30,6 +31,7 @@ TEST(Chart_Redraw, AKeptRasterDrawsThePixelsOfAFreshOne) {
     ui::qt::install_font_substitutions();
     test_support::Headless_Front_End front_end;
     ui::Application application("Hygrodex");
+    const Math_Error_Boxes math_error_boxes(application);
     application.set_front_end(front_end);
     auto& window = application.create_form<TForm1>();
     for (ui::Check_Box* line_switch :

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "app/math_error_boxes.h"
 #include "dialogs/about.h"
 #include "dialogs/status.h"
 #include "main/psy.h"
@@ -30,6 +31,7 @@ protected:
     }
 
     ui::Application application{"Hygrodex"};
+    Math_Error_Boxes math_error_boxes{application};
     ui::qt::Qt_Front_End front_end{application};
     TForm1& window = application.create_form<TForm1>();
 };

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/math_error_boxes.h"
 #include "main/psy.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
@@ -13,12 +14,22 @@
 
 namespace {
 
+// Hygrodex's main window as the program starts it.
+struct Start_Window {
+    static TForm1& create(ui::Application& application, ui::Front_End& front_end) {
+        application.set_front_end(front_end);
+        return application.create_form<TForm1>();
+    }
+    test_support::Headless_Front_End front_end;
+    ui::Application application{"Hygrodex"};
+    const Math_Error_Boxes math_error_boxes{application};
+    TForm1& window = create(application, front_end);
+};
+
 // A few pixels of the start chart (Tdb 20, RH 50, axis 10..30 degree C) as the user sees them.
 TEST(Start_Chart, SampledPixelsShowBackgroundFrameLegendAndMarker) {
-    test_support::Headless_Front_End front_end;
-    ui::Application application("Hygrodex");
-    application.set_front_end(front_end);
-    auto& window = application.create_form<TForm1>();
+    Start_Window start;
+    TForm1& window = start.window;
     QImage image(578, 503, QImage::Format_RGB32);
     ui::qt::rasterise(window.Chart_Image->canvas(), image);
 
@@ -53,10 +64,8 @@ std::vector<int> one_pixel_lines_at(const QImage& image, int x) {
 // At ratio 2 the chart is drawn on twice as many device pixels each way, and each horizontal line
 // of the grid and frame is exactly two device pixels thick, in the rows of its 1x row.
 TEST(Start_Chart, AtRatioTwoEachHorizontalLineIsTwoDevicePixelsThick) {
-    test_support::Headless_Front_End front_end;
-    ui::Application application("Hygrodex");
-    application.set_front_end(front_end);
-    auto& window = application.create_form<TForm1>();
+    Start_Window start;
+    TForm1& window = start.window;
     window.Check_AH->set_checked(true);
     QImage at_one(578, 503, QImage::Format_RGB32);
     ui::qt::rasterise(window.Chart_Image->canvas(), at_one);

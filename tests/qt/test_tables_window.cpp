@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/math_error_boxes.h"
 #include "tables/tables.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_front_end.h"
@@ -48,6 +49,7 @@ protected:
     }
 
     ui::Application application{"Hygrodex"};
+    Math_Error_Boxes math_error_boxes{application};
     ui::qt::Qt_Front_End front_end{application};
     Tpsytable& window = application.create_form<Tpsytable>();
     std::vector<std::string> boxes;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "app/math_error_boxes.h"
 #include "chart/chart_tables.h"
-#include "chart/earlier_ah_lines.h"
-#include "chart/earlier_painter.h"
+#include "earlier/chart/ah_lines.h"
+#include "earlier/chart/painter.h"
 #include "state/air_state.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -27,14 +28,16 @@ struct Earlier_Start_Chart {
         Derive_From_Tdb_RH(state);
     }
     Chart_Outcome draw(const moistrel::Line_Switches& switches) {
-        return moistrel::Draw_Chart(switches, image, chart, ah_lines, state);
+        return painter.Draw_Chart(switches, image, chart, ah_lines, state);
     }
 
     ui::Application application{"Moistrel"};
+    Math_Error_Boxes math_error_boxes{application};
     ui::Form& form = application.create_form<ui::Form>("TForm1");
     ui::Image& image = form.create<ui::Image>(nullptr, "Chart_Image");
     Chart_Fields chart;
     moistrel::AH_Lines ah_lines;
+    moistrel::Chart_Painter painter;
     Air_State state{.Patm = 101.325f, .RH = 50, .Tdb = 20};
 };
 

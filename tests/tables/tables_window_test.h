@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/math_error_boxes.h"
 #include "tables/tables.h"
 #include "tests/support/driver.h"
 #include "tests/support/headless_front_end.h"
@@ -46,6 +47,7 @@ protected:
     float applied_patm = 101.325f;
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
+    Math_Error_Boxes math_error_boxes{application};
     Tpsytable& window = application.create_form<Tpsytable>();
     test_support::Driver driver{window};
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/math_error_boxes.h"
 #include "tests/support/driver.h"
 #include "tests/support/headless_front_end.h"
 #include "ui/application.h"
@@ -37,6 +38,7 @@ protected:
 
     test_support::Headless_Front_End front_end;
     ui::Application app{"Testprog"};
+    Math_Error_Boxes math_error_boxes{app};
     ui::Form& form = app.create_form<ui::Form>("Form1");
     test_support::Driver driver{form};
     std::vector<std::string> log;

@@ -1,4 +1,4 @@
-#include "chart/earlier_ah_lines.h"
+#include "earlier/chart/ah_lines.h"
 
 #include <span>
 

@@ -1,14 +1,14 @@
-#include "chart/earlier_moves.h"
+#include "earlier/chart/moves.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "chart/derive_state.h"
-#include "chart/earlier_pointer_texts.h"
 #include "chart/pixel_mapping.h"
 #include "chart/pointer_state.h"
 #include "chart/chart_tables.h"
+#include "earlier/chart/pointer_texts.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
 #include "state/air_state.h"

@@ -1,4 +1,4 @@
-#include "chart/earlier_moves.h"
+#include "earlier/chart/moves.h"
 
 #include "chart/pixel_to_point.h"
 #include "engine/property.h"

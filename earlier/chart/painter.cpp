@@ -1,4 +1,4 @@
-#include "chart/earlier_painter.h"
+#include "earlier/chart/painter.h"
 
 #include <array>
 #include <cstdint>
@@ -12,7 +12,6 @@
 #include "chart/chart_strokes.h"
 #include "chart/chart_tables.h"
 #include "chart/drawing_finish.h"
-#include "chart/kept_picture.h"
 #include "chart/pixel_mapping.h"
 #include "chart/saturation_values.h"
 #include "numtext/general_format.h"
@@ -33,11 +32,6 @@ Axis_Range Around(float Tdb, int Half_Span) {
 
 Picture_Pixels White(int width, int height) {
     return std::make_shared<std::vector<std::uint8_t>>(Picture_Bytes(width, height), 0xFF);
-}
-
-void Paint_White(ui::Image& image) {
-    static Kept_Picture white(White);
-    white.paint(image);
 }
 
 void Draw_RH_Curves(ui::Canvas& canvas, const Chart_Fields& chart) {
@@ -102,10 +96,9 @@ void Draw_Whole_Lines(ui::Canvas& canvas, const Chart_Fields& chart, float Patm,
     }
 }
 
-void Paint(const Line_Switches& switches, ui::Image& image, const Chart_Fields& chart, const AH_Lines& ah_lines,
+// Everything over the white picture.
+void Paint(const Line_Switches& switches, ui::Canvas& canvas, const Chart_Fields& chart, const AH_Lines& ah_lines,
            const Air_State& state) {
-    ui::Canvas& canvas = image.canvas();
-    Paint_White(image);
     canvas.pen.color = chart_color::Black;
     Trace_Frame(canvas, chart);
 
@@ -138,8 +131,10 @@ void Paint(const Line_Switches& switches, ui::Image& image, const Chart_Fields& 
 
 }  // namespace
 
-Chart_Outcome Draw_Chart(const Line_Switches& switches, ui::Image& image, Chart_Fields& chart,
-                         const AH_Lines& ah_lines, const Air_State& state) {
+Chart_Painter::Chart_Painter() : white_(White) {}
+
+Chart_Outcome Chart_Painter::Draw_Chart(const Line_Switches& switches, ui::Image& image, Chart_Fields& chart,
+                                        const AH_Lines& ah_lines, const Air_State& state) {
     image.canvas().clear();
     const Drawing_Finish finish(image);
 
@@ -147,7 +142,8 @@ Chart_Outcome Draw_Chart(const Line_Switches& switches, ui::Image& image, Chart_
     return Paint_After_Axis(axis_cut, [&] {
         Calc_HLines(chart, state.H, state.Twb);
         Calc_SVLines(chart, state.Patm, state.SV);
-        Paint(switches, image, chart, ah_lines, state);
+        white_.paint(image);
+        Paint(switches, image.canvas(), chart, ah_lines, state);
     });
 }
 

@@ -1,4 +1,4 @@
-#include "chart/earlier_pointer_texts.h"
+#include "earlier/chart/pointer_texts.h"
 
 #include "numtext/format_string.h"
 
