@@ -147,6 +147,9 @@ public:
     Tconfig* config = nullptr;
 
 private:
+    // The window as data (psy_layout.cpp).
+    struct Layout_Tables;
+
     // The tables window, once connected.
     Tpsytable* psytable = nullptr;
 
