@@ -4,7 +4,6 @@
 
 #include "chart/chart_fields.h"
 #include "chart/earlier_ah_lines.h"
-#include "commands/menu_commands.h"
 #include "state/air_state.h"
 #include "ui/enter_walk.h"
 #include "ui/form.h"
@@ -55,12 +54,6 @@ public:
 private:
     // The window as data (psy_layout.cpp).
     struct Layout_Tables;
-    template <class Window, class About_Box, class Settings>
-    friend void commands::Connect_Dialogs(Window&, About_Box&, Settings&);
-    template <class Window>
-    friend void commands::Show_About(Window&);
-    template <class Window, class... Tables>
-    friend void commands::Set_Patm(Window&, void (*)(float, Tables&...), Tables&...);
 
     void Create_Layout();
     // Binds every handler of the window to the events that run it.
