@@ -56,8 +56,9 @@ public:
     View view() const { return {State, Chart}; }
 
 private:
-    // The tests' one way to put the window in a state no user action reaches (a pressure of 0, a
-    // chart mode without its sheet); defined by the tests alone.
+    // The tests' one way past the user actions: it writes State and Chart directly, for the faults
+    // and exact states no entry reaches (a pressure of 0, a chart mode without its sheet). Only the
+    // tests define it.
     friend struct Main_Window_Test_Access;
 
     // The window as data (psy_layout.cpp).
