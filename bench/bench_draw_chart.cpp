@@ -26,10 +26,15 @@ struct Start_Window {
     // The chart's image in device pixels at that device pixel ratio.
     explicit Start_Window(int ratio = 1) : ratio(ratio), image(578 * ratio, 503 * ratio, QImage::Format_RGB32) {
         application.set_front_end(front_end);
-        for (ui::Check_Box* line_switch :
-             {window.Check_T, window.Check_RH, window.Check_AH, window.Check_Pw, window.Check_H, window.Check_SV})
-            line_switch->set_checked(true);
+        for (const char* line_switch : {"Check_T", "Check_RH", "Check_AH", "Check_Pw", "Check_H", "Check_SV"})
+            window.get<ui::Check_Box>(line_switch).set_checked(true);
     }
+    // The zoom buttons pressed from the start's span of 10, in steps of 5, up to this span.
+    void zoom_to(int half_span) {
+        const char* button = half_span < window.view().Chart.Half_Span ? "ZoomIn" : "ZoomOut";
+        while (window.view().Chart.Half_Span != half_span) window.get<ui::Button>(button).click();
+    }
+
     Silent_Front_End front_end;
     ui::Application application{"Hygrodex"};
     TForm1& window = application.create_form<TForm1>();
@@ -42,7 +47,7 @@ struct Start_Window {
 void BM_Draw_Chart_Recorded(benchmark::State& run) {
     Start_Window start;
     for (auto _ : run) start.window.Draw_Chart(Mode_State);
-    run.counters["ops"] = static_cast<double>(start.window.Chart_Image->canvas().ops().size());
+    run.counters["ops"] = static_cast<double>(start.window.get<ui::Image>("Chart_Image").canvas().ops().size());
 }
 BENCHMARK(BM_Draw_Chart_Recorded)->Unit(benchmark::kMicrosecond);
 
@@ -50,7 +55,7 @@ BENCHMARK(BM_Draw_Chart_Recorded)->Unit(benchmark::kMicrosecond);
 void BM_Draw_Chart_Rasterised(benchmark::State& run) {
     Start_Window start(static_cast<int>(run.range(0)));
     start.window.Draw_Chart(Mode_State);
-    for (auto _ : run) start.raster.draw(start.window.Chart_Image->canvas(), start.image, start.ratio);
+    for (auto _ : run) start.raster.draw(start.window.get<ui::Image>("Chart_Image").canvas(), start.image, start.ratio);
 }
 BENCHMARK(BM_Draw_Chart_Rasterised)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
@@ -59,7 +64,7 @@ void BM_Draw_Chart_At_Ratio(benchmark::State& run) {
     Start_Window start(static_cast<int>(run.range(0)));
     for (auto _ : run) {
         start.window.Draw_Chart(Mode_State);
-        start.raster.draw(start.window.Chart_Image->canvas(), start.image, start.ratio);
+        start.raster.draw(start.window.get<ui::Image>("Chart_Image").canvas(), start.image, start.ratio);
     }
 }
 BENCHMARK(BM_Draw_Chart_At_Ratio)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
@@ -67,10 +72,10 @@ BENCHMARK(BM_Draw_Chart_At_Ratio)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
 // What a user's redraw costs from the handler to the pixels, at each Half_Span the zoom reaches.
 void BM_Draw_Chart_Recorded_And_Rasterised(benchmark::State& run) {
     Start_Window start;
-    start.window.Chart.Half_Span = static_cast<int>(run.range(0));
+    start.zoom_to(static_cast<int>(run.range(0)));
     for (auto _ : run) {
         start.window.Draw_Chart(Mode_State);
-        start.raster.draw(start.window.Chart_Image->canvas(), start.image);
+        start.raster.draw(start.window.get<ui::Image>("Chart_Image").canvas(), start.image);
     }
 }
 // With repetitions, the slowest repetition shows beside the median.

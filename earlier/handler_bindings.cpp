@@ -7,6 +7,7 @@
 
 #include "earlier/chart/moves.h"
 #include "commands/key_filter.h"
+#include "commands/menu_commands.h"
 #include "commands/step_label.h"
 #include "commands/zoom_buttons.h"
 #include "earlier/about.h"
@@ -122,7 +123,7 @@ void TForm1::Bind_Handlers() {
 
         // Shows the settings dialog as it was left, without filling it from the current Patm.
         {"N3Click", {&N3->OnClick}, [this] { ui::connected(config).show_modal(); }},
-        {"M_aboutClick", {&M_about->OnClick}, [this] { commands::Show_About(*this); }},
+        {"M_aboutClick", {&M_about->OnClick}, [this] { commands::Show_About(AboutBox); }},
         // The exit button runs the action.
         {"ExitExecute", {&Exit->OnExecute, &Button1->OnClick}, [this] { commands::Exit_Program(*this); }},
 

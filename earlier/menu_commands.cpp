@@ -6,9 +6,12 @@
 namespace moistrel {
 
 void TForm1::Connect_Dialogs(TAboutBox& about_box, Tconfig& settings) {
-    commands::Connect_Dialogs(*this, about_box, settings);
+    commands::Connect_Dialogs(AboutBox, config, about_box, settings, [this] { Set_Patm(); });
 }
 
-void TForm1::Set_Patm() { commands::Set_Patm(*this, Calc_Pressure_Tables, Chart, AH_Tables); }
+void TForm1::Set_Patm() {
+    commands::Set_Patm(State, config, Calc_Pressure_Tables, Chart, AH_Tables);
+    Show_State();
+}
 
 }  // namespace moistrel

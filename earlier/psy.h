@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "chart/chart_fields.h"
-#include "commands/menu_commands.h"
 #include "earlier/chart/ah_lines.h"
 #include "earlier/chart/painter.h"
 #include "state/air_state.h"
@@ -56,12 +55,6 @@ public:
 private:
     // The window as data (psy_layout.cpp).
     struct Layout_Tables;
-    template <class Window, class About_Box, class Settings>
-    friend void commands::Connect_Dialogs(Window&, About_Box&, Settings&);
-    template <class Window>
-    friend void commands::Show_About(Window&);
-    template <class Window, class... Tables>
-    friend void commands::Set_Patm(Window&, void (*)(float, Tables&...), Tables&...);
 
     void Create_Layout();
     // Binds every handler of the window to the events that run it.

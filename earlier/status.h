@@ -24,10 +24,10 @@ private:
     // The dialog as data (status.cpp).
     struct Layout_Tables;
     // The main window's settings command reads the pressure typed here and is called back by OK.
-    template <class Window, class About_Box, class Settings>
-    friend void commands::Connect_Dialogs(Window&, About_Box&, Settings&);
-    template <class Window, class... Tables>
-    friend void commands::Set_Patm(Window&, void (*)(float, Tables&...), Tables&...);
+    template <class About_Box, class Settings>
+    friend void commands::Connect_Dialogs(About_Box*&, Settings*&, About_Box&, Settings&, std::function<void()>);
+    template <class Settings, class... Tables>
+    friend void commands::Set_Patm(Air_State&, const Settings*, void (*)(float, Tables&...), Tables&...);
 
     void Create_Layout();
 

@@ -28,7 +28,7 @@ bool holds_focus(const TForm1& form, const State_Column& column) {
 }
 
 // Makes now's column the active one in place of before's.
-void activate(TForm1& form, Process_Side now, Process_Side before) {
+void activate(TForm1& form, Air_State& state, Process_Side now, Process_Side before) {
     // A field of the column being left may still hold an entry: it is taken first, with that
     // column active again, so that its refresh rewrites that column and leaves the other's texts
     // as they are. An entry that is not a number stops the switch with the old column active.
@@ -42,16 +42,16 @@ void activate(TForm1& form, Process_Side now, Process_Side before) {
     set_column_enabled(before.column, false);
     // A column without a state gets one from its first entry, computed from the current state.
     if (Holds_State(now.column)) {
-        Load_Column(now.column, form.State);
+        Load_Column(now.column, state);
         form.Show_State();
     }
 }
 
 // The group has already pressed or released the clicked button: either way the other column
 // becomes the active one.
-void switch_columns(TForm1& form, Process_Side clicked, Process_Side other) {
-    if (clicked.button.down()) activate(form, clicked, other);
-    else activate(form, other, clicked);
+void switch_columns(TForm1& form, Air_State& state, Process_Side clicked, Process_Side other) {
+    if (clicked.button.down()) activate(form, state, clicked, other);
+    else activate(form, state, other, clicked);
 }
 
 // The differences of the two pressures have precisions of their own, Pws finer, Pw coarser.
@@ -65,9 +65,13 @@ constexpr std::string_view difference_mask(Row row) {
 
 }  // namespace
 
-void TForm1::SBtn_two1Click(ui::Control&) { switch_columns(*this, {*SBtn_two1, Col_two1}, {*SBtn_two2, Col_two2}); }
+void TForm1::SBtn_two1Click(ui::Control&) {
+    switch_columns(*this, State, {*SBtn_two1, Col_two1}, {*SBtn_two2, Col_two2});
+}
 
-void TForm1::SBtn_two2Click(ui::Control&) { switch_columns(*this, {*SBtn_two2, Col_two2}, {*SBtn_two1, Col_two1}); }
+void TForm1::SBtn_two2Click(ui::Control&) {
+    switch_columns(*this, State, {*SBtn_two2, Col_two2}, {*SBtn_two1, Col_two1});
+}
 
 // State 2 - State 1 from the texts as they stand in the edits, whichever column is active.
 void TForm1::Btn_2calClick(ui::Control&) {

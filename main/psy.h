@@ -49,6 +49,87 @@ public:
     // the settings dialog, or this window's where the dialog's text is none it would take.
     void Connect_Tables(Tpsytable& tables);
 
+    // What tests and benchmarks read of the window; nothing changes the window through it.
+    struct View {
+        const Air_State& State;
+        const Chart_Fields& Chart;
+    };
+    View view() const { return {State, Chart}; }
+
+private:
+    // The tests' one way past the user actions: it writes State and Chart directly, for the faults
+    // and exact states no entry reaches (a pressure of 0, a chart mode without its sheet). Only the
+    // tests define it.
+    friend struct Main_Window_Test_Access;
+
+    // The window as data (psy_layout.cpp).
+    struct Layout_Tables;
+
+    // Recomputes the AfterPad column from the current state and the efficiency text.
+    void Calc_Pad();
+    // Matches the VPD to the current Pw.
+    void Calc_VPD();
+
+    // The view commands of the chart.
+    void ZoomOutClick(ui::Control& sender);
+    void ZoomInClick(ui::Control& sender);
+    void Btn_defaultClick(ui::Control& sender);
+    void DrawPsyExecute();
+    void Check_unitClick(ui::Control& sender);
+    void MoveBarChange(ui::Control& sender);
+
+    // The chart's pointer: the readout of the point under it, and the click that makes it the state.
+    void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
+    void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
+
+    // The Process sheet: the speed buttons move the current state to the other column; "Cal."
+    // writes State 2 - State 1 and draws both states.
+    void SBtn_two1Click(ui::Control& sender);
+    void SBtn_two2Click(ui::Control& sender);
+    void Btn_2calClick(ui::Control& sender);
+
+    // The Pad sheet: the after-pad state from an after-pad Tdb or from the pad's efficiency.
+    void Edit_ptdb2Exit(ui::Control& sender);
+    void Edit_peffExit(ui::Control& sender);
+    void Btn_efficiencyClick(ui::Control& sender);
+
+    // The VPD sheet: the leaf as saturated air at its temperature, and the deficit to the air.
+    void Edit_vtdb2Exit(ui::Control& sender);
+    void Btn_vpdClick(ui::Control& sender);
+
+    // A sheet brought to the front makes its current column the state.
+    void PageControl1Change(ui::Control& sender);
+    // Ends the program.
+    void ExitExecute();
+    // Shows the About box.
+    void M_aboutClick(ui::Menu_Item& sender);
+    // Fills the settings dialog from the current Patm and shows it.
+    void N3Click(ui::Menu_Item& sender);
+
+    // The sheet's message group shows the three lines.
+    void Write_Message_Lines(const Message_Lines& lines);
+    // The column becomes the current state as it is shown, and the chart follows it.
+    void Take_Column(const State_Column& column);
+    // A column without a state is given the current one instead.
+    void Take_Column_Or_Fill_It(const State_Column& column);
+
+    void Create_Layout();
+    void Bind_Handlers();
+    Chart_Inputs chart_inputs() const;
+    // The sheets' one key filter.
+    void Filter_Key(char& key);
+    void Open_Table(void (Tpsytable::*select)());
+    // Moves the state by MoveBar's step along one of its lines.
+    void Step_Crosshair(const Crosshair_Move& move);
+    // The one-line handlers, each a row of its topic's table.
+    void Bind_Entries();
+    void Bind_Hints();
+    void Bind_Crosshair();
+    void Bind_Table_Menu();
+    // Takes the row's text of the column into the state: range tests, change test, recompute,
+    // then Show_State.
+    void Enter_Property(Row row, const State_Column& column);
+
     // The window's own controls, as its layout creates them.
     ui::Bevel* Psy_Bevel = nullptr;
     ui::Image* Chart_Image = nullptr;
@@ -143,81 +224,13 @@ public:
     // The chart's axis, scales and line tables.
     Chart_Fields Chart;
 
-    // The dialogs this window opens, once connected.
+    // The dialogs and the tables window this window opens, once connected.
     TAboutBox* AboutBox = nullptr;
     Tconfig* config = nullptr;
-
-private:
-    // The tables window, once connected.
     Tpsytable* psytable = nullptr;
 
-    // Recomputes the AfterPad column from the current state and the efficiency text.
-    void Calc_Pad();
-    // Matches the VPD to the current Pw.
-    void Calc_VPD();
-
-    // The view commands of the chart.
-    void ZoomOutClick(ui::Control& sender);
-    void ZoomInClick(ui::Control& sender);
-    void Btn_defaultClick(ui::Control& sender);
-    void DrawPsyExecute();
-    void Check_unitClick(ui::Control& sender);
-    void MoveBarChange(ui::Control& sender);
-
-    // The chart's pointer: the readout of the point under it, and the click that makes it the state.
-    void Chart_ImageMouseMove(ui::Control& sender, ui::Shift_State shift, int X, int Y);
-    void Chart_ImageMouseDown(ui::Control& sender, ui::Mouse_Button button, ui::Shift_State shift, int X, int Y);
-
-    // The Process sheet: the speed buttons move the current state to the other column; "Cal."
-    // writes State 2 - State 1 and draws both states.
-    void SBtn_two1Click(ui::Control& sender);
-    void SBtn_two2Click(ui::Control& sender);
-    void Btn_2calClick(ui::Control& sender);
-
-    // The Pad sheet: the after-pad state from an after-pad Tdb or from the pad's efficiency.
-    void Edit_ptdb2Exit(ui::Control& sender);
-    void Edit_peffExit(ui::Control& sender);
-    void Btn_efficiencyClick(ui::Control& sender);
-
-    // The VPD sheet: the leaf as saturated air at its temperature, and the deficit to the air.
-    void Edit_vtdb2Exit(ui::Control& sender);
-    void Btn_vpdClick(ui::Control& sender);
-
-    // A sheet brought to the front makes its current column the state.
-    void PageControl1Change(ui::Control& sender);
-    // Ends the program.
-    void ExitExecute();
-    // Shows the About box.
-    void M_aboutClick(ui::Menu_Item& sender);
-    // Fills the settings dialog from the current Patm and shows it.
-    void N3Click(ui::Menu_Item& sender);
-
-    // The sheet's message group shows the three lines.
-    void Write_Message_Lines(const Message_Lines& lines);
-    // The column becomes the current state as it is shown, and the chart follows it.
-    void Take_Column(const State_Column& column);
-    // A column without a state is given the current one instead.
-    void Take_Column_Or_Fill_It(const State_Column& column);
-
-    void Create_Layout();
-    void Bind_Handlers();
-    Chart_Inputs chart_inputs() const;
     // Draws Chart on Chart_Image.
     Chart_Painter Painter;
-    // The sheets' one key filter.
-    void Filter_Key(char& key);
-    void Open_Table(void (Tpsytable::*select)());
-    // Moves the state by MoveBar's step along one of its lines.
-    void Step_Crosshair(const Crosshair_Move& move);
-    // The one-line handlers, each a row of its topic's table.
-    void Bind_Entries();
-    void Bind_Hints();
-    void Bind_Crosshair();
-    void Bind_Table_Menu();
-    // Takes the row's text of the column into the state: range tests, change test, recompute,
-    // then Show_State.
-    void Enter_Property(Row row, const State_Column& column);
-
     // Enter's walks through the sheets, as the layout names them.
     ui::Enter_Walk Walk;
 };

@@ -17,10 +17,10 @@ void calc_pressure_tables(float Patm, Chart_Fields& chart) {
 }  // namespace
 
 void TForm1::Connect_Dialogs(TAboutBox& about_box, Tconfig& settings) {
-    commands::Connect_Dialogs(*this, about_box, settings);
+    commands::Connect_Dialogs(AboutBox, config, about_box, settings, [this] { Set_Patm(); });
 }
 
-void TForm1::M_aboutClick(ui::Menu_Item&) { commands::Show_About(*this); }
+void TForm1::M_aboutClick(ui::Menu_Item&) { commands::Show_About(AboutBox); }
 
 // The dialog shows the current pressure every time; OK acts through Set_Patm, Cancel not at all.
 void TForm1::N3Click(ui::Menu_Item&) {
@@ -29,4 +29,7 @@ void TForm1::N3Click(ui::Menu_Item&) {
     settings.show_modal();
 }
 
-void TForm1::Set_Patm() { commands::Set_Patm(*this, calc_pressure_tables, Chart); }
+void TForm1::Set_Patm() {
+    commands::Set_Patm(State, config, calc_pressure_tables, Chart);
+    Show_State();
+}

@@ -30,6 +30,12 @@ Action* Form::find_action(const std::string& name) const {
     return nullptr;
 }
 
+const Action_List* Form::find_action_list(const std::string& name) const {
+    for (const auto& list : action_lists_)
+        if (list->name() == name) return list.get();
+    return nullptr;
+}
+
 Control* Form::find(const std::string& name) const {
     for (const auto& control : owned_)
         if (control->name() == name) return control.get();

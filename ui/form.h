@@ -35,6 +35,8 @@ public:
     Action_List& create_action_list(std::string name);
     // The action of that name in any of the form's action lists.
     Action* find_action(const std::string& name) const;
+    // The action list of that name, if the form has one.
+    const Action_List* find_action_list(const std::string& name) const;
 
     Control* find(const std::string& name) const;
     template <class T>

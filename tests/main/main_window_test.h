@@ -8,6 +8,7 @@
 
 #include "app/math_error_boxes.h"
 #include "main/psy.h"
+#include "tests/main/main_window_test_access.h"
 #include "tests/support/driver.h"
 #include "tests/support/headless_front_end.h"
 #include "ui/application.h"
@@ -44,9 +45,39 @@ protected:
 
     std::string text(const std::string& name) const { return driver.text(name); }
 
+    // What the window holds, read only.
+    const Air_State& state() const { return form.view().State; }
+    const Chart_Fields& chart() const { return form.view().Chart; }
+    // The same, written past every user action (main_window_test_access.h).
+    Air_State& forced_state() { return Main_Window_Test_Access::State(form); }
+    Chart_Fields& forced_chart() { return Main_Window_Test_Access::Chart(form); }
+
+    // The name of the sheet in front.
+    std::string active_sheet() const {
+        const ui::Tab_Sheet* page = driver.get<ui::Page_Control>("PageControl1").active_page();
+        return page ? page->name() : std::string();
+    }
+
+    // A sheet's column, found by its edits' names.
+    State_Column column_of(const std::string& letter, const std::string& suffix) const {
+        State_Column column;
+        const Names names = column_names(letter, suffix);
+        for (std::size_t row = 0; row < Row_Count; ++row) column.edits[row] = &driver.get<ui::Edit>(names[row]);
+        return column;
+    }
+
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
     Math_Error_Boxes math_error_boxes{application};
     TForm1& form = create_window(application, front_end);
     test_support::Driver driver{form};
+
+    const State_Column Col_state = column_of("", "");
+    const State_Column Col_two1 = column_of("2", "1");
+    const State_Column Col_two2 = column_of("2", "2");
+    const State_Column Col_two_diff = column_of("2", "d");
+    const State_Column Col_pad_outdoor = column_of("p", "1");
+    const State_Column Col_pad_after = column_of("p", "2");
+    const State_Column Col_vpd_air = column_of("v", "1");
+    const State_Column Col_vpd_leaf = column_of("v", "2");
 };

@@ -64,9 +64,9 @@ protected:
     Sheet_Test() {
         form.show();
         leave();
-        form.Chart_Image->attach_view(&drawings);
+        driver.get<ui::Image>("Chart_Image").attach_view(&drawings);
     }
-    ~Sheet_Test() override { form.Chart_Image->attach_view(nullptr); }
+    ~Sheet_Test() override { driver.get<ui::Image>("Chart_Image").attach_view(nullptr); }
 
     // Types over the field's text and leaves it for the page control, whose focus runs no
     // handler of its own: only the field's exit acts.
@@ -77,7 +77,7 @@ protected:
     void leave() { driver.press_into("PageControl1"); }
     Names lines() const { return {text("Message1"), text("Message2"), text("Message3")}; }
     void mark_lines() {
-        for (ui::Label* line : {form.Message1, form.Message2, form.Message3}) line->set_caption("marked");
+        for (const char* line : {"Message1", "Message2", "Message3"}) driver.get<ui::Label>(line).set_caption("marked");
     }
     Boxes take_boxes() {
         Boxes taken = front_end.boxes;
@@ -87,7 +87,7 @@ protected:
     // The texts the chart's last drawing wrote, in order.
     Names chart_texts() const {
         Names all;
-        for (const ui::Canvas_Op& op : form.Chart_Image->canvas().ops())
+        for (const ui::Canvas_Op& op : driver.get<ui::Image>("Chart_Image").canvas().ops())
             if (op.kind == ui::Canvas_Op_Kind::Text_Out) all.push_back(op.text);
         return all;
     }

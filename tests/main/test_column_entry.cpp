@@ -42,7 +42,7 @@ struct Outcome {
 
 class Column_Entry_Test : public Sheet_Test {
 protected:
-    Column_Entry_Test() : start(form.State) {}
+    Column_Entry_Test() : start(state()) {}
 
     std::string edit(const Column& column, const std::string& tag) const {
         return std::string("Edit_") + column.letter + tag + column.suffix;
@@ -50,23 +50,23 @@ protected:
     // Brings the column to the front as the active one, holding the start state.
     void open(const Column& column) {
         driver.select_page(column.sheet);
-        if (std::string(column.suffix) == "2" && !form.SBtn_two2->down()) {
+        if (std::string(column.suffix) == "2" && !driver.get<ui::Speed_Button>("SBtn_two2").down()) {
             leave();
             driver.click("SBtn_two2");
         }
-        form.State = start;
+        forced_state() = start;
         form.Show_State();
         front_end.boxes.clear();
     }
     Outcome enter_in(const Column& column, const Entry& entry) {
         enter(edit(column, entry.tag), entry.typed);
-        return {fields(form.State), take_boxes()};
+        return {fields(state()), take_boxes()};
     }
     // Leaves the field without typing.
     Outcome pass_through(const Column& column, const std::string& tag) {
         driver.press_into(edit(column, tag));
         leave();
-        return {fields(form.State), take_boxes()};
+        return {fields(state()), take_boxes()};
     }
 
     const Air_State start;
@@ -104,22 +104,22 @@ TEST_F(Column_Entry_Test, TheColumnsBoundWetBulbAndDewPointByTheStoredTdbAndLeav
         open(column);
         enter_in(column, {"tdb", "20.1"});
         EXPECT_TRUE(enter_in(column, {"twb", "20.1"}).boxes.empty());
-        EXPECT_EQ(form.State.Twb, 20.1f);
-        EXPECT_EQ(form.State.RH, 100.0f) << "from the engine";
+        EXPECT_EQ(state().Twb, 20.1f);
+        EXPECT_EQ(state().RH, 100.0f) << "from the engine";
 
         // 0.005 below Tdb: kept as typed.
         enter_in(column, {"tdb", "20"});
         enter_in(column, {"twb", "19.995"});
-        EXPECT_EQ(form.State.Twb, 19.995f);
-        EXPECT_EQ(form.State.RH, Calc_Property(Kind_RH_Twb, 20, 19.995f));
+        EXPECT_EQ(state().Twb, 19.995f);
+        EXPECT_EQ(state().RH, Calc_Property(Kind_RH_Twb, 20, 19.995f));
     }
     open(State_Sheet);
     enter_in(State_Sheet, {"tdb", "20.1"});
     EXPECT_EQ(enter_in(State_Sheet, {"twb", "20.1"}).boxes, Boxes{error_box("Twb is too high. Please reinput!!")});
     enter_in(State_Sheet, {"tdb", "20"});
     enter_in(State_Sheet, {"twb", "19.995"});
-    EXPECT_EQ(form.State.Twb, 20.0f) << "saturated";
-    EXPECT_EQ(form.State.RH, 100.0f);
+    EXPECT_EQ(state().Twb, 20.0f) << "saturated";
+    EXPECT_EQ(state().RH, 100.0f);
 }
 
 TEST_F(Column_Entry_Test, AnUntouchedWetBulbOrDewPointShownAboveTheStoredTdbIsRefusedInAColumn) {
@@ -155,7 +155,7 @@ TEST_F(Column_Entry_Test, DryAirAndAWetBulbBelowZeroNeedNoMathErrorOnAnySheet) {
             SCOPED_TRACE(dry);
             open(column);
             EXPECT_TRUE(enter_in(column, {dry, "0"}).boxes.empty());
-            const Air_State& s = form.State;
+            const Air_State& s = state();
             const float driest_pw = Calc_Property(Kind_Pw_RH, s.Pws, 0.001f);
             EXPECT_EQ(s.Tdp, Calc_Property(Kind_Tdp, s.Tdb, driest_pw)) << "the dew point of an RH entered as 0";
             EXPECT_EQ(text(edit(column, "rh")), "0");
@@ -165,7 +165,7 @@ TEST_F(Column_Entry_Test, DryAirAndAWetBulbBelowZeroNeedNoMathErrorOnAnySheet) {
         enter_in(column, {"tdb", "-5"});
         const Outcome below_zero = enter_in(column, {"twb", "-6"});
         EXPECT_TRUE(below_zero.boxes.empty());
-        const Air_State& s = form.State;
+        const Air_State& s = state();
         EXPECT_EQ(s.Twb, -6.0f);
         EXPECT_GT(s.RH, 0.0f);
         EXPECT_LT(s.RH, 100.0f);
@@ -213,8 +213,8 @@ TEST_F(Column_Entry_Test, AWetBulbAtATinyDryBulbNeedsNoMathError) {
     driver.press_into("Edit_tdp");
     EXPECT_TRUE(front_end.boxes.empty());
     EXPECT_EQ(driver.focused_name(), "Edit_tdp");
-    EXPECT_GT(form.State.RH, 0);
-    EXPECT_LT(form.State.RH, 100);
+    EXPECT_GT(state().RH, 0);
+    EXPECT_LT(state().RH, 100);
 }
 
 }  // namespace

@@ -12,18 +12,18 @@ protected:
 
     // A state as a typed Tdb and RH would give it, shown and drawn.
     void set_state(float Tdb, float RH) {
-        form.State.Tdb = Tdb;
-        form.State.RH = RH;
-        Derive_From_Tdb_RH(form.State);
+        forced_state().Tdb = Tdb;
+        forced_state().RH = RH;
+        Derive_From_Tdb_RH(forced_state());
         application.dispatch([this] { form.Show_State(); });
     }
     void set_step(int pixels) { driver.move_track_bar("MoveBar", pixels); }
-    std::string crosshair() const { return form.StatusBar1->panel_text(0); }
+    std::string crosshair() const { return driver.get<ui::Status_Bar>("StatusBar1").panel_text(0); }
     void expect_saturated() const {
-        EXPECT_EQ(form.State.RH, 100);
-        EXPECT_EQ(form.State.Pw, form.State.Pws);
-        EXPECT_EQ(form.State.Twb, form.State.Tdb);
-        EXPECT_EQ(form.State.Tdp, form.State.Tdb);
+        EXPECT_EQ(state().RH, 100);
+        EXPECT_EQ(state().Pw, state().Pws);
+        EXPECT_EQ(state().Twb, state().Tdb);
+        EXPECT_EQ(state().Tdp, state().Tdb);
     }
 };
 
@@ -50,17 +50,17 @@ TEST_F(Crosshair_Steps_Test, EachButtonMovesTheStartStateAlongItsLine) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.button);
         set_state(20, 50);
-        ASSERT_EQ(form.State.H, Start_H);
-        ASSERT_EQ(form.Chart.Tmin_Index, 50);
-        form.Chart_Image->canvas().clear();
+        ASSERT_EQ(state().H, Start_H);
+        ASSERT_EQ(chart().Tmin_Index, 50);
+        driver.get<ui::Image>("Chart_Image").canvas().clear();
         driver.click(step.button);
-        EXPECT_FLOAT_EQ(form.State.Tdb, step.Tdb);
-        EXPECT_NEAR(form.State.RH, step.RH, 1e-4);
-        EXPECT_FLOAT_EQ(form.State.AH, step.AH);
-        EXPECT_FLOAT_EQ(form.State.H, step.H);
+        EXPECT_FLOAT_EQ(state().Tdb, step.Tdb);
+        EXPECT_NEAR(state().RH, step.RH, 1e-4);
+        EXPECT_FLOAT_EQ(state().AH, step.AH);
+        EXPECT_FLOAT_EQ(state().H, step.H);
         EXPECT_EQ(crosshair(), step.crosshair);
         EXPECT_EQ(text("Edit_tdb"), step.tdb_text);
-        EXPECT_FALSE(form.Chart_Image->canvas().ops().empty()) << "Show_State redraws";
+        EXPECT_FALSE(driver.get<ui::Image>("Chart_Image").canvas().ops().empty()) << "Show_State redraws";
     }
     EXPECT_TRUE(front_end.boxes.empty());
 }
@@ -79,8 +79,8 @@ TEST_F(Crosshair_Steps_Test, RightwardStepsStopAtTheRightEdge) {
         SCOPED_TRACE(std::string(step.button) + " from " + std::to_string(step.from));
         set_state(step.from, 50);
         driver.click(step.button);
-        EXPECT_FLOAT_EQ(form.State.Tdb, step.to);
-        EXPECT_EQ(form.State.Pws, Calc_Property(Kind_Pws, form.State.Tdb));
+        EXPECT_FLOAT_EQ(state().Tdb, step.to);
+        EXPECT_EQ(state().Pws, Calc_Property(Kind_Pws, state().Tdb));
     }
 }
 
@@ -102,10 +102,10 @@ TEST_F(Crosshair_Steps_Test, StepsDownToTheBottomAxisGiveTheDriestState) {
         set_state(20, 0.5f);
         set_step(step.step);
         driver.click(step.button);
-        EXPECT_FLOAT_EQ(form.State.Tdb, step.Tdb);
-        EXPECT_EQ(form.State.RH, 0.001f);
-        EXPECT_EQ(form.State.Pw, 0.0001f);
-        EXPECT_EQ(form.State.H, Calc_Property(Kind_H, form.State.Tdb, form.State.AH));
+        EXPECT_FLOAT_EQ(state().Tdb, step.Tdb);
+        EXPECT_EQ(state().RH, 0.001f);
+        EXPECT_EQ(state().Pw, 0.0001f);
+        EXPECT_EQ(state().H, Calc_Property(Kind_H, state().Tdb, state().AH));
         EXPECT_EQ(crosshair(), step.crosshair);
     }
     EXPECT_TRUE(front_end.boxes.empty());
@@ -115,12 +115,12 @@ TEST_F(Crosshair_Steps_Test, LeftwardStepsStopAtMinusForty) {
     for (const char* button : {"Btn_left", "Btn_rh_down", "Btn_h_up"}) {
         SCOPED_TRACE(button);
         set_state(-39.95f, 50);
-        ASSERT_EQ(form.Chart.Tmin_Index, 0);
+        ASSERT_EQ(chart().Tmin_Index, 0);
         set_step(10);
         for (int click = 0; click < 3; ++click) {
             driver.click(button);
-            EXPECT_EQ(form.State.Tdb, -40);
-            EXPECT_TRUE(std::isfinite(form.State.Tdp) && std::isfinite(form.State.Twb));
+            EXPECT_EQ(state().Tdb, -40);
+            EXPECT_TRUE(std::isfinite(state().Tdp) && std::isfinite(state().Twb));
             EXPECT_EQ(crosshair().rfind("Crosshair: Tdb:-40.00 ,RH:", 0), 0u);
         }
     }
@@ -142,20 +142,20 @@ TEST_F(Crosshair_Steps_Test, StepsAboveTheSaturationCurveEndOnIt) {
         SCOPED_TRACE(step.button);
         set_state(20, step.RH);
         driver.click(step.button);
-        EXPECT_FLOAT_EQ(form.State.Tdb, step.Tdb);
+        EXPECT_FLOAT_EQ(state().Tdb, step.Tdb);
         expect_saturated();
     }
 }
 
 TEST_F(Crosshair_Steps_Test, EnthalpyUpStopsAtTheWetBulbOfItsLineKeepingTheEnthalpy) {
     set_state(20, 99);
-    const float H = form.State.H;
-    for (int click = 0; click < 10 && form.State.RH != 100; ++click) {
-        const float Twb = form.State.Twb;
+    const float H = state().H;
+    for (int click = 0; click < 10 && state().RH != 100; ++click) {
+        const float Twb = state().Twb;
         driver.click("Btn_h_up");
-        EXPECT_EQ(form.State.H, H);
-        if (form.State.RH == 100) {
-            EXPECT_EQ(form.State.Tdb, Twb);
+        EXPECT_EQ(state().H, H);
+        if (state().RH == 100) {
+            EXPECT_EQ(state().Tdb, Twb);
         }
     }
     expect_saturated();
@@ -163,21 +163,21 @@ TEST_F(Crosshair_Steps_Test, EnthalpyUpStopsAtTheWetBulbOfItsLineKeepingTheEntha
 
 TEST_F(Crosshair_Steps_Test, RepeatedEnthalpyStepsKeepTheEnthalpy) {
     for (int click = 0; click < 5; ++click) driver.click("Btn_h_down");
-    EXPECT_NEAR(form.State.Tdb, 20.363636, 1e-5);
-    EXPECT_LT(form.State.AH, 0.0072f);
-    EXPECT_EQ(form.State.H, Start_H);
+    EXPECT_NEAR(state().Tdb, 20.363636, 1e-5);
+    EXPECT_LT(state().AH, 0.0072f);
+    EXPECT_EQ(state().H, Start_H);
     for (int click = 0; click < 8; ++click) driver.click("Btn_h_up");
-    EXPECT_LT(form.State.Tdb, 19.8f);
-    EXPECT_GT(form.State.RH, 50);
-    EXPECT_EQ(form.State.H, Start_H);
+    EXPECT_LT(state().Tdb, 19.8f);
+    EXPECT_GT(state().RH, 50);
+    EXPECT_EQ(state().H, Start_H);
 }
 
 TEST_F(Crosshair_Steps_Test, StepsLeaveTheProcessDifferencesAlone) {
-    for (ui::Edit* difference : form.Col_two_diff.edits) difference->set_text("1.5");
+    for (ui::Edit* difference : Col_two_diff.edits) difference->set_text("1.5");
     for (const char* button :
          {"Btn_up", "Btn_down", "Btn_left", "Btn_right", "Btn_rh_up", "Btn_rh_down", "Btn_h_up", "Btn_h_down"})
         driver.click(button);
-    for (const ui::Edit* difference : form.Col_two_diff.edits) EXPECT_EQ(difference->text(), "1.5");
+    for (const ui::Edit* difference : Col_two_diff.edits) EXPECT_EQ(difference->text(), "1.5");
 }
 
 }  // namespace

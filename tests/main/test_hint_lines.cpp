@@ -37,7 +37,7 @@ protected:
 
     // Gives the edit the focus as a click into it does, on its own sheet.
     Lines hint_of(ui::Edit& edit) {
-        form.PageControl1->set_active_page(static_cast<ui::Tab_Sheet*>(edit.parent()));
+        driver.get<ui::Page_Control>("PageControl1").set_active_page(static_cast<ui::Tab_Sheet*>(edit.parent()));
         driver.press_into(edit.name());
         EXPECT_EQ(driver.focused_name(), edit.name());
         return lines();
@@ -47,49 +47,49 @@ protected:
 // Leaving a field untouched may store its shown value again, but never changes Patm, Tdb or Pws,
 // on which every range but the after-pad one depends.
 TEST_F(Hint_Lines, EveryCurrentStateFieldShowsItsRowsHintAtTheStartState) {
-    for (ui::Edit* edit : form.Col_two2.edits) edit->set_enabled(true);
+    for (ui::Edit* edit : Col_two2.edits) edit->set_enabled(true);
     for (const State_Column* column :
-         {&form.Col_state, &form.Col_two1, &form.Col_two2, &form.Col_pad_outdoor, &form.Col_vpd_air}) {
+         {&Col_state, &Col_two1, &Col_two2, &Col_pad_outdoor, &Col_vpd_air}) {
         for (const Row_Info& info : State_Rows) {
             ui::Edit& edit = (*column)[info.row];
             EXPECT_EQ(hint_of(edit), Start_Row_Hints[row_index(info.row)]) << edit.name();
         }
     }
-    EXPECT_EQ(hint_of(form.Col_vpd_leaf[Row::Tdb]), Start_Row_Hints[row_index(Row::Tdb)]) << "the leaf temperature";
+    EXPECT_EQ(hint_of(Col_vpd_leaf[Row::Tdb]), Start_Row_Hints[row_index(Row::Tdb)]) << "the leaf temperature";
 }
 
 TEST_F(Hint_Lines, ThePadSheetsOwnFieldsShowTheAfterPadRangeAndTheEfficiency) {
-    EXPECT_EQ(hint_of(form.Col_pad_after[Row::Tdb]),
+    EXPECT_EQ(hint_of(Col_pad_after[Row::Tdb]),
               (Lines{"Tdb after passing through the pad", "Range : 13.79  <--> 20.00 C", "Based on Outdoor condition."}));
-    EXPECT_EQ(hint_of(*form.Edit_peff), (Lines{"Efficiency", "Range : 0 % <--> 100 %", ""}));
+    EXPECT_EQ(hint_of(driver.get<ui::Edit>("Edit_peff")), (Lines{"Efficiency", "Range : 0 % <--> 100 %", ""}));
 }
 
 TEST_F(Hint_Lines, EveryOutputFieldSaysItTakesNoInput) {
-    std::vector<ui::Edit*> outputs(form.Col_two_diff.edits.begin(), form.Col_two_diff.edits.end());
-    for (const State_Column* column : {&form.Col_pad_after, &form.Col_vpd_leaf})
+    std::vector<ui::Edit*> outputs(Col_two_diff.edits.begin(), Col_two_diff.edits.end());
+    for (const State_Column* column : {&Col_pad_after, &Col_vpd_leaf})
         outputs.insert(outputs.end(), column->edits.begin() + 1, column->edits.end());
-    outputs.insert(outputs.end(), {form.Edit_vvpd, form.Edit_vtdbd});
+    outputs.insert(outputs.end(), {&driver.get<ui::Edit>("Edit_vvpd"), &driver.get<ui::Edit>("Edit_vtdbd")});
     ASSERT_EQ(outputs.size(), 33u);
     for (ui::Edit* output : outputs) {
-        form.Message2->set_caption("stale");
-        form.Message3->set_caption("stale");
+        driver.get<ui::Label>("Message2").set_caption("stale");
+        driver.get<ui::Label>("Message3").set_caption("stale");
         EXPECT_EQ(hint_of(*output), Output_Hint) << output->name();
     }
 }
 
 TEST_F(Hint_Lines, TheRangesFollowTheCurrentStateOnEverySheet) {
-    form.State.Tdb = 30;
-    Derive_From_Tdb_RH(form.State);
+    forced_state().Tdb = 30;
+    Derive_From_Tdb_RH(forced_state());
     // Hmin = 1.006 x 30 = 30.18; the upper limits of Twb and Tdp are the Tdb itself.
     const struct {
         ui::Edit* edit;
         const char* begins;
         const char* ends;
     } cases[] = {
-        {&form.Col_two1[Row::H], "Range : 30.180  <--> ", " kJ/kg"},
-        {&form.Col_pad_outdoor[Row::Tdp], "Range : ", " C <--> 30.00 C"},
-        {&form.Col_vpd_air[Row::Twb], "Range : ", " C <--> 30.00 C"},
-        {&form.Col_pad_after[Row::Tdb], "Range : ", "  <--> 30.00 C"},
+        {&Col_two1[Row::H], "Range : 30.180  <--> ", " kJ/kg"},
+        {&Col_pad_outdoor[Row::Tdp], "Range : ", " C <--> 30.00 C"},
+        {&Col_vpd_air[Row::Twb], "Range : ", " C <--> 30.00 C"},
+        {&Col_pad_after[Row::Tdb], "Range : ", "  <--> 30.00 C"},
     };
     for (const auto& c : cases) {
         const std::string line2 = hint_of(*c.edit)[1];
@@ -119,14 +119,14 @@ TEST_F(Hint_Lines, HoveringASidePanelControlDescribesItInTheSecondStatusPanel) {
         {"Check_auto", "Centralize the pivot point when the absolute value of the change of Tdb is greater than 1 deg. C."},
         {"Check_unit", "Display unit label."},
     };
-    const std::string crosshair_text = form.StatusBar1->panel_text(0);
+    const std::string crosshair_text = driver.get<ui::Status_Bar>("StatusBar1").panel_text(0);
     for (const auto& hover : hovers) {
         driver.mouse_move("Form1", 700, 10);
-        ASSERT_EQ(form.StatusBar1->panel_text(1), "");
+        ASSERT_EQ(driver.get<ui::Status_Bar>("StatusBar1").panel_text(1), "");
         driver.mouse_move(hover.control, 3, 4);
-        EXPECT_EQ(form.StatusBar1->panel_text(1), hover.hint) << hover.control;
+        EXPECT_EQ(driver.get<ui::Status_Bar>("StatusBar1").panel_text(1), hover.hint) << hover.control;
     }
-    EXPECT_EQ(form.StatusBar1->panel_text(0), crosshair_text);
+    EXPECT_EQ(driver.get<ui::Status_Bar>("StatusBar1").panel_text(0), crosshair_text);
 }
 
 TEST_F(Hint_Lines, AHoverTextStaysOverControlsWithoutAHintUntilTheBackgroundEmptiesIt) {
@@ -134,10 +134,10 @@ TEST_F(Hint_Lines, AHoverTextStaysOverControlsWithoutAHintUntilTheBackgroundEmpt
     for (const char* silent :
          {"PageControl1", "Sheet_state", "Group_message", "Group_misc", "MoveBar", "Check_T", "StatusBar1"}) {
         driver.mouse_move(silent, 5, 5);
-        EXPECT_EQ(form.StatusBar1->panel_text(1), "Moving alone Tdb line.") << silent;
+        EXPECT_EQ(driver.get<ui::Status_Bar>("StatusBar1").panel_text(1), "Moving alone Tdb line.") << silent;
     }
     driver.mouse_move("Form1", 788, 300);
-    EXPECT_EQ(form.StatusBar1->panel_text(1), "");
+    EXPECT_EQ(driver.get<ui::Status_Bar>("StatusBar1").panel_text(1), "");
 }
 
 }  // namespace

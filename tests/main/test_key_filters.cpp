@@ -12,13 +12,15 @@ class Key_Filters : public Main_Window_Test {
 protected:
     Key_Filters() { form.show(); }
 
-    void show_sheet(ui::Tab_Sheet* TForm1::*sheet) { form.PageControl1->set_active_page(form.*sheet); }
+    void show_sheet(const std::string& sheet) {
+        driver.get<ui::Page_Control>("PageControl1").set_active_page(&driver.get<ui::Tab_Sheet>(sheet));
+    }
 
     // As the Process column switch leaves the sheet when State 2 is the active column.
     void make_state2_active() {
-        form.SBtn_two2->set_down(true);
-        for (ui::Edit* edit : form.Col_two1.edits) edit->set_enabled(false);
-        for (ui::Edit* edit : form.Col_two2.edits) edit->set_enabled(true);
+        driver.get<ui::Speed_Button>("SBtn_two2").set_down(true);
+        for (ui::Edit* edit : Col_two1.edits) edit->set_enabled(false);
+        for (ui::Edit* edit : Col_two2.edits) edit->set_enabled(true);
     }
 
     int position_on_sheet(const std::string& name) const {
@@ -29,7 +31,7 @@ protected:
 
 struct Enter_Walk_Case {
     const char* walk;
-    ui::Tab_Sheet* TForm1::*sheet;
+    const char* sheet;
     bool state2_active;
     Names fields;   // the walk starts on the first; each Enter moves to the next
     int wrap_back;  // the last step goes back this many places in the child list; 0: no wrap
@@ -37,15 +39,15 @@ struct Enter_Walk_Case {
 
 TEST_F(Key_Filters, EnterWalksEachSheetsChildListWithItsWraps) {
     const Enter_Walk_Case walks[] = {
-        {"State, Hfg and Pws included", &TForm1::Sheet_state, false, joined({column_names("", ""), {"Edit_tdb"}}),
+        {"State, Hfg and Pws included", "Sheet_state", false, joined({column_names("", ""), {"Edit_tdb"}}),
          11},
-        {"Process State 1", &TForm1::Sheet_two, false, joined({column_names("2", "1"), {"Edit_2tdb1"}}), 11},
-        {"Process State 2", &TForm1::Sheet_two, true, joined({column_names("2", "2"), {"Btn_2cal"}}), 0},
-        {"Pad Outdoor", &TForm1::Sheet_pad, false,
+        {"Process State 1", "Sheet_two", false, joined({column_names("2", "1"), {"Edit_2tdb1"}}), 11},
+        {"Process State 2", "Sheet_two", true, joined({column_names("2", "2"), {"Btn_2cal"}}), 0},
+        {"Pad Outdoor", "Sheet_pad", false,
          joined({column_names("p", "1"), {"Edit_ptdb2", "Edit_peff", "Btn_efficiency"}}), 0},
-        {"Pad AfterPad outputs", &TForm1::Sheet_pad, false, joined({column_names("p", "2", 1), {"Edit_ptdb1"}}), 24},
-        {"VPD Air", &TForm1::Sheet_vpd, false, joined({column_names("v", "1"), {"Edit_vtdb2", "Btn_vpd"}}), 0},
-        {"VPD Leaf outputs", &TForm1::Sheet_vpd, false, joined({column_names("v", "2", 1), {"Edit_vtdbd"}}), 0},
+        {"Pad AfterPad outputs", "Sheet_pad", false, joined({column_names("p", "2", 1), {"Edit_ptdb1"}}), 24},
+        {"VPD Air", "Sheet_vpd", false, joined({column_names("v", "1"), {"Edit_vtdb2", "Btn_vpd"}}), 0},
+        {"VPD Leaf outputs", "Sheet_vpd", false, joined({column_names("v", "2", 1), {"Edit_vtdbd"}}), 0},
     };
     for (const Enter_Walk_Case& walk : walks) {
         SCOPED_TRACE(walk.walk);
@@ -65,7 +67,7 @@ TEST_F(Key_Filters, EnterWalksEachSheetsChildListWithItsWraps) {
 }
 
 TEST_F(Key_Filters, TheVpdLeafWalkEndsOnTleafTairWhichTakesNoFilter) {
-    show_sheet(&TForm1::Sheet_vpd);
+    show_sheet("Sheet_vpd");
     driver.press_into("Edit_vpw2");
     driver.enter();
     ASSERT_EQ(driver.focused_name(), "Edit_vtdbd");
@@ -75,9 +77,9 @@ TEST_F(Key_Filters, TheVpdLeafWalkEndsOnTleafTairWhichTakesNoFilter) {
 
 TEST_F(Key_Filters, EnterLeavesTheFieldThroughItsExitBeforeTheNextFieldsHint) {
     Names events;
-    form.Col_state[Row::Tdb].OnExit = [&](ui::Control&) { events.push_back("exit Edit_tdb"); };
-    const ui::Notify_Event hint = form.Col_state[Row::RH].OnEnter;
-    form.Col_state[Row::RH].OnEnter = [&](ui::Control& sender) {
+    Col_state[Row::Tdb].OnExit = [&](ui::Control&) { events.push_back("exit Edit_tdb"); };
+    const ui::Notify_Event hint = Col_state[Row::RH].OnEnter;
+    Col_state[Row::RH].OnEnter = [&](ui::Control& sender) {
         events.push_back("enter Edit_rh");
         hint(sender);
     };
@@ -89,25 +91,25 @@ TEST_F(Key_Filters, EnterLeavesTheFieldThroughItsExitBeforeTheNextFieldsHint) {
 }
 
 // Every edit of the four sheets, with the State 2 column enabled so that it can be reached.
-std::vector<ui::Edit*> sheet_edits(const TForm1& form) {
+std::vector<ui::Edit*> sheet_edits(const test_support::Driver& driver) {
     std::vector<ui::Edit*> edits;
-    for (ui::Tab_Sheet* sheet : {form.Sheet_state, form.Sheet_two, form.Sheet_pad, form.Sheet_vpd})
-        for (ui::Control* control : sheet->children())
+    for (const char* sheet : {"Sheet_state", "Sheet_two", "Sheet_pad", "Sheet_vpd"})
+        for (ui::Control* control : driver.get<ui::Tab_Sheet>(sheet).children())
             if (auto* edit = dynamic_cast<ui::Edit*>(control)) edits.push_back(edit);
     return edits;
 }
 
 TEST_F(Key_Filters, ALetterIsDroppedWithTheMessageInEveryFilteredEditReadOnlyOnesIncluded) {
     const Names unfiltered = joined({column_names("2", "d"), {"Edit_vvpd", "Edit_vtdbd"}});
-    for (ui::Edit* edit : form.Col_two2.edits) edit->set_enabled(true);
+    for (ui::Edit* edit : Col_two2.edits) edit->set_enabled(true);
     int filtered = 0;
-    for (ui::Edit* edit : sheet_edits(form)) {
+    for (ui::Edit* edit : sheet_edits(driver)) {
         const std::string& name = edit->name();
-        form.PageControl1->set_active_page(static_cast<ui::Tab_Sheet*>(edit->parent()));
+        driver.get<ui::Page_Control>("PageControl1").set_active_page(static_cast<ui::Tab_Sheet*>(edit->parent()));
         driver.press_into(name);
         ASSERT_EQ(driver.focused_name(), name);
         const std::string before = edit->text();
-        form.Message3->set_caption("");
+        driver.get<ui::Label>("Message3").set_caption("");
         driver.key('x');
         EXPECT_EQ(edit->text(), before) << name;
         const bool has_filter = std::find(unfiltered.begin(), unfiltered.end(), name) == unfiltered.end();
@@ -129,8 +131,8 @@ TEST_F(Key_Filters, EveryKeyOutsideANumberIsDroppedControlCharactersAndPasteIncl
     driver.enter_text("Edit_rh", "");
     for (const auto& key : dropped) {
         SCOPED_TRACE(key.what);
-        form.Col_state[Row::RH].set_selection(1, 0);
-        form.Message3->set_caption("");
+        Col_state[Row::RH].set_selection(1, 0);
+        driver.get<ui::Label>("Message3").set_caption("");
         driver.key(key.key);
         EXPECT_EQ(text("Edit_rh"), "50");
         EXPECT_EQ(text("Message3"), Drop_Message);
@@ -139,25 +141,25 @@ TEST_F(Key_Filters, EveryKeyOutsideANumberIsDroppedControlCharactersAndPasteIncl
 
 TEST_F(Key_Filters, NumberCharactersPassInAnyOrderAndReadOnlyEditsIgnoreThem) {
     const struct {
-        ui::Tab_Sheet* TForm1::*sheet;
+        const char* sheet;
         const char* edit;
         const char* typed;
         const char* shown;
         bool message;
     } cases[] = {
-        {&TForm1::Sheet_state, "Edit_tdb", "0123456789", "0123456789", false},
-        {&TForm1::Sheet_state, "Edit_rh", "-1.5", "-1.5", false},
-        {&TForm1::Sheet_two, "Edit_2tdb1", "1-2", "1-2", false},
-        {&TForm1::Sheet_pad, "Edit_peff", "1..5", "1..5", false},
-        {&TForm1::Sheet_vpd, "Edit_vtdb2", "12\b3", "13", false},
-        {&TForm1::Sheet_state, "Edit_hfg", "5", "2452.6", false},
-        {&TForm1::Sheet_state, "Edit_ah", "1a2", "12", true},
+        {"Sheet_state", "Edit_tdb", "0123456789", "0123456789", false},
+        {"Sheet_state", "Edit_rh", "-1.5", "-1.5", false},
+        {"Sheet_two", "Edit_2tdb1", "1-2", "1-2", false},
+        {"Sheet_pad", "Edit_peff", "1..5", "1..5", false},
+        {"Sheet_vpd", "Edit_vtdb2", "12\b3", "13", false},
+        {"Sheet_state", "Edit_hfg", "5", "2452.6", false},
+        {"Sheet_state", "Edit_ah", "1a2", "12", true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.edit);
         show_sheet(c.sheet);
         driver.enter_text(c.edit, "");
-        form.Message3->set_caption("");
+        driver.get<ui::Label>("Message3").set_caption("");
         driver.type(c.typed);
         EXPECT_EQ(text(c.edit), c.shown);
         EXPECT_EQ(text("Message3"), c.message ? Drop_Message : "");

@@ -67,25 +67,26 @@ TEST_F(Layout, TheWindowsDirectChildrenInCreationOrder) {
         EXPECT_EQ(control.bounds(), expected[i].bounds) << expected[i].name;
         EXPECT_EQ(control.caption(), expected[i].caption) << expected[i].name;
     }
-    EXPECT_EQ(ui::shown_caption(form.Group_curves->caption()), "Lines & Curves");
+    EXPECT_EQ(ui::shown_caption(driver.get<ui::Group_Box>("Group_curves").caption()), "Lines & Curves");
     EXPECT_EQ(names_of(form.tab_list()),
               (Names{"PageControl1", "Group_message", "Group_corsshair", "Group_curves", "Group_misc", "StatusBar1"}));
 }
 
 TEST_F(Layout, TheChartSurfaceAndTheStatusBar) {
-    EXPECT_EQ(form.Chart_Image->cursor(), ui::Cursor::Cross);
-    EXPECT_TRUE(form.Chart_Image->stretch());
-    const auto& panels = form.StatusBar1->panels();
+    EXPECT_EQ(driver.get<ui::Image>("Chart_Image").cursor(), ui::Cursor::Cross);
+    EXPECT_TRUE(driver.get<ui::Image>("Chart_Image").stretch());
+    const auto& panels = driver.get<ui::Status_Bar>("StatusBar1").panels();
     ASSERT_EQ(panels.size(), 2u);
     EXPECT_EQ(panels[0].width, 180);
     EXPECT_EQ(panels[1].width, 642);
 }
 
 TEST_F(Layout, ThePagesInOrder) {
+    const ui::Page_Control& pages = driver.get<ui::Page_Control>("PageControl1");
     Names captions;
-    for (const ui::Tab_Sheet* page : form.PageControl1->pages()) captions.push_back(page->caption());
+    for (const ui::Tab_Sheet* page : pages.pages()) captions.push_back(page->caption());
     EXPECT_EQ(captions, (Names{"State", "Process", "Pad", "VPD"}));
-    EXPECT_EQ(names_of(form.PageControl1->children()), (Names{"Sheet_state", "Sheet_two", "Sheet_pad", "Sheet_vpd"}));
+    EXPECT_EQ(names_of(pages.children()), (Names{"Sheet_state", "Sheet_two", "Sheet_pad", "Sheet_vpd"}));
 }
 
 struct Sheet_Expectation {
@@ -160,9 +161,9 @@ TEST_F(Layout, TheColumnArraysHoldTheirEditsInRowOrder) {
         std::string suffix;
     };
     const Column columns[] = {
-        {form.Col_state, "", ""},         {form.Col_two1, "2", "1"},        {form.Col_two2, "2", "2"},
-        {form.Col_two_diff, "2", "d"},    {form.Col_pad_outdoor, "p", "1"}, {form.Col_pad_after, "p", "2"},
-        {form.Col_vpd_air, "v", "1"},     {form.Col_vpd_leaf, "v", "2"},
+        {Col_state, "", ""},         {Col_two1, "2", "1"},        {Col_two2, "2", "2"},
+        {Col_two_diff, "2", "d"},    {Col_pad_outdoor, "p", "1"}, {Col_pad_after, "p", "2"},
+        {Col_vpd_air, "v", "1"},     {Col_vpd_leaf, "v", "2"},
     };
     for (const Column& c : columns) {
         const Names expected = column_names(c.letter, c.suffix);
@@ -204,10 +205,10 @@ TEST_F(Layout, RowLabelsSitLeftOfTheirRowAndTheStateUnitsRightOfIt) {
         std::size_t first_label;  // position of the Tdb row label in the sheet's child list
     };
     const Row_Column sheets[] = {
-        {form.Col_state, *form.Sheet_state, 0},
-        {form.Col_two1, *form.Sheet_two, 0},
-        {form.Col_pad_outdoor, *form.Sheet_pad, 2},
-        {form.Col_vpd_air, *form.Sheet_vpd, 2},
+        {Col_state, driver.get<ui::Tab_Sheet>("Sheet_state"), 0},
+        {Col_two1, driver.get<ui::Tab_Sheet>("Sheet_two"), 0},
+        {Col_pad_outdoor, driver.get<ui::Tab_Sheet>("Sheet_pad"), 2},
+        {Col_vpd_air, driver.get<ui::Tab_Sheet>("Sheet_vpd"), 2},
     };
     for (const Row_Column& s : sheets) {
         for (std::size_t row = 0; row < Row_Count; ++row) {
@@ -220,8 +221,8 @@ TEST_F(Layout, RowLabelsSitLeftOfTheirRowAndTheStateUnitsRightOfIt) {
         }
     }
     for (std::size_t row = 0; row < Row_Count; ++row) {
-        const ui::Rect& edit = form.Col_state[static_cast<Row>(row)].bounds();
-        const ui::Control& unit = *form.Sheet_state->children()[Row_Count + row];
+        const ui::Rect& edit = Col_state[static_cast<Row>(row)].bounds();
+        const ui::Control& unit = *driver.get<ui::Tab_Sheet>("Sheet_state").children()[Row_Count + row];
         EXPECT_EQ(unit.caption(), State_Units[row]);
         EXPECT_GE(unit.bounds().left, right(edit)) << unit.caption();
         EXPECT_GE(unit.bounds().top, edit.top) << unit.caption();
@@ -300,25 +301,28 @@ TEST_F(Layout, EveryControlFitsItsParentAndSiblingsDoNotOverlap) {
 
 TEST_F(Layout, TheProcessSpeedButtonsFormOneGroupThatMayBeAllUp) {
     struct Speed {
-        ui::Speed_Button* button;
+        const char* name;
         std::string caption;
         bool down;
     };
-    for (const Speed& s : {Speed{form.SBtn_two1, "Active", true}, Speed{form.SBtn_two2, "Inactive", false}}) {
-        EXPECT_EQ(s.button->caption(), s.caption);
-        EXPECT_EQ(s.button->down(), s.down) << s.caption;
-        EXPECT_EQ(s.button->group_index(), 1) << s.caption;
-        EXPECT_TRUE(s.button->allow_all_up()) << s.caption;
+    for (const Speed& s : {Speed{"SBtn_two1", "Active", true}, Speed{"SBtn_two2", "Inactive", false}}) {
+        const ui::Speed_Button& button = driver.get<ui::Speed_Button>(s.name);
+        EXPECT_EQ(button.caption(), s.caption);
+        EXPECT_EQ(button.down(), s.down) << s.caption;
+        EXPECT_EQ(button.group_index(), 1) << s.caption;
+        EXPECT_TRUE(button.allow_all_up()) << s.caption;
     }
-    EXPECT_EQ(form.Btn_2cal->caption(), "Cal.");
-    EXPECT_EQ(form.Btn_efficiency->caption(), "Draw");
-    EXPECT_EQ(form.Btn_vpd->caption(), "Draw");
+    EXPECT_EQ(driver.get<ui::Button>("Btn_2cal").caption(), "Cal.");
+    EXPECT_EQ(driver.get<ui::Button>("Btn_efficiency").caption(), "Draw");
+    EXPECT_EQ(driver.get<ui::Button>("Btn_vpd").caption(), "Draw");
 }
 
 TEST_F(Layout, TheMessageLinesAreCentredAndReadableOnTheHighlight) {
-    EXPECT_EQ(names_of(form.Group_message->children()), (Names{"Message1", "Message2", "Message3"}));
+    const Names lines = {"Message1", "Message2", "Message3"};
+    EXPECT_EQ(names_of(driver.get<ui::Group_Box>("Group_message").children()), lines);
     int previous_bottom = 0;
-    for (const ui::Label* line : {form.Message1, form.Message2, form.Message3}) {
+    for (const std::string& name : lines) {
+        const ui::Label* line = &driver.get<ui::Label>(name);
         EXPECT_EQ(line->bounds().width, 185) << line->name();
         EXPECT_EQ(line->bounds().height, 17) << line->name();
         EXPECT_GE(line->bounds().top, previous_bottom) << line->name();
@@ -339,14 +343,14 @@ struct Glyph_Button {
 };
 
 TEST_F(Layout, TheCrosshairPadZoomButtonsAndStepBar) {
-    const auto& children = form.Group_corsshair->children();
+    const auto& children = driver.get<ui::Group_Box>("Group_corsshair").children();
     ASSERT_EQ(children.size(), 14u);
     EXPECT_EQ(children[0]->caption(), "Step (pixels)");
-    EXPECT_EQ(children[1], form.Move_Label);
+    EXPECT_EQ(children[1], &driver.get<ui::Label>("Move_Label"));
     EXPECT_EQ(names_of(std::vector<ui::Control*>(children.begin() + 2, children.end())),
               (Names{"Btn_h_up", "Btn_up", "Btn_h_down", "ZoomOut", "ZoomIn", "MoveBar",
                      "Btn_left", "Btn_down", "Btn_default", "Btn_right", "Btn_rh_down", "Btn_rh_up"}));
-    EXPECT_EQ(names_of(form.Group_corsshair->tab_list()),
+    EXPECT_EQ(names_of(driver.get<ui::Group_Box>("Group_corsshair").tab_list()),
               (Names{"Btn_h_up", "Btn_up", "Btn_rh_up", "Btn_left", "Btn_default", "Btn_right", "Btn_rh_down",
                      "Btn_down", "Btn_h_down", "MoveBar", "ZoomOut", "ZoomIn"}));
 
@@ -358,7 +362,7 @@ TEST_F(Layout, TheCrosshairPadZoomButtonsAndStepBar) {
         {"Btn_h_down", "H line", "arrow-down-right", 2, 2},  {"ZoomOut", "Zoom Out", "magnifier-minus", -1, 0},
         {"ZoomIn", "Zoom In", "magnifier-plus", -1, 1},
     };
-    const ui::Rect& origin = form.Btn_h_up->bounds();
+    const ui::Rect& origin = driver.get<ui::Button>("Btn_h_up").bounds();
     for (const Glyph_Button& b : buttons) {
         const auto& button = form.get<ui::Button>(b.name);
         EXPECT_EQ(button.hint(), b.hint) << b.name;
@@ -367,26 +371,26 @@ TEST_F(Layout, TheCrosshairPadZoomButtonsAndStepBar) {
         if (b.pad_row < 0) {
             EXPECT_EQ(r.width, 33) << b.name;
             EXPECT_EQ(r.height, 33) << b.name;
-            EXPECT_GE(r.top, bottom(form.MoveBar->bounds())) << b.name;
+            EXPECT_GE(r.top, bottom(driver.get<ui::Track_Bar>("MoveBar").bounds())) << b.name;
         } else {
             EXPECT_EQ(r, (ui::Rect{origin.left + 25 * b.pad_column, origin.top + 25 * b.pad_row, 25, 25})) << b.name;
         }
     }
-    EXPECT_LT(right(form.ZoomOut->bounds()), form.ZoomIn->bounds().left);
+    EXPECT_LT(right(driver.get<ui::Button>("ZoomOut").bounds()), driver.get<ui::Button>("ZoomIn").bounds().left);
 
-    const ui::Track_Bar& bar = *form.MoveBar;
+    const ui::Track_Bar& bar = driver.get<ui::Track_Bar>("MoveBar");
     EXPECT_EQ(bar.min(), 1);
     EXPECT_EQ(bar.max(), 10);
     EXPECT_EQ(bar.position(), 2);
     EXPECT_EQ(bar.frequency(), 1);
     EXPECT_EQ(bar.thumb_length(), 10);
-    EXPECT_GE(bar.bounds().top, bottom(form.Btn_h_down->bounds()));
+    EXPECT_GE(bar.bounds().top, bottom(driver.get<ui::Button>("Btn_h_down").bounds()));
 
     const ui::Control& step = *children[0];
-    EXPECT_EQ(form.Move_Label->caption(), "2");
-    EXPECT_EQ(form.Move_Label->alignment(), ui::Alignment::Right);
-    EXPECT_GE(form.Move_Label->bounds().left, right(step.bounds()));
-    EXPECT_EQ(form.Move_Label->bounds().top, step.bounds().top);
+    EXPECT_EQ(driver.get<ui::Label>("Move_Label").caption(), "2");
+    EXPECT_EQ(driver.get<ui::Label>("Move_Label").alignment(), ui::Alignment::Right);
+    EXPECT_GE(driver.get<ui::Label>("Move_Label").bounds().left, right(step.bounds()));
+    EXPECT_EQ(driver.get<ui::Label>("Move_Label").bounds().top, step.bounds().top);
 }
 
 TEST_F(Layout, TheLineCheckBoxesAreCreatedInOneOrderAndShownInAnother) {
@@ -397,7 +401,7 @@ TEST_F(Layout, TheLineCheckBoxesAreCreatedInOneOrderAndShownInAnother) {
     };
     const Box created[] = {{"Check_T", "T", true},   {"Check_RH", "RH", true},  {"Check_AH", "AH", false},
                            {"Check_H", "H", false},  {"Check_SV", "SV", false}, {"Check_Pw", "Pw", false}};
-    const auto& children = form.Group_curves->children();
+    const auto& children = driver.get<ui::Group_Box>("Group_curves").children();
     ASSERT_EQ(children.size(), std::size(created));
     for (std::size_t i = 0; i < children.size(); ++i) {
         const auto& box = dynamic_cast<const ui::Check_Box&>(*children[i]);
@@ -411,11 +415,12 @@ TEST_F(Layout, TheLineCheckBoxesAreCreatedInOneOrderAndShownInAnother) {
     for (const ui::Control* box : shown) top_to_bottom.push_back(box->caption());
     EXPECT_EQ(top_to_bottom, (Names{"T", "RH", "AH", "Pw", "H", "SV"}));
 
-    EXPECT_EQ(names_of(form.Group_misc->children()), (Names{"Check_auto", "Check_unit"}));
-    EXPECT_EQ(form.Check_auto->caption(), "Centralize");
-    EXPECT_EQ(form.Check_unit->caption(), "Unit label");
-    EXPECT_TRUE(form.Check_unit->checked());
-    EXPECT_LT(form.Check_auto->bounds().top, form.Check_unit->bounds().top);
+    EXPECT_EQ(names_of(driver.get<ui::Group_Box>("Group_misc").children()), (Names{"Check_auto", "Check_unit"}));
+    EXPECT_EQ(driver.get<ui::Check_Box>("Check_auto").caption(), "Centralize");
+    EXPECT_EQ(driver.get<ui::Check_Box>("Check_unit").caption(), "Unit label");
+    EXPECT_TRUE(driver.get<ui::Check_Box>("Check_unit").checked());
+    EXPECT_LT(driver.get<ui::Check_Box>("Check_auto").bounds().top,
+              driver.get<ui::Check_Box>("Check_unit").bounds().top);
 }
 
 TEST_F(Layout, TheMenuBarAndTheActions) {
@@ -456,10 +461,10 @@ TEST_F(Layout, TheMenuBarAndTheActions) {
             EXPECT_EQ(items[i]->caption(), menus[m].items[i].second);
         }
     }
-    ASSERT_NE(form.ActionList1, nullptr);
-    EXPECT_EQ(form.ActionList1->name(), "ActionList1");
-    EXPECT_EQ(form.ActionList1->find("DrawPsy")->caption(), "DrawPsy");
-    ui::Action* exit = form.ActionList1->find("Exit");
+    const ui::Action_List* actions = form.find_action_list("ActionList1");
+    ASSERT_NE(actions, nullptr);
+    EXPECT_EQ(actions->find("DrawPsy")->caption(), "DrawPsy");
+    ui::Action* exit = actions->find("Exit");
     ASSERT_NE(exit, nullptr);
     EXPECT_EQ(form.main_menu()->find("M_exit")->action(), exit);
     for (const auto& menu : bar)
@@ -471,8 +476,8 @@ TEST_F(Layout, TheMenuBarAndTheActions) {
 
 TEST_F(Layout, TabOnTheProcessSheetSkipsTheDisabledStateTwoColumn) {
     form.show();
-    form.PageControl1->set_active_page(form.Sheet_two);
-    ASSERT_TRUE(form.focus_control(&form.Col_two1[Row::Tdb]));
+    driver.get<ui::Page_Control>("PageControl1").set_active_page(&driver.get<ui::Tab_Sheet>("Sheet_two"));
+    ASSERT_TRUE(form.focus_control(&Col_two1[Row::Tdb]));
     Names visited;
     for (int i = 0; i < 23; ++i) {
         driver.tab();
@@ -480,7 +485,7 @@ TEST_F(Layout, TabOnTheProcessSheetSkipsTheDisabledStateTwoColumn) {
     }
     EXPECT_EQ(visited, joined({column_names("2", "1", 1), {"Btn_2cal"}, column_names("2", "d"), {"Btn_h_up"}}));
 
-    ASSERT_TRUE(form.focus_control(form.Btn_2cal));
+    ASSERT_TRUE(form.focus_control(&driver.get<ui::Button>("Btn_2cal")));
     ui::user::press_key(form, ui::Key::Back_Tab);
     EXPECT_EQ(driver.focused_name(), "Edit_2pw1");
 }

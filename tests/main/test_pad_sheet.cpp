@@ -19,11 +19,11 @@ protected:
         ASSERT_TRUE(front_end.boxes.empty());
     }
     Names after_pad_outputs() const {
-        const Names all = texts(form.Col_pad_after);
+        const Names all = texts(Col_pad_after);
         return Names(all.begin() + 1, all.end());
     }
     Names outdoor_outputs() const {
-        const Names all = texts(form.Col_pad_outdoor);
+        const Names all = texts(Col_pad_outdoor);
         return Names(all.begin() + 1, all.end());
     }
     void expect_texts(const Expected_Texts& expected) const {
@@ -65,8 +65,8 @@ TEST_F(Pad_Sheet_Test, TheAfterPadStateFollowsTheConstantEnthalpyLineFromTheOutd
         expect_texts(c.expected);
         EXPECT_EQ(drawings.count, 0) << "the chart shows the after-pad state only after Draw";
         EXPECT_EQ(text("Message1"), "marked");
-        fill(form.Col_pad_after, Empty_Column);
-        form.Edit_peff->set_text("");
+        fill(Col_pad_after, Empty_Column);
+        driver.get<ui::Edit>("Edit_peff").set_text("");
     }
 }
 
@@ -82,13 +82,13 @@ TEST_F(Pad_Sheet_Test, AnEfficiencyOf100GivesExactlyTheOutdoorWetBulb) {
 TEST_F(Pad_Sheet_Test, AnAfterPadTdbAtTheShownOutdoorTdbComputesNothingWhile30Point0MeansNoCooling) {
     set_outdoor("30");
     enter("Edit_peff", "90");
-    const Names computed = texts(form.Col_pad_after);
+    const Names computed = texts(Col_pad_after);
     enter("Edit_ptdb2", "30");
     EXPECT_EQ(text("Edit_ptdb2"), "30");
     EXPECT_EQ(after_pad_outputs(), Names(computed.begin() + 1, computed.end()));
     EXPECT_EQ(text("Edit_peff"), "90");
 
-    form.Message3->set_caption("marked");
+    driver.get<ui::Label>("Message3").set_caption("marked");
     enter("Edit_ptdb2", "30.0");
     EXPECT_TRUE(front_end.boxes.empty());
     EXPECT_EQ(text("Edit_peff"), "0");
@@ -119,8 +119,8 @@ TEST_F(Pad_Sheet_Test, OutOfRangeEntriesAreRefusedAndTheirTextsStay) {
     set_outdoor("30");
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.typed);
-        fill(form.Col_pad_after, Names(Row_Count, "old"));
-        form.Edit_peff->set_text("");
+        fill(Col_pad_after, Names(Row_Count, "old"));
+        driver.get<ui::Edit>("Edit_peff").set_text("");
         enter(c.field, c.typed);
         EXPECT_EQ(text(c.field), c.typed);
         if (c.message) {
@@ -146,7 +146,7 @@ TEST_F(Pad_Sheet_Test, LaterOutdoorEntriesKeepTheEfficiencyNotTheAfterPadTdb) {
     EXPECT_EQ(text("Edit_ph2"), text("Edit_ph1"));
 
     // A refused or unchanged field of the outdoor column refreshes it too.
-    form.Col_pad_after[Row::Tdb].set_text("old");
+    Col_pad_after[Row::Tdb].set_text("old");
     enter("Edit_ptdb1", "80");
     EXPECT_EQ(take_boxes(), Boxes{error_box("Tdb is too high. Please reinput!!")});
     EXPECT_EQ(text("Edit_ptdb2"), "16.19");
@@ -155,7 +155,7 @@ TEST_F(Pad_Sheet_Test, LaterOutdoorEntriesKeepTheEfficiencyNotTheAfterPadTdb) {
 TEST_F(Pad_Sheet_Test, ARefusedEfficiencyLeavesTheAfterPadColumnToLaterOutdoorEntriesSilently) {
     set_outdoor("30");
     enter("Edit_peff", "90");
-    const Names computed = texts(form.Col_pad_after);
+    const Names computed = texts(Col_pad_after);
     enter("Edit_peff", "150");
     EXPECT_EQ(take_boxes(), Boxes{error_box("Eff. is too high. Please reinput!!")});
     for (const char* tdb : {"25", "35"}) {
@@ -165,7 +165,7 @@ TEST_F(Pad_Sheet_Test, ARefusedEfficiencyLeavesTheAfterPadColumnToLaterOutdoorEn
         EXPECT_TRUE(front_end.boxes.empty());
         EXPECT_EQ(text("Edit_ptdb1"), tdb) << "the outdoor column is refreshed";
         EXPECT_EQ(drawings.count, 1);
-        EXPECT_EQ(texts(form.Col_pad_after), computed);
+        EXPECT_EQ(texts(Col_pad_after), computed);
         EXPECT_EQ(text("Edit_peff"), "150");
     }
 }
@@ -173,10 +173,10 @@ TEST_F(Pad_Sheet_Test, ARefusedEfficiencyLeavesTheAfterPadColumnToLaterOutdoorEn
 TEST_F(Pad_Sheet_Test, WithoutAnEfficiencyTheAfterPadColumnStaysAsItWas) {
     set_outdoor("30");
     enter("Edit_ptdb2", "25");
-    form.Edit_peff->set_text("");
-    const Names computed = texts(form.Col_pad_after);
+    driver.get<ui::Edit>("Edit_peff").set_text("");
+    const Names computed = texts(Col_pad_after);
     enter("Edit_ptdb1", "28");
-    EXPECT_EQ(texts(form.Col_pad_after), computed);
+    EXPECT_EQ(texts(Col_pad_after), computed);
 }
 
 TEST_F(Pad_Sheet_Test, AnEfficiencyThatIsNoNumberIsPassedOverByEveryRefreshOfTheSheet) {
@@ -186,22 +186,22 @@ TEST_F(Pad_Sheet_Test, AnEfficiencyThatIsNoNumberIsPassedOverByEveryRefreshOfThe
     EXPECT_EQ(take_boxes(), Boxes{conversion_box("9-0")});
     EXPECT_EQ(driver.focused_name(), "Edit_peff") << "the field cannot be left with that text";
     // A refresh from elsewhere (a new pressure from the settings dialog, say) meets the text.
-    form.Edit_peff->set_text("");
+    driver.get<ui::Edit>("Edit_peff").set_text("");
     leave();
-    form.Edit_peff->set_text("9-0");
-    const Names after_pad = texts(form.Col_pad_after);
+    driver.get<ui::Edit>("Edit_peff").set_text("9-0");
+    const Names after_pad = texts(Col_pad_after);
     enter("Edit_ptdb1", "25");
     EXPECT_TRUE(take_boxes().empty());
-    EXPECT_EQ(form.State.Tdb, 25.0f) << "the entry is stored";
+    EXPECT_EQ(state().Tdb, 25.0f) << "the entry is stored";
     EXPECT_EQ(text("Edit_ptdb1"), "25");
-    EXPECT_EQ(text("Edit_ph1"), shown_text(Row::H, form.State)) << "and the column refreshed";
-    EXPECT_EQ(texts(form.Col_pad_after), after_pad) << "without an after-pad state for that text";
+    EXPECT_EQ(text("Edit_ph1"), shown_text(Row::H, state())) << "and the column refreshed";
+    EXPECT_EQ(texts(Col_pad_after), after_pad) << "without an after-pad state for that text";
     EXPECT_EQ(text("Edit_peff"), "9-0");
 }
 
 TEST_F(Pad_Sheet_Test, SaturatedOutdoorAirLeavesThePadAsItCame) {
     set_outdoor("30", "100");
-    ASSERT_EQ(form.State.Twb, form.State.Tdb);
+    ASSERT_EQ(state().Twb, state().Tdb);
     struct Case {
         const char* field;
         const char* typed;
@@ -214,7 +214,7 @@ TEST_F(Pad_Sheet_Test, SaturatedOutdoorAirLeavesThePadAsItCame) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + " " + c.typed);
-        fill(form.Col_pad_after, Empty_Column);
+        fill(Col_pad_after, Empty_Column);
         enter(c.field, c.typed);
         EXPECT_TRUE(take_boxes().empty());
         EXPECT_EQ(text("Edit_peff"), c.efficiency_after);
@@ -239,7 +239,7 @@ TEST_F(Pad_Sheet_Test, PerfectlyDryOutdoorAirGivesAnAfterPadStateWithoutAMathErr
 TEST_F(Pad_Sheet_Test, TheSheetSwitchRecomputesTheAfterPadColumnFromTheLoadedOutdoorState) {
     set_outdoor("30");
     driver.select_page("State");
-    form.Edit_peff->set_text("100");
+    driver.get<ui::Edit>("Edit_peff").set_text("100");
     driver.select_page("Pad");
     EXPECT_EQ(text("Edit_ptdb2"), "21.84");
     EXPECT_EQ(text("Edit_prh2"), "100");
@@ -258,7 +258,7 @@ TEST_F(Pad_Sheet_Test, DrawNeedsAnAfterPadTdbAndTakesAPendingEfficiencyFirst) {
     EXPECT_TRUE(front_end.boxes.empty());
     EXPECT_EQ(text("Edit_ptdb2"), "22.65");
     EXPECT_EQ(lines(), (Names{"Either AfterPad or Eff.", "  can be the unknown", ""}));
-    EXPECT_EQ(form.Chart.Chart_Mode, Mode_Pad);
+    EXPECT_EQ(chart().Chart_Mode, Mode_Pad);
     EXPECT_EQ(drawings.count, 1);
     for (const char* label : {"Outdoor", "AfterPad", "100%"}) EXPECT_TRUE(chart_shows(label)) << label;
 }
@@ -269,7 +269,7 @@ TEST_F(Pad_Sheet_Test, DrawWithOnlyRefusedAfterPadTdbsStopsAtTheEmptyAH) {
     take_boxes();
     driver.click("Btn_efficiency");
     EXPECT_EQ(take_boxes(), Boxes{conversion_box("")});
-    EXPECT_EQ(form.Chart.Chart_Mode, Mode_Pad);
+    EXPECT_EQ(chart().Chart_Mode, Mode_Pad);
     EXPECT_TRUE(chart_shows("Outdoor"));
     EXPECT_FALSE(chart_shows("AfterPad"));
 }

@@ -15,8 +15,8 @@ class Pointer_Commands_Test : public Main_Window_Test {
 protected:
     Pointer_Commands_Test() { form.show(); }
 
-    std::string panel(int index) const { return form.StatusBar1->panel_text(index); }
-    const ui::Canvas& canvas() const { return form.Chart_Image->canvas(); }
+    std::string panel(int index) const { return driver.get<ui::Status_Bar>("StatusBar1").panel_text(index); }
+    const ui::Canvas& canvas() const { return driver.get<ui::Image>("Chart_Image").canvas(); }
 };
 
 // On the start axis 10..30 degree C; the texts are from a hand calculation.
@@ -41,19 +41,19 @@ TEST_F(Pointer_Commands_Test, AMoveReadsOutThePointAndChangesNothingElse) {
          "Current:Tdb:-40.00,RH:100.00,Twb:-40.00,Tdp:-40.00,AH:0.0001,H:-40.044,SV:0.6606,Hfg:2597.80,DOS:100.00,"
          "Pw:0.01"},
     };
-    const Air_State start = form.State;
+    const Air_State start = state();
     const std::string crosshair = panel(0);
     const std::string tdb_text = text("Edit_tdb");
     for (const auto& move : moves) {
-        form.Chart_Image->canvas().clear();
+        driver.get<ui::Image>("Chart_Image").canvas().clear();
         driver.mouse_move("Chart_Image", move.X, move.Y);
         EXPECT_EQ(panel(1), move.readout) << move.X << ", " << move.Y;
         EXPECT_TRUE(canvas().ops().empty()) << "a move never redraws";
         EXPECT_EQ(panel(0), crosshair);
         EXPECT_EQ(text("Edit_tdb"), tdb_text);
-        for (float Air_State::*field : All_Fields) EXPECT_EQ(form.State.*field, start.*field);
+        for (float Air_State::*field : All_Fields) EXPECT_EQ(state().*field, start.*field);
     }
-    EXPECT_EQ(form.Chart.Tmin_Index, 50);
+    EXPECT_EQ(chart().Tmin_Index, 50);
     EXPECT_TRUE(front_end.boxes.empty());
 }
 
@@ -76,21 +76,21 @@ TEST_F(Pointer_Commands_Test, AClickWithAnyButtonMakesThePointTheState) {
     for (const auto& click : clicks) {
         SCOPED_TRACE(click.crosshair);
         // Back to the start axis, where the readout of the same pixel is taken first.
-        form.State.Tdb = 20;
+        forced_state().Tdb = 20;
         driver.click("Btn_default");
         driver.mouse_move("Chart_Image", click.X, click.Y);
         const std::string readout = panel(1);
-        form.Chart_Image->canvas().clear();
+        driver.get<ui::Image>("Chart_Image").canvas().clear();
 
         driver.mouse_down("Chart_Image", click.X, click.Y, click.button);
         EXPECT_EQ(panel(0), click.crosshair);
-        EXPECT_FLOAT_EQ(form.State.Tdb, click.Tdb);
-        EXPECT_FLOAT_EQ(form.State.RH, click.RH);
-        EXPECT_EQ(Pointer_Readout(form.State), readout) << "the click stores what the readout shows";
+        EXPECT_FLOAT_EQ(state().Tdb, click.Tdb);
+        EXPECT_FLOAT_EQ(state().RH, click.RH);
+        EXPECT_EQ(Pointer_Readout(state()), readout) << "the click stores what the readout shows";
         EXPECT_EQ(text("Edit_tdb"), click.tdb_text);
         EXPECT_EQ(text("Edit_rh"), click.rh_text);
         EXPECT_FALSE(canvas().ops().empty()) << "Show_State redraws";
-        EXPECT_EQ(form.Chart.Chart_Mode, Mode_State);
+        EXPECT_EQ(chart().Chart_Mode, Mode_State);
         EXPECT_EQ(driver.focused_name(), "Group_message");
     }
     EXPECT_TRUE(front_end.boxes.empty());
@@ -98,22 +98,22 @@ TEST_F(Pointer_Commands_Test, AClickWithAnyButtonMakesThePointTheState) {
 
 TEST_F(Pointer_Commands_Test, TheClickedStateKeepsDosAsAFractionAndSaturationExact) {
     driver.mouse_down("Chart_Image", 275, -5);
-    EXPECT_EQ(form.State.Pw, form.State.Pws);
-    EXPECT_EQ(form.State.Twb, 20);
-    EXPECT_EQ(form.State.Tdp, 20);
-    EXPECT_FLOAT_EQ(form.State.DOS, 1);
+    EXPECT_EQ(state().Pw, state().Pws);
+    EXPECT_EQ(state().Twb, 20);
+    EXPECT_EQ(state().Tdp, 20);
+    EXPECT_FLOAT_EQ(state().DOS, 1);
     EXPECT_EQ(text("Edit_dos"), "100");
     driver.mouse_down("Chart_Image", 275, 480);
-    EXPECT_EQ(form.State.RH, 0.001f);
-    EXPECT_EQ(form.State.Pw, 0.0001f);
+    EXPECT_EQ(state().RH, 0.001f);
+    EXPECT_EQ(state().Pw, 0.0001f);
 }
 
 TEST_F(Pointer_Commands_Test, AClickEmptiesTheProcessDifferencesWhateverSheetIsActive) {
     for (const char* sheet : {"State", "Process", "Pad", "VPD"}) {
         driver.select_page(sheet);
-        for (ui::Edit* difference : form.Col_two_diff.edits) difference->set_text("1.5");
+        for (ui::Edit* difference : Col_two_diff.edits) difference->set_text("1.5");
         driver.mouse_down("Chart_Image", 300, 300);
-        for (const ui::Edit* difference : form.Col_two_diff.edits)
+        for (const ui::Edit* difference : Col_two_diff.edits)
             EXPECT_EQ(difference->text(), "") << sheet << " " << difference->name();
     }
 }
@@ -133,13 +133,13 @@ TEST_F(Pointer_Commands_Test, APendingEntryIsTakenBeforeThePixelIsMapped) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
-        form.State.Tdb = 20;
+        forced_state().Tdb = 20;
         driver.click("Btn_default");
         driver.enter_text("Edit_tdb", c.typed);
         driver.mouse_down("Chart_Image", 275, 240);
         EXPECT_EQ(front_end.take_box_texts(), c.boxes);
-        EXPECT_EQ(form.Chart.Tmin_Index, c.Tmin_Index);
-        EXPECT_FLOAT_EQ(form.State.Tdb, c.Tdb);
+        EXPECT_EQ(chart().Tmin_Index, c.Tmin_Index);
+        EXPECT_FLOAT_EQ(state().Tdb, c.Tdb);
         EXPECT_EQ(text("Edit_tdb"), c.tdb_text);
         EXPECT_EQ(driver.focused_name(), "Group_message");
     }

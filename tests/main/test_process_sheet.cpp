@@ -15,8 +15,10 @@ class Process_Sheet_Test : public Sheet_Test {
 protected:
     Process_Sheet_Test() { driver.select_page("Process"); }
 
-    const State_Column& column(int number) const { return number == 1 ? form.Col_two1 : form.Col_two2; }
-    ui::Speed_Button& button(int number) const { return number == 1 ? *form.SBtn_two1 : *form.SBtn_two2; }
+    const State_Column& column(int number) const { return number == 1 ? Col_two1 : Col_two2; }
+    ui::Speed_Button& button(int number) const {
+        return driver.get<ui::Speed_Button>(number == 1 ? "SBtn_two1" : "SBtn_two2");
+    }
     static std::string button_name(int number) { return "SBtn_two" + std::to_string(number); }
 
     // The captions, the buttons and the enabling say that the column is the active one.
@@ -36,7 +38,7 @@ protected:
 // ---- The column switch ----
 
 TEST_F(Process_Sheet_Test, EveryClickOnEitherButtonMovesTheActiveColumnToTheOther) {
-    ASSERT_EQ(texts(form.Col_two1), Start_Texts) << "the first visit filled State 1";
+    ASSERT_EQ(texts(Col_two1), Start_Texts) << "the first visit filled State 1";
     expect_active(1);
     focus_outside_the_columns();
     struct Step {
@@ -53,37 +55,37 @@ TEST_F(Process_Sheet_Test, EveryClickOnEitherButtonMovesTheActiveColumnToTheOthe
     for (const Step& step : steps) {
         SCOPED_TRACE(step.clicked);
         mark_lines();
-        form.State.Tdb = 1;
+        forced_state().Tdb = 1;
         drawings.count = 0;
         driver.click(button_name(step.clicked));
         expect_active(step.active_after);
-        EXPECT_EQ(form.State.Tdb, step.loads ? 20.0f : 1.0f);
+        EXPECT_EQ(state().Tdb, step.loads ? 20.0f : 1.0f);
         EXPECT_EQ(drawings.count, step.loads ? 1 : 0);
         EXPECT_EQ(lines()[0], step.loads ? "In addition to Patm," : "marked");
-        EXPECT_EQ(texts(form.Col_two2), Empty_Column);
+        EXPECT_EQ(texts(Col_two2), Empty_Column);
     }
-    EXPECT_EQ(texts(form.Col_two1), Start_Texts);
+    EXPECT_EQ(texts(Col_two1), Start_Texts);
     EXPECT_EQ(driver.focused_name(), "Edit_2tdbd");
     EXPECT_TRUE(front_end.boxes.empty());
 }
 
 TEST_F(Process_Sheet_Test, AFilledColumnIsLoadedAsShownWithoutRecomputing) {
-    fill(form.Col_two2, Start_Texts);
-    form.Col_two1[Row::Tdb].set_text("30");
+    fill(Col_two2, Start_Texts);
+    Col_two1[Row::Tdb].set_text("30");
     focus_outside_the_columns();
-    form.Chart.Chart_Mode = Mode_Pad;
+    forced_chart().Chart_Mode = Mode_Pad;
     drawings.count = 0;
     driver.click("SBtn_two2");
     expect_active(2);
-    const Air_State& s = form.State;
+    const Air_State& s = state();
     EXPECT_EQ(s.Twb, 13.79f);
     EXPECT_EQ(s.DOS, 0.4942f);
     EXPECT_EQ(s.AH, 0.0073f);
     EXPECT_EQ(s.Pws, 2.339f);
     EXPECT_EQ(s.Patm, 101.325f);
-    EXPECT_EQ(texts(form.Col_two2), Start_Texts);
-    EXPECT_EQ(form.Col_two1[Row::Tdb].text(), "30") << "the inactive column keeps its texts";
-    EXPECT_EQ(form.Chart.Chart_Mode, Mode_State);
+    EXPECT_EQ(texts(Col_two2), Start_Texts);
+    EXPECT_EQ(Col_two1[Row::Tdb].text(), "30") << "the inactive column keeps its texts";
+    EXPECT_EQ(chart().Chart_Mode, Mode_State);
     EXPECT_EQ(drawings.count, 1);
 }
 
@@ -92,14 +94,14 @@ TEST_F(Process_Sheet_Test, ANewlyActiveColumnWithoutTdbOrRHIsNotLoaded) {
         SCOPED_TRACE(row_info(missing).label);
         Names partial = Second_Texts;
         partial[row_index(missing)] = "";
-        fill(form.Col_two2, partial);
+        fill(Col_two2, partial);
         focus_outside_the_columns();
-        const auto before = fields(form.State);
+        const auto before = fields(state());
         drawings.count = 0;
         driver.click("SBtn_two2");
         expect_active(2);
-        EXPECT_EQ(fields(form.State), before);
-        EXPECT_EQ(texts(form.Col_two2), partial);
+        EXPECT_EQ(fields(state()), before);
+        EXPECT_EQ(texts(Col_two2), partial);
         EXPECT_EQ(drawings.count, 0);
         driver.click("SBtn_two1");
     }
@@ -108,14 +110,14 @@ TEST_F(Process_Sheet_Test, ANewlyActiveColumnWithoutTdbOrRHIsNotLoaded) {
 TEST_F(Process_Sheet_Test, ABadTextInTheNewlyActiveColumnLoadsNothingButTheColumnsHaveSwitched) {
     Names bad = Second_Texts;
     bad[row_index(Row::Pw)] = "2-1";
-    fill(form.Col_two2, bad);
+    fill(Col_two2, bad);
     focus_outside_the_columns();
-    const auto before = fields(form.State);
+    const auto before = fields(state());
     drawings.count = 0;
     driver.click("SBtn_two2");
     EXPECT_EQ(take_boxes(), Boxes{conversion_box("2-1")});
     expect_active(2);
-    EXPECT_EQ(fields(form.State), before) << "rows before the bad one are not stored either";
+    EXPECT_EQ(fields(state()), before) << "rows before the bad one are not stored either";
     EXPECT_EQ(drawings.count, 0);
 }
 
@@ -141,45 +143,45 @@ TEST_F(Process_Sheet_Test, APendingEntryIsTakenInItsOwnColumnBeforeTheSwitch) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        fill(form.Col_two1, Start_Texts);
-        fill(form.Col_two2, c.other_column);
+        fill(Col_two1, Start_Texts);
+        fill(Col_two2, c.other_column);
         driver.enter_text("Edit_2tdb1", c.typed);
         driver.click(c.clicked);
         EXPECT_EQ(take_boxes(), c.boxes);
         expect_active(2);
-        const State_Column& state1 = form.Col_two1;
+        const State_Column& state1 = Col_two1;
         EXPECT_EQ((Names{state1[Row::Tdb].text(), state1[Row::RH].text(), state1[Row::Hfg].text()}), c.state1_after);
-        EXPECT_EQ(texts(form.Col_two2), c.other_column);
-        EXPECT_EQ(form.State.Tdb, c.tdb_after);
+        EXPECT_EQ(texts(Col_two2), c.other_column);
+        EXPECT_EQ(state().Tdb, c.tdb_after);
         EXPECT_EQ(driver.focused_name(), "");
         driver.click("SBtn_two1");
-        form.State.Tdb = 20;
-        Derive_From_Tdb_RH(form.State);
+        forced_state().Tdb = 20;
+        Derive_From_Tdb_RH(forced_state());
     }
 }
 
 TEST_F(Process_Sheet_Test, APendingTextThatIsNoNumberStopsTheSwitch) {
-    fill(form.Col_two2, Second_Texts);
+    fill(Col_two2, Second_Texts);
     driver.enter_text("Edit_2rh1", "1-2");
-    const auto before = fields(form.State);
+    const auto before = fields(state());
     driver.click("SBtn_two2");
     EXPECT_EQ(take_boxes(), Boxes{conversion_box("1-2")});
     expect_active(1);
     EXPECT_EQ(driver.focused_name(), "Edit_2rh1");
     EXPECT_EQ(text("Edit_2rh1"), "1-2");
-    EXPECT_EQ(fields(form.State), before);
-    EXPECT_EQ(texts(form.Col_two2), Second_Texts);
+    EXPECT_EQ(fields(state()), before);
+    EXPECT_EQ(texts(Col_two2), Second_Texts);
 }
 
 TEST_F(Process_Sheet_Test, EntriesOfTheActiveColumnLeaveTheOtherColumnAlone) {
-    fill(form.Col_two2, Second_Texts);
+    fill(Col_two2, Second_Texts);
     focus_outside_the_columns();
     driver.click("SBtn_two2");
     enter("Edit_2rh2", "60");
-    EXPECT_EQ(form.State.RH, 60.0f);
-    EXPECT_EQ(form.State.Tdb, 25.5f);
+    EXPECT_EQ(state().RH, 60.0f);
+    EXPECT_EQ(state().Tdb, 25.5f);
     EXPECT_EQ(text("Edit_2rh2"), "60");
-    EXPECT_EQ(texts(form.Col_two1), Start_Texts);
+    EXPECT_EQ(texts(Col_two1), Start_Texts);
 }
 
 // ---- Cal. ----
@@ -187,28 +189,28 @@ TEST_F(Process_Sheet_Test, EntriesOfTheActiveColumnLeaveTheOtherColumnAlone) {
 TEST_F(Process_Sheet_Test, CalWritesState2MinusState1FromTheTextsWhicheverColumnIsActive) {
     for (int active : {1, 2}) {
         SCOPED_TRACE(active);
-        fill(form.Col_two1, Start_Texts);
-        fill(form.Col_two2, Second_Texts);
+        fill(Col_two1, Start_Texts);
+        fill(Col_two2, Second_Texts);
         focus_outside_the_columns();
         if (!button(active).down()) driver.click(button_name(active));
-        const auto before = fields(form.State);
+        const auto before = fields(state());
         drawings.count = 0;
         driver.click("Btn_2cal");
         EXPECT_TRUE(front_end.boxes.empty());
-        EXPECT_EQ(texts(form.Col_two_diff), Second_Minus_Start);
+        EXPECT_EQ(texts(Col_two_diff), Second_Minus_Start);
         EXPECT_EQ(lines(), (Names{"Diff.=", "Properties of State 2 - State 1", ""}));
-        EXPECT_EQ(form.Chart.Chart_Mode, Mode_Process);
+        EXPECT_EQ(chart().Chart_Mode, Mode_Process);
         EXPECT_EQ(drawings.count, 1);
         EXPECT_TRUE(chart_shows("State 1"));
         EXPECT_TRUE(chart_shows("State 2"));
-        EXPECT_EQ(fields(form.State), before) << "Cal. does not touch the current state";
-        EXPECT_EQ(texts(form.Col_two1), Start_Texts);
-        EXPECT_EQ(texts(form.Col_two2), Second_Texts);
+        EXPECT_EQ(fields(state()), before) << "Cal. does not touch the current state";
+        EXPECT_EQ(texts(Col_two1), Start_Texts);
+        EXPECT_EQ(texts(Col_two2), Second_Texts);
     }
 }
 
 TEST_F(Process_Sheet_Test, CalTakesAPendingEntryFirst) {
-    fill(form.Col_two2, Second_Texts);
+    fill(Col_two2, Second_Texts);
     driver.enter_text("Edit_2tdb1", "30");
     driver.click("Btn_2cal");
     EXPECT_TRUE(front_end.boxes.empty());
@@ -237,19 +239,19 @@ TEST_F(Process_Sheet_Test, CalStopsBeforeWritingAnythingWhenATextIsEmptyOrNoNumb
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(row_info(c.row).label) + " '" + c.text + "'");
-        fill(form.Col_two1, Start_Texts);
-        fill(form.Col_two2, Second_Texts);
-        fill(form.Col_two_diff, Names(Row_Count, "old"));
+        fill(Col_two1, Start_Texts);
+        fill(Col_two2, Second_Texts);
+        fill(Col_two_diff, Names(Row_Count, "old"));
         column(c.column)[c.row].set_text(c.text);
         mark_lines();
-        form.Chart.Chart_Mode = Mode_State;
+        forced_chart().Chart_Mode = Mode_State;
         drawings.count = 0;
         driver.click("Btn_2cal");
         EXPECT_EQ(take_boxes(), Boxes{c.box});
-        EXPECT_EQ(texts(form.Col_two_diff), Names(Row_Count, "old"));
+        EXPECT_EQ(texts(Col_two_diff), Names(Row_Count, "old"));
         EXPECT_EQ(lines(), Names(3, "marked"));
         EXPECT_EQ(drawings.count, 0);
-        EXPECT_EQ(form.Chart.Chart_Mode, Mode_State);
+        EXPECT_EQ(chart().Chart_Mode, Mode_State);
     }
 }
 

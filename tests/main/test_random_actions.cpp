@@ -40,11 +40,11 @@ protected:
 
     // The active sheet's current column; nullptr when the Process sheet's active column is empty.
     const State_Column* current_column() const {
-        const std::string& page = form.PageControl1->active_page()->caption();
-        if (page == "Process") return form.SBtn_two1->down() ? &form.Col_two1 : &form.Col_two2;
-        if (page == "Pad") return &form.Col_pad_outdoor;
-        if (page == "VPD") return &form.Col_vpd_air;
-        return &form.Col_state;
+        const std::string& page = driver.get<ui::Page_Control>("PageControl1").active_page()->caption();
+        if (page == "Process") return driver.get<ui::Speed_Button>("SBtn_two1").down() ? &Col_two1 : &Col_two2;
+        if (page == "Pad") return &Col_pad_outdoor;
+        if (page == "VPD") return &Col_vpd_air;
+        return &Col_state;
     }
     std::string edit_name(const State_Column& column, Row row) const { return column[row].name(); }
 
@@ -58,7 +58,7 @@ protected:
     }
 
     double value_for(Row row) {
-        const Air_State& s = form.State;
+        const Air_State& s = state();
         if (chance(0.2)) {
             const Property_Entry& entry = property_entry(row);
             const Wet_Entry_Rule rule = chance(0.5) ? Wet_Entry_Rule::Shown_Tdb : Wet_Entry_Rule::Stored_Tdb;
@@ -110,7 +110,7 @@ protected:
     }
 
     void enter_sheet_field() {
-        const std::string& page = form.PageControl1->active_page()->caption();
+        const std::string& page = driver.get<ui::Page_Control>("PageControl1").active_page()->caption();
         if (page == "Pad") {
             const std::string name = chance(0.5) ? "Edit_peff" : "Edit_ptdb2";
             enter(name, chance(0.1) ? "1-2" : number_text(uniform(-10, 110)));
@@ -125,7 +125,7 @@ protected:
         switch (pick(12)) {
         case 0: driver.select_page(Pages[pick(4)]); break;
         case 1:
-            if (form.PageControl1->active_page()->caption() == "Process")
+            if (driver.get<ui::Page_Control>("PageControl1").active_page()->caption() == "Process")
                 driver.click(chance(0.5) ? "SBtn_two1" : "SBtn_two2");
             break;
         case 2:
@@ -154,7 +154,7 @@ protected:
         if (!Holds_State(*column)) return;
         for (const Row_Info& info : State_Rows) {
             const double shown = static_cast<double>(numtext::text_to_float((*column)[info.row].text()));
-            const double value = shown_value(info.row, form.State);
+            const double value = shown_value(info.row, state());
             EXPECT_LE(std::fabs(shown - value), half_last_decimal(info.mask) + 1e-6 * std::fabs(value))
                 << "action " << action << ": " << info.tag << " shows " << (*column)[info.row].text() << " for "
                 << value;
@@ -166,7 +166,7 @@ TEST_F(Random_Actions_Test, EveryActionLeavesAFiniteAndPhysicalStateShownWithinI
     for (int action = 0; action < Action_Count && !HasFailure(); ++action) {
         act();
         expect_no_fault(action);
-        EXPECT_TRUE(in_physical_range(form.State)) << "action " << action;
+        EXPECT_TRUE(in_physical_range(state())) << "action " << action;
         expect_column_shows_state(action);
     }
 }

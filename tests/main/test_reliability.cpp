@@ -27,12 +27,12 @@ TEST_F(Reliability_Test, ChainsFromPerfectlyDryAirLoadedBySheetSwitchesNeedNoMat
             enter("Edit_rh", "0");
             driver.select_page("Process");
             driver.select_page("State");
-            ASSERT_EQ(form.State.Pw, 0);
+            ASSERT_EQ(state().Pw, 0);
             if (button == "OK") apply_patm("90");
             else driver.click(button);
             EXPECT_TRUE(take_boxes().empty());
-            EXPECT_TRUE(in_physical_range(form.State));
-            expect_dry_air_wet_temperatures(form.State);
+            EXPECT_TRUE(in_physical_range(state()));
+            expect_dry_air_wet_temperatures(state());
             apply_patm("101.325");
         }
     }
@@ -46,21 +46,21 @@ TEST_F(Reliability_Test, RepeatedStepsFromDryAirBelowZeroKeepTheWetBulbWithTheDr
     driver.select_page("Process");
     driver.select_page("State");
     for (int step = 0; step < 20; ++step) {
-        const Air_State before = form.State;
+        const Air_State before = state();
         driver.click("Btn_rh_down");
         EXPECT_TRUE(take_boxes().empty());
-        expect_dry_air_wet_temperatures(form.State);
-        EXPECT_LT(form.State.Tdb, before.Tdb);
-        EXPECT_LT(form.State.Twb, before.Twb);
+        expect_dry_air_wet_temperatures(state());
+        EXPECT_LT(state().Tdb, before.Tdb);
+        EXPECT_LT(state().Twb, before.Twb);
     }
 }
 
 // A chain that fails part-way, here at a pressure of 0 that no path stores any more, shows its
 // box and leaves the state, the crosshair text and the chart tables as they were.
 TEST_F(Reliability_Test, AnActionThatFailsPartWayLeavesTheStateAsItWas) {
-    form.State.Patm = 0;
-    const Air_State before = form.State;
-    const std::string crosshair = form.StatusBar1->panel_text(0);
+    forced_state().Patm = 0;
+    const Air_State before = state();
+    const std::string crosshair = driver.get<ui::Status_Bar>("StatusBar1").panel_text(0);
     // The step first: the entry's field keeps the text its failed exit could not take.
     const struct {
         const char* name;
@@ -74,20 +74,20 @@ TEST_F(Reliability_Test, AnActionThatFailsPartWayLeavesTheStateAsItWas) {
         SCOPED_TRACE(action.name);
         action.act();
         EXPECT_EQ(front_end.take_box_texts(), Names{action.error});
-        EXPECT_EQ(fields(form.State), fields(before));
-        EXPECT_EQ(form.StatusBar1->panel_text(0), crosshair);
+        EXPECT_EQ(fields(state()), fields(before));
+        EXPECT_EQ(driver.get<ui::Status_Bar>("StatusBar1").panel_text(0), crosshair);
     }
 
-    form.State = before;
-    form.State.Patm = 101.325f;
-    const Air_State standard = form.State;
-    const Chart_Fields chart = form.Chart;
+    forced_state() = before;
+    forced_state().Patm = 101.325f;
+    const Air_State standard = state();
+    const Chart_Fields chart_before = chart();
     settings.edit_patm->set_text("0");
     application.dispatch([this] { form.Set_Patm(); });
     EXPECT_EQ(take_boxes(), Boxes{exception_box("Floating point division by zero")});
-    EXPECT_EQ(fields(form.State), fields(standard));
-    EXPECT_EQ(form.Chart.W_Grid, chart.W_Grid);
-    EXPECT_EQ(form.Chart.AH_Level, chart.AH_Level);
+    EXPECT_EQ(fields(state()), fields(standard));
+    EXPECT_EQ(chart().W_Grid, chart_before.W_Grid);
+    EXPECT_EQ(chart().AH_Level, chart_before.AH_Level);
 }
 
 TEST_F(Reliability_Test, TheEnthalpyUpStepNearSaturationEndsOnTheSaturationCurve) {
@@ -95,7 +95,7 @@ TEST_F(Reliability_Test, TheEnthalpyUpStepNearSaturationEndsOnTheSaturationCurve
     enter("Edit_rh", "99");
     driver.click("Btn_h_up");
     EXPECT_TRUE(take_boxes().empty());
-    const Air_State& s = form.State;
+    const Air_State& s = state();
     EXPECT_TRUE(in_physical_range(s));
     EXPECT_EQ(s.RH, 100);
     EXPECT_EQ(s.Pw, s.Pws);
@@ -112,7 +112,7 @@ TEST_F(Reliability_Test, ADewPointAtALoadedTdbAboveTheLoadedPwsIsSaturatedAir) {
     driver.select_page("Process");
     enter("Edit_2tdp1", "21.24");
     EXPECT_TRUE(take_boxes().empty());
-    const Air_State& s = form.State;
+    const Air_State& s = state();
     EXPECT_TRUE(in_physical_range(s));
     EXPECT_EQ(s.RH, 100);
     EXPECT_EQ(s.Pw, s.Pws);
@@ -127,18 +127,18 @@ TEST_F(Reliability_Test, AnEnthalpyOrVolumeAtItsLowerLimitIsDryAirAndStepsOnWith
     enter("Edit_tdb", "24.76");
     enter("Edit_h", "24.908559799194");
     EXPECT_TRUE(take_boxes().empty());
-    EXPECT_EQ(form.State.AH, 0);
+    EXPECT_EQ(state().AH, 0);
     EXPECT_EQ(text("Edit_rh"), "0");
     driver.click("Btn_rh_up");
     EXPECT_TRUE(take_boxes().empty());
-    EXPECT_TRUE(in_physical_range(form.State));
+    EXPECT_TRUE(in_physical_range(state()));
     EXPECT_NE(text("Edit_twb"), "NAN");
     EXPECT_NE(text("Edit_tdp"), "NAN");
 
     enter("Edit_tdb", "-40");
     enter("Edit_sv", "0.660517275");
     EXPECT_TRUE(take_boxes().empty());
-    EXPECT_TRUE(in_physical_range(form.State));
+    EXPECT_TRUE(in_physical_range(state()));
     EXPECT_EQ(text("Edit_rh"), "0");
     EXPECT_EQ(text("Edit_dos"), "0");
 }
@@ -152,12 +152,12 @@ TEST_F(Reliability_Test, SetPatmAlwaysOpensTheDialogWhateverPressureWasApplied) 
         dialog.escape();
     });
     EXPECT_EQ(front_end.take_box_texts(), Names{"Elevation is too low. Please reinput!!"});
-    EXPECT_EQ(form.State.Patm, 101.325f);
+    EXPECT_EQ(state().Patm, 101.325f);
     for (const char* kPa : {"1000", "31.198", "101.325"}) {
         SCOPED_TRACE(kPa);
         apply_patm(kPa);
         EXPECT_EQ(front_end.take_box_texts(), Names{});
-        EXPECT_EQ(form.State.Patm, std::stof(kPa));
+        EXPECT_EQ(state().Patm, std::stof(kPa));
         std::string shown;
         set_patm([&shown](Driver& dialog) {
             shown = dialog.text("edit_patm");
@@ -165,7 +165,7 @@ TEST_F(Reliability_Test, SetPatmAlwaysOpensTheDialogWhateverPressureWasApplied) 
         });
         EXPECT_EQ(shown, kPa);
         EXPECT_TRUE(take_boxes().empty());
-        EXPECT_TRUE(in_physical_range(form.State));
+        EXPECT_TRUE(in_physical_range(state()));
     }
     EXPECT_EQ(front_end.pending_responders(), 0u) << "every opening was answered";
 }
@@ -187,10 +187,10 @@ TEST_F(Reliability_Test, SetPatmWithAPendingBadTextRefreshesTheWholeColumn) {
         EXPECT_EQ(take_boxes(), Boxes{conversion_box("1-2")});
         apply_patm("90");
         EXPECT_TRUE(take_boxes().empty());
-        EXPECT_EQ(form.State.Patm, 90);
+        EXPECT_EQ(state().Patm, 90);
         for (const Row row : {Row::AH, Row::H, Row::SV, Row::DOS})
             EXPECT_EQ(text(std::string("Edit_") + c.column_letter + std::string(row_info(row).tag) + "1"),
-                      shown_text(row, form.State))
+                      shown_text(row, state()))
                 << row_info(row).tag;
         EXPECT_EQ(text(c.bad_field), "1-2");
         form.get<ui::Edit>(c.bad_field).set_text("");

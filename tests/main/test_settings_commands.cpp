@@ -8,9 +8,9 @@ namespace {
 using Driver = test_support::Driver;
 
 // The State sheet's texts in row order.
-Names state_texts(const TForm1& form) {
+Names state_texts(const Driver& driver) {
     Names texts;
-    for (const ui::Edit* edit : form.Col_state.edits) texts.push_back(edit->text());
+    for (const std::string& name : column_names("", "")) texts.push_back(driver.text(name));
     return texts;
 }
 
@@ -48,47 +48,47 @@ void type_into(Driver& driver, const std::string& edit, const std::string& text)
 }
 
 TEST_F(Settings_Command_Test, OkAtAThousandMetresRecomputesTheStateWithTdbAndRhHeld) {
-    form.Chart_Image->canvas().clear();
+    driver.get<ui::Image>("Chart_Image").canvas().clear();
     set_patm([](Driver& driver) {
         type_into(driver, "edit_m", "1000");
         driver.click("OKBtn");
     });
-    EXPECT_EQ(form.State.Patm, 89.874f);
-    EXPECT_EQ(state_texts(form), (Names{"20", "50", "13.79", "9.15", "0.0082", "40.923", "0.9487", "2452.6", "49.34",
+    EXPECT_EQ(state().Patm, 89.874f);
+    EXPECT_EQ(state_texts(driver), (Names{"20", "50", "13.79", "9.15", "0.0082", "40.923", "0.9487", "2452.6", "49.34",
                                         "2.339", "1.169"}));
-    EXPECT_EQ(form.Message1->caption(), "In addition to Patm,");
-    EXPECT_FALSE(form.Chart_Image->canvas().ops().empty()) << "the chart is redrawn";
+    EXPECT_EQ(driver.get<ui::Label>("Message1").caption(), "In addition to Patm,");
+    EXPECT_FALSE(driver.get<ui::Image>("Chart_Image").canvas().ops().empty()) << "the chart is redrawn";
     EXPECT_EQ(front_end.modal_forms_shown, Names{"config"});
 }
 
 TEST_F(Settings_Command_Test, TheChartTablesFollowThePressure) {
-    const Chart_Fields before = form.Chart;
+    const Chart_Fields before = chart();
     set_patm([](Driver& driver) {
         type_into(driver, "edit_patm", "80");
         driver.click("OKBtn");
     });
-    EXPECT_NE(form.Chart.W_Grid, before.W_Grid) << "the RH curves are rebuilt at the new pressure";
-    Chart_Fields expected = form.Chart;
+    EXPECT_NE(chart().W_Grid, before.W_Grid) << "the RH curves are rebuilt at the new pressure";
+    Chart_Fields expected = chart();
     Calc_RHCurves(expected, 80);
     Calc_TLines(expected);
     Calc_AHLines(expected);
-    EXPECT_EQ(form.Chart.W_Grid, expected.W_Grid);
-    EXPECT_EQ(form.Chart.Sat_Y, expected.Sat_Y);
-    EXPECT_EQ(form.Chart.AH_Level, expected.AH_Level);
+    EXPECT_EQ(chart().W_Grid, expected.W_Grid);
+    EXPECT_EQ(chart().Sat_Y, expected.Sat_Y);
+    EXPECT_EQ(chart().AH_Level, expected.AH_Level);
 }
 
 TEST_F(Settings_Command_Test, OkAtTheSamePressureChangesNoText) {
     set_patm([](Driver& driver) { driver.click("OKBtn"); });
-    EXPECT_EQ(form.State.Patm, 101.325f);
-    EXPECT_EQ(state_texts(form), Start_Texts);
+    EXPECT_EQ(state().Patm, 101.325f);
+    EXPECT_EQ(state_texts(driver), Start_Texts);
 }
 
 // The chain has no saturation shortcut: at RH 100 the dew point is what its fit gives.
 TEST_F(Settings_Command_Test, AtRh100TheDewPointIsTheFitsValue) {
-    form.State.RH = 100;
+    forced_state().RH = 100;
     set_patm([](Driver& driver) { driver.click("OKBtn"); });
-    EXPECT_EQ(form.Col_state[Row::Tdp].text(), "19.86");
-    EXPECT_EQ(form.Col_state[Row::Twb].text(), "20");
+    EXPECT_EQ(Col_state[Row::Tdp].text(), "19.86");
+    EXPECT_EQ(Col_state[Row::Twb].text(), "20");
 }
 
 TEST_F(Settings_Command_Test, CancelAndARefusedPressureLeaveTheState) {
@@ -110,8 +110,8 @@ TEST_F(Settings_Command_Test, CancelAndARefusedPressureLeaveTheState) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         set_patm(c.act);
-        EXPECT_EQ(form.State.Patm, 101.325f);
-        EXPECT_EQ(state_texts(form), Start_Texts);
+        EXPECT_EQ(state().Patm, 101.325f);
+        EXPECT_EQ(state_texts(driver), Start_Texts);
     }
     EXPECT_EQ(front_end.take_box_texts(), Names{"Patm is too low. Please reinput!!"});
 }

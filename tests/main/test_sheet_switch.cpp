@@ -40,34 +40,34 @@ TEST_F(Sheet_Switch_Test, TheFirstVisitOfASheetCopiesTheCurrentStateIntoItsColum
         const State_Column* column;
     };
     const Case cases[] = {
-        {"Process", &form.Col_two1}, {"Pad", &form.Col_pad_outdoor}, {"VPD", &form.Col_vpd_air}};
+        {"Process", &Col_two1}, {"Pad", &Col_pad_outdoor}, {"VPD", &Col_vpd_air}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sheet);
-        const auto before = fields(form.State);
-        form.Chart.Chart_Mode = Mode_Pad;
+        const auto before = fields(state());
+        forced_chart().Chart_Mode = Mode_Pad;
         driver.select_page(c.sheet);
         EXPECT_EQ(texts(*c.column), Start_Texts);
         EXPECT_EQ(lines(), Default_Lines) << "Show_State's lines, not the sheet's own";
-        EXPECT_EQ(fields(form.State), before);
-        EXPECT_EQ(form.Chart.Chart_Mode, Mode_State);
+        EXPECT_EQ(fields(state()), before);
+        EXPECT_EQ(chart().Chart_Mode, Mode_State);
         driver.select_page("State");
     }
-    EXPECT_EQ(texts(form.Col_two2), Names(Row_Count, ""));
+    EXPECT_EQ(texts(Col_two2), Names(Row_Count, ""));
 }
 
 TEST_F(Sheet_Switch_Test, ASheetWithAStateInItsColumnMakesTheShownTextsTheStateWithoutRecomputing) {
     driver.select_page("Process");
     driver.select_page("State");
-    const Air_State& s = form.State;
+    const Air_State& s = state();
     EXPECT_EQ(s.AH, 0.0073f);
     EXPECT_EQ(s.Pws, 2.339f);
     EXPECT_EQ(s.Pw, 1.169f);
     EXPECT_EQ(s.Twb, 13.79f);
     EXPECT_FLOAT_EQ(s.DOS, 0.4942f);
     EXPECT_EQ(s.Patm, 101.325f);
-    EXPECT_EQ(texts(form.Col_state), Start_Texts);
+    EXPECT_EQ(texts(Col_state), Start_Texts);
     EXPECT_EQ(lines(), Default_Lines);
-    EXPECT_EQ(form.Chart.Chart_Mode, Mode_State);
+    EXPECT_EQ(chart().Chart_Mode, Mode_State);
 }
 
 TEST_F(Sheet_Switch_Test, EachSheetShowsItsOwnLinesWhenItsColumnIsLoaded) {
@@ -77,9 +77,9 @@ TEST_F(Sheet_Switch_Test, EachSheetShowsItsOwnLinesWhenItsColumnIsLoaded) {
         Names lines;
     };
     const Case cases[] = {
-        {"Process", &form.Col_two1, {"You need 2 states", "to define a process", ""}},
-        {"Pad", &form.Col_pad_outdoor, {"Find the efficiency or AfterPad T", "of an Evaporative cooling pad.", ""}},
-        {"VPD", &form.Col_vpd_air, {"Find the vapor pressure deficit", "between air and leaf.", ""}},
+        {"Process", &Col_two1, {"You need 2 states", "to define a process", ""}},
+        {"Pad", &Col_pad_outdoor, {"Find the efficiency or AfterPad T", "of an Evaporative cooling pad.", ""}},
+        {"VPD", &Col_vpd_air, {"Find the vapor pressure deficit", "between air and leaf.", ""}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sheet);
@@ -87,12 +87,12 @@ TEST_F(Sheet_Switch_Test, EachSheetShowsItsOwnLinesWhenItsColumnIsLoaded) {
         driver.select_page(c.sheet);
         EXPECT_EQ(lines(), c.lines);
         EXPECT_EQ(texts(*c.column), Warm_Texts) << "loaded, not rewritten";
-        EXPECT_EQ(form.State.Tdb, 30.0f);
-        EXPECT_EQ(form.State.H, 57.54f);
-        EXPECT_FLOAT_EQ(form.State.DOS, 0.3918f);
+        EXPECT_EQ(state().Tdb, 30.0f);
+        EXPECT_EQ(state().H, 57.54f);
+        EXPECT_FLOAT_EQ(state().DOS, 0.3918f);
         driver.select_page("State");
-        EXPECT_EQ(texts(form.Col_state), Start_Texts) << "the State sheet loads its own texts back";
-        EXPECT_EQ(form.State.Tdb, 20.0f);
+        EXPECT_EQ(texts(Col_state), Start_Texts) << "the State sheet loads its own texts back";
+        EXPECT_EQ(state().Tdb, 20.0f);
     }
 }
 
@@ -117,15 +117,15 @@ TEST_F(Sheet_Switch_Test, OnTheProcessSheetTheColumnWhoseButtonIsDownIsTaken) {
         SCOPED_TRACE(c.name);
         driver.select_page("State");
         // The two buttons are one group: pressing one raises the other.
-        (c.two2_down ? form.SBtn_two2 : form.SBtn_two1)->set_down(true);
-        ASSERT_EQ(form.SBtn_two2->down(), c.two2_down);
-        fill(form.Col_two1, c.state1);
-        fill(form.Col_two2, c.state2);
+        driver.get<ui::Speed_Button>(c.two2_down ? "SBtn_two2" : "SBtn_two1").set_down(true);
+        ASSERT_EQ(driver.get<ui::Speed_Button>("SBtn_two2").down(), c.two2_down);
+        fill(Col_two1, c.state1);
+        fill(Col_two2, c.state2);
         driver.select_page("Process");
-        EXPECT_EQ(form.State.Tdb, c.tdb);
+        EXPECT_EQ(state().Tdb, c.tdb);
         if (c.tdb == 20) {
             // Show_State wrote the current state into the column whose button is down.
-            EXPECT_EQ(texts(c.two2_down ? form.Col_two2 : form.Col_two1), Start_Texts);
+            EXPECT_EQ(texts(c.two2_down ? Col_two2 : Col_two1), Start_Texts);
             EXPECT_EQ(lines(), Default_Lines);
         }
     }
@@ -134,34 +134,34 @@ TEST_F(Sheet_Switch_Test, OnTheProcessSheetTheColumnWhoseButtonIsDownIsTaken) {
 TEST_F(Sheet_Switch_Test, APendingEntryIsTakenOnItsOwnSheetBeforeTheSwitch) {
     driver.enter_text("Edit_tdb", "25");
     driver.select_page("Process");
-    EXPECT_EQ(form.State.Tdb, 25.0f);
+    EXPECT_EQ(state().Tdb, 25.0f);
     EXPECT_EQ(text("Edit_tdb"), "25");
     EXPECT_EQ(text("Edit_2tdb1"), "25");
     EXPECT_EQ(driver.focused_name(), "PageControl1") << "a tab click gives the tabs the focus";
-    EXPECT_EQ(form.PageControl1->active_page(), form.Sheet_two);
+    EXPECT_EQ(active_sheet(), "Sheet_two");
 }
 
 TEST_F(Sheet_Switch_Test, ARefusedPendingEntrySwitchesAfterItsMessageAndABadOneDoesNotSwitch) {
     driver.enter_text("Edit_tdb", "80");
     driver.select_page("Process");
     EXPECT_EQ(front_end.take_box_texts(), Names{"Tdb is too high. Please reinput!!"});
-    EXPECT_EQ(form.PageControl1->active_page(), form.Sheet_two);
+    EXPECT_EQ(active_sheet(), "Sheet_two");
     EXPECT_EQ(text("Edit_2tdb1"), "20");
 
     driver.select_page("State");
     driver.enter_text("Edit_rh", "1-2");
     driver.select_page("Pad");
     EXPECT_EQ(front_end.take_box_texts(), Names{"'1-2' is not a valid floating point value."});
-    EXPECT_EQ(form.PageControl1->active_page(), form.Sheet_state);
+    EXPECT_EQ(active_sheet(), "Sheet_state");
     EXPECT_EQ(driver.focused_name(), "Edit_rh");
-    EXPECT_EQ(texts(form.Col_pad_outdoor), Names(Row_Count, ""));
+    EXPECT_EQ(texts(Col_pad_outdoor), Names(Row_Count, ""));
 }
 
 TEST_F(Sheet_Switch_Test, TheSheetKeysSwitchAsATabClickDoesFromAnyControl) {
     // Ctrl+Tab from a field with a pending entry: the entry is taken on its sheet, then the switch.
     driver.enter_text("Edit_tdb", "25");
     driver.press_ctrl(ui::Key::Tab);
-    EXPECT_EQ(form.PageControl1->active_page(), form.Sheet_two);
+    EXPECT_EQ(active_sheet(), "Sheet_two");
     EXPECT_EQ(text("Edit_2tdb1"), "25");
     EXPECT_EQ(driver.focused_name(), "Edit_2tdb1");
     EXPECT_EQ(lines(), Default_Lines) << "the first visit runs Show_State after the switch";
@@ -172,7 +172,7 @@ TEST_F(Sheet_Switch_Test, TheSheetKeysSwitchAsATabClickDoesFromAnyControl) {
     const ui::Key keys[] = {ui::Key::Page_Down, ui::Key::Tab, ui::Key::Tab, ui::Key::Back_Tab, ui::Key::Page_Up};
     for (std::size_t i = 0; i < std::size(keys); ++i) {
         driver.press_ctrl(keys[i], keys[i] == ui::Key::Back_Tab);
-        EXPECT_EQ(form.PageControl1->active_page()->caption(), after_each[i]);
+        EXPECT_EQ(driver.get<ui::Page_Control>("PageControl1").active_page()->caption(), after_each[i]);
     }
     EXPECT_EQ(driver.focused_name(), "Check_AH");
 }
@@ -181,7 +181,7 @@ TEST_F(Sheet_Switch_Test, ABadPendingTextStopsASwitchByKeyAndNoKeyFilterSeesTheK
     driver.enter_text("Edit_rh", "1-2");
     driver.press_ctrl(ui::Key::Page_Down);
     EXPECT_EQ(front_end.take_box_texts(), Names{"'1-2' is not a valid floating point value."});
-    EXPECT_EQ(form.PageControl1->active_page(), form.Sheet_state);
+    EXPECT_EQ(active_sheet(), "Sheet_state");
     EXPECT_EQ(driver.focused_name(), "Edit_rh");
     EXPECT_EQ(text("Edit_rh"), "1-2");
     EXPECT_EQ(text("Message3"), "") << "the key filter would have asked for a value";
@@ -198,22 +198,22 @@ TEST_F(Sheet_Switch_Test, ABadTextInTheColumnLeavesTheStateAsItWasAndDrawsNothin
         SCOPED_TRACE(c.bad);
         Names column = Warm_Texts;
         column[row_index(c.row)] = c.bad;
-        fill(form.Col_pad_outdoor, column);
-        const auto before = fields(form.State);
-        form.Chart_Image->canvas().clear();
-        form.Chart.Chart_Mode = Mode_Pad;
+        fill(Col_pad_outdoor, column);
+        const auto before = fields(state());
+        driver.get<ui::Image>("Chart_Image").canvas().clear();
+        forced_chart().Chart_Mode = Mode_Pad;
         driver.select_page("Pad");
         if (std::string(c.bad) == ".") {
             // "." is a number (0): the column is taken.
             EXPECT_TRUE(front_end.boxes.empty());
-            EXPECT_EQ(form.State.DOS, 0.0f);
-            EXPECT_EQ(form.State.Tdb, 30.0f);
+            EXPECT_EQ(state().DOS, 0.0f);
+            EXPECT_EQ(state().Tdb, 30.0f);
         } else {
             const std::string message = "'" + std::string(c.bad) + "' is not a valid floating point value.";
             EXPECT_EQ(front_end.take_box_texts(), Names{message});
-            EXPECT_EQ(fields(form.State), before);
-            EXPECT_TRUE(form.Chart_Image->canvas().ops().empty());
-            EXPECT_EQ(form.Chart.Chart_Mode, Mode_Pad);
+            EXPECT_EQ(fields(state()), before);
+            EXPECT_TRUE(driver.get<ui::Image>("Chart_Image").canvas().ops().empty());
+            EXPECT_EQ(chart().Chart_Mode, Mode_Pad);
         }
         driver.select_page("State");
         front_end.boxes.clear();

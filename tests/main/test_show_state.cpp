@@ -17,16 +17,16 @@ protected:
         return all;
     }
     void clear_messages() {
-        for (ui::Label* line : {form.Message1, form.Message2, form.Message3}) line->set_caption("");
+        for (const char* line : {"Message1", "Message2", "Message3"}) driver.get<ui::Label>(line).set_caption("");
     }
     void expect_default_messages() {
-        EXPECT_EQ(form.Message1->caption(), "In addition to Patm,");
-        EXPECT_EQ(form.Message2->caption(), "you still need 2 properties to");
-        EXPECT_EQ(form.Message3->caption(), "define a state.");
+        EXPECT_EQ(driver.get<ui::Label>("Message1").caption(), "In addition to Patm,");
+        EXPECT_EQ(driver.get<ui::Label>("Message2").caption(), "you still need 2 properties to");
+        EXPECT_EQ(driver.get<ui::Label>("Message3").caption(), "define a state.");
     }
     // The current-state column of every sheet.
     std::vector<const State_Column*> current_columns() const {
-        return {&form.Col_state, &form.Col_two1, &form.Col_two2, &form.Col_pad_outdoor, &form.Col_vpd_air};
+        return {&Col_state, &Col_two1, &Col_two2, &Col_pad_outdoor, &Col_vpd_air};
     }
 };
 
@@ -36,15 +36,15 @@ TEST_F(Show_State_Test, WritesOnlyTheActiveSheetsCurrentColumn) {
         const State_Column* written;
     };
     const Case cases[] = {
-        {form.Sheet_state, &form.Col_state},
-        {form.Sheet_pad, &form.Col_pad_outdoor},
-        {form.Sheet_vpd, &form.Col_vpd_air},
+        {&driver.get<ui::Tab_Sheet>("Sheet_state"), &Col_state},
+        {&driver.get<ui::Tab_Sheet>("Sheet_pad"), &Col_pad_outdoor},
+        {&driver.get<ui::Tab_Sheet>("Sheet_vpd"), &Col_vpd_air},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sheet->caption());
         for (const State_Column* column : current_columns()) fill(*column, "x");
         clear_messages();
-        form.PageControl1->set_active_page(c.sheet);
+        driver.get<ui::Page_Control>("PageControl1").set_active_page(c.sheet);
         form.Show_State();
         expect_default_messages();
         for (const State_Column* column : current_columns())
@@ -59,26 +59,26 @@ TEST_F(Show_State_Test, OnTheProcessSheetWritesTheColumnWhoseButtonIsDown) {
         bool two2_down;
     };
     const Case cases[] = {{"State 1 active", true, false}, {"State 2 active", false, true}, {"both up", false, false}};
-    form.PageControl1->set_active_page(form.Sheet_two);
+    driver.get<ui::Page_Control>("PageControl1").set_active_page(&driver.get<ui::Tab_Sheet>("Sheet_two"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        form.SBtn_two1->set_down(c.two1_down);
-        form.SBtn_two2->set_down(c.two2_down);
-        ASSERT_EQ(form.SBtn_two1->down(), c.two1_down);
-        ASSERT_EQ(form.SBtn_two2->down(), c.two2_down);
-        for (const State_Column* column : {&form.Col_two1, &form.Col_two2, &form.Col_two_diff}) fill(*column, "x");
+        driver.get<ui::Speed_Button>("SBtn_two1").set_down(c.two1_down);
+        driver.get<ui::Speed_Button>("SBtn_two2").set_down(c.two2_down);
+        ASSERT_EQ(driver.get<ui::Speed_Button>("SBtn_two1").down(), c.two1_down);
+        ASSERT_EQ(driver.get<ui::Speed_Button>("SBtn_two2").down(), c.two2_down);
+        for (const State_Column* column : {&Col_two1, &Col_two2, &Col_two_diff}) fill(*column, "x");
         clear_messages();
         form.Show_State();
         expect_default_messages();
         const Names kept(Row_Count, "x");
-        EXPECT_EQ(texts(form.Col_two1), c.two1_down ? Start_Texts : kept);
-        EXPECT_EQ(texts(form.Col_two2), c.two2_down ? Start_Texts : kept);
-        EXPECT_EQ(texts(form.Col_two_diff), kept);
+        EXPECT_EQ(texts(Col_two1), c.two1_down ? Start_Texts : kept);
+        EXPECT_EQ(texts(Col_two2), c.two2_down ? Start_Texts : kept);
+        EXPECT_EQ(texts(Col_two_diff), kept);
     }
 }
 
 TEST_F(Show_State_Test, EachRowIsWrittenWithItsDisplayMask) {
-    Air_State& s = form.State;
+    Air_State& s = forced_state();
     s.Tdb = 25;        // "###0.##": no decimal separator for a whole number
     s.RH = 60.125f;    // exact in binary: the half goes away from zero
     s.Twb = -5.5f;
@@ -91,7 +91,7 @@ TEST_F(Show_State_Test, EachRowIsWrittenWithItsDisplayMask) {
     s.Pws = 3.16694f;
     s.Pw = 0;
     form.Show_State();
-    EXPECT_EQ(texts(form.Col_state),
+    EXPECT_EQ(texts(Col_state),
               (Names{"25", "60.13", "-5.5", "0", "0.0123", "45.679", "0.85", "2450", "49.42", "3.167", "0"}));
 }
 

@@ -19,7 +19,7 @@ TEST(Air_State_Layout, HoldsTwelveFloatsInTheFixedOrder) {
 using Start_State = Main_Window_Test;
 
 TEST_F(Start_State, DerivesTheStartStateFromPatmTdbAndRH) {
-    const Air_State& s = form.State;
+    const Air_State& s = state();
     EXPECT_EQ(s.Patm, 101.325f);
     EXPECT_EQ(s.Tdb, 20.0f);
     EXPECT_EQ(s.RH, 50.0f);
@@ -34,7 +34,7 @@ TEST_F(Start_State, DerivesTheStartStateFromPatmTdbAndRH) {
         {"H", s.H, 38.545f},
     };
     for (const Derived& d : derived) EXPECT_NEAR(d.value, d.expected, d.expected * 5e-5f) << d.name;
-    EXPECT_EQ(form.Chart.Half_Span, 10);
+    EXPECT_EQ(chart().Half_Span, 10);
 }
 
 TEST_F(Start_State, TheStateSheetShowsTheStartStateWithItsMasks) {
@@ -58,8 +58,8 @@ TEST_F(Start_State, TheMessageLinesAskForTwoProperties) {
 
 TEST_F(Start_State, TheOtherSheetsAreEmptyButTheLeafRH) {
     int edits = 0;
-    for (ui::Tab_Sheet* sheet : {form.Sheet_two, form.Sheet_pad, form.Sheet_vpd}) {
-        for (ui::Control* control : sheet->children()) {
+    for (const char* sheet : {"Sheet_two", "Sheet_pad", "Sheet_vpd"}) {
+        for (ui::Control* control : driver.get<ui::Tab_Sheet>(sheet).children()) {
             if (control->kind() != ui::Control_Kind::Edit) continue;
             ++edits;
             EXPECT_EQ(control->text(), control->name() == "Edit_vrh2" ? "100" : "") << control->name();
@@ -69,9 +69,9 @@ TEST_F(Start_State, TheOtherSheetsAreEmptyButTheLeafRH) {
 }
 
 TEST_F(Start_State, CentralizeIsUntickedAfterTheFirstShowAndNoBoxWasShown) {
-    EXPECT_FALSE(form.Check_auto->checked());
+    EXPECT_FALSE(driver.get<ui::Check_Box>("Check_auto").checked());
     EXPECT_TRUE(front_end.boxes.empty());
-    EXPECT_EQ(form.PageControl1->active_page(), form.Sheet_state);
+    EXPECT_EQ(active_sheet(), "Sheet_state");
     EXPECT_EQ(application.main_form(), &form);
 }
 

@@ -70,7 +70,7 @@ TEST_F(Table_Command_Test, ACancelledPressureIsTheTablesWhileTheMainWindowKeepsI
     driver.menu("N3");
     open("AHDf1");
     EXPECT_EQ(tables.label_patm->caption(), "Patm : 90 kPa");
-    EXPECT_EQ(form.State.Patm, 101.325f);
+    EXPECT_EQ(state().Patm, 101.325f);
 }
 
 TEST_F(Table_Command_Test, AKpaTextTheDialogWouldRefuseGivesTheMainWindowsPressureUnasked) {
@@ -84,15 +84,15 @@ TEST_F(Table_Command_Test, AKpaTextTheDialogWouldRefuseGivesTheMainWindowsPressu
 }
 
 TEST_F(Table_Command_Test, ListingNeitherReadsNorWritesTheCurrentState) {
-    const Air_State before = form.State;
-    form.State.Tdb = 33;
+    const Air_State before = state();
+    forced_state().Tdb = 33;
     open("Twbf", [](Driver& driver) {
         driver.click("Btn_count");
         driver.click("Btn_exit");
     });
     EXPECT_EQ(tables.StringGrid_table->cell(1, 0), "20");
-    form.State.Tdb = before.Tdb;
-    EXPECT_EQ(std::memcmp(&before, &form.State, sizeof(Air_State)), 0);
+    forced_state().Tdb = before.Tdb;
+    EXPECT_EQ(std::memcmp(&before, &state(), sizeof(Air_State)), 0);
 }
 
 }  // namespace

@@ -58,10 +58,10 @@ TEST_F(Vpd_Sheet_Test, ALeafTemperatureOutsideTheChartIsRefusedAndItsTextStays) 
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.leaf);
-        fill(form.Col_vpd_leaf, Names(Row_Count, "old"));
-        form.Col_vpd_leaf[Row::Tdb].set_text("");
-        form.Edit_vvpd->set_text("old");
-        form.Edit_vtdbd->set_text("old");
+        fill(Col_vpd_leaf, Names(Row_Count, "old"));
+        Col_vpd_leaf[Row::Tdb].set_text("");
+        driver.get<ui::Edit>("Edit_vvpd").set_text("old");
+        driver.get<ui::Edit>("Edit_vtdbd").set_text("old");
         enter("Edit_vtdb2", c.leaf);
         EXPECT_EQ(take_boxes(), Boxes{error_box(c.message)});
         EXPECT_EQ(text("Edit_vtdb2"), c.leaf);
@@ -73,14 +73,14 @@ TEST_F(Vpd_Sheet_Test, ALeafTemperatureOutsideTheChartIsRefusedAndItsTextStays) 
 
 TEST_F(Vpd_Sheet_Test, AnAirEntryRefreshesOnlyTheDeficit) {
     enter("Edit_vtdb2", "30");
-    const Names leaf = texts(form.Col_vpd_leaf);
+    const Names leaf = texts(Col_vpd_leaf);
     enter("Edit_vtdb1", "25");
     EXPECT_TRUE(front_end.boxes.empty());
     // 4.246 less the Pw of 25 degree C at 50 %, 1.585.
     EXPECT_EQ(text("Edit_vvpd"), "2.661");
     EXPECT_EQ(text("Edit_vpw1"), "1.585");
     EXPECT_EQ(text("Edit_vtdbd"), "10") << "kept from the leaf entry";
-    EXPECT_EQ(texts(form.Col_vpd_leaf), leaf);
+    EXPECT_EQ(texts(Col_vpd_leaf), leaf);
     EXPECT_EQ(lines(), (Names{"In addition to Patm,", "you still need 2 properties to", ""}));
 }
 
@@ -99,8 +99,8 @@ TEST_F(Vpd_Sheet_Test, ARefusedLeafTemperatureStillGivesADeficitUnlessItHasNoSat
         SCOPED_TRACE(c.leaf);
         enter("Edit_vtdb2", c.leaf);
         take_boxes();
-        form.Edit_vvpd->set_text("old");
-        form.Message3->set_caption("marked");
+        driver.get<ui::Edit>("Edit_vvpd").set_text("old");
+        driver.get<ui::Label>("Message3").set_caption("marked");
         drawings.count = 0;
         enter("Edit_vtdb1", "20.5");
         enter("Edit_vtdb1", "20");
@@ -118,21 +118,21 @@ TEST_F(Vpd_Sheet_Test, ALeafTextThatIsNoNumberIsPassedOverByEveryRefreshOfTheShe
     EXPECT_EQ(take_boxes(), Boxes{conversion_box("3-0")});
     EXPECT_EQ(driver.focused_name(), "Edit_vtdb2") << "the field cannot be left with that text";
     // A refresh from elsewhere (a new pressure from the settings dialog, say) meets the text.
-    form.Col_vpd_leaf[Row::Tdb].set_text("");
+    Col_vpd_leaf[Row::Tdb].set_text("");
     leave();
-    form.Col_vpd_leaf[Row::Tdb].set_text("3-0");
+    Col_vpd_leaf[Row::Tdb].set_text("3-0");
     const std::string deficit = text("Edit_vvpd");
     enter("Edit_vtdb1", "25");
     EXPECT_TRUE(take_boxes().empty());
-    EXPECT_EQ(form.State.Tdb, 25.0f) << "the entry is stored";
-    EXPECT_EQ(text("Edit_vhfg1"), shown_text(Row::Hfg, form.State)) << "and the column refreshed";
+    EXPECT_EQ(state().Tdb, 25.0f) << "the entry is stored";
+    EXPECT_EQ(text("Edit_vhfg1"), shown_text(Row::Hfg, state())) << "and the column refreshed";
     EXPECT_EQ(text("Edit_vvpd"), deficit) << "without a deficit for that text";
 }
 
 TEST_F(Vpd_Sheet_Test, TheSheetSwitchMatchesTheDeficitToTheLoadedAir) {
     enter("Edit_vtdb2", "30");
     driver.select_page("State");
-    form.Edit_vvpd->set_text("old");
+    driver.get<ui::Edit>("Edit_vvpd").set_text("old");
     driver.select_page("VPD");
     EXPECT_EQ(text("Edit_vvpd"), "3.077");
     EXPECT_EQ(lines(), (Names{"Find the vapor pressure deficit", "between air and leaf.", ""}));
@@ -142,7 +142,7 @@ TEST_F(Vpd_Sheet_Test, DrawNeedsALeafAndTicksThePwLinesWhoseRedrawComesFirst) {
     drawings.count = 0;
     driver.click("Btn_vpd");
     EXPECT_EQ(take_boxes(), Boxes{error_box("Please input Leaf state!!")});
-    EXPECT_FALSE(form.Check_Pw->checked());
+    EXPECT_FALSE(driver.get<ui::Check_Box>("Check_Pw").checked());
     EXPECT_EQ(drawings.count, 0);
 
     struct Case {
@@ -157,9 +157,9 @@ TEST_F(Vpd_Sheet_Test, DrawNeedsALeafAndTicksThePwLinesWhoseRedrawComesFirst) {
         driver.click("Btn_vpd");
         EXPECT_TRUE(front_end.boxes.empty());
         EXPECT_EQ(text("Edit_vvpd"), "3.077") << "the pending leaf entry is taken first";
-        EXPECT_TRUE(form.Check_Pw->checked());
+        EXPECT_TRUE(driver.get<ui::Check_Box>("Check_Pw").checked());
         EXPECT_EQ(drawings.count, c.drawings);
-        EXPECT_EQ(form.Chart.Chart_Mode, Mode_VPD);
+        EXPECT_EQ(chart().Chart_Mode, Mode_VPD);
         EXPECT_TRUE(chart_shows("Air"));
         EXPECT_TRUE(chart_shows("Leaf"));
         EXPECT_TRUE(chart_shows("Pw"));
@@ -173,7 +173,7 @@ TEST_F(Vpd_Sheet_Test, DrawWithOnlyRefusedLeafTemperaturesStopsAtTheEmptyAH) {
     take_boxes();
     driver.click("Btn_vpd");
     EXPECT_EQ(take_boxes(), Boxes{conversion_box("")});
-    EXPECT_EQ(form.Chart.Chart_Mode, Mode_VPD);
+    EXPECT_EQ(chart().Chart_Mode, Mode_VPD);
     EXPECT_TRUE(chart_shows("Air"));
     EXPECT_FALSE(chart_shows("Leaf"));
 }

@@ -8,8 +8,10 @@
 #include "app/math_error_boxes.h"
 #include "chart/chart_tables.h"
 #include "main/psy.h"
+#include "tests/main/main_window_test_access.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
+#include "ui/edit.h"
 #include "ui/static_controls.h"
 #include "state/air_state.h"
 #include "tests/support/headless_front_end.h"
@@ -34,13 +36,15 @@ TEST(Chart_Redraw, AKeptRasterDrawsThePixelsOfAFreshOne) {
     const Math_Error_Boxes math_error_boxes(application);
     application.set_front_end(front_end);
     auto& window = application.create_form<TForm1>();
-    for (ui::Check_Box* line_switch :
-         {window.Check_T, window.Check_RH, window.Check_AH, window.Check_Pw, window.Check_H, window.Check_SV})
-        line_switch->set_checked(true);
-    window.Col_pad_after[Row::Tdb].set_text("24.5");
-    window.Col_pad_after[Row::AH].set_text("0.0118");
-    window.Col_vpd_leaf[Row::Tdb].set_text("18");
-    window.Col_vpd_leaf[Row::AH].set_text("0.0129");
+    for (const char* line_switch : {"Check_T", "Check_RH", "Check_AH", "Check_Pw", "Check_H", "Check_SV"})
+        window.get<ui::Check_Box>(line_switch).set_checked(true);
+    window.get<ui::Edit>("Edit_ptdb2").set_text("24.5");
+    window.get<ui::Edit>("Edit_pah2").set_text("0.0118");
+    window.get<ui::Edit>("Edit_vtdb2").set_text("18");
+    window.get<ui::Edit>("Edit_vah2").set_text("0.0129");
+    // The drawings' states and spans are set directly: the raster, not the way there, is under test.
+    Air_State& state = Main_Window_Test_Access::State(window);
+    Chart_Fields& chart = Main_Window_Test_Access::Chart(window);
 
     struct Drawing {
         float Patm;
@@ -60,19 +64,19 @@ TEST(Chart_Redraw, AKeptRasterDrawsThePixelsOfAFreshOne) {
     for (const Drawing& d : drawings) {
         SCOPED_TRACE(std::to_string(d.Patm) + " kPa, Tdb " + std::to_string(d.Tdb) + ", Half_Span " +
                      std::to_string(d.half_span) + ", ratio " + std::to_string(d.ratio));
-        window.State.Patm = d.Patm;
-        window.State.Tdb = d.Tdb;
-        Derive_From_Tdb_RH(window.State);
-        Calc_RHCurves(window.Chart, d.Patm);
-        Calc_TLines(window.Chart);
-        window.Chart.Half_Span = d.half_span;
-        window.Check_auto->set_checked(true);
-        window.Check_unit->set_checked(d.unit_label);
+        state.Patm = d.Patm;
+        state.Tdb = d.Tdb;
+        Derive_From_Tdb_RH(state);
+        Calc_RHCurves(chart, d.Patm);
+        Calc_TLines(chart);
+        chart.Half_Span = d.half_span;
+        window.get<ui::Check_Box>("Check_auto").set_checked(true);
+        window.get<ui::Check_Box>("Check_unit").set_checked(d.unit_label);
         window.Draw_Chart(d.mode);
 
-        kept.draw(window.Chart_Image->canvas(), drawn_over[d.ratio], d.ratio);
+        kept.draw(window.get<ui::Image>("Chart_Image").canvas(), drawn_over[d.ratio], d.ratio);
         QImage fresh = white_chart(d.ratio);
-        ui::qt::rasterise(window.Chart_Image->canvas(), fresh, d.ratio);
+        ui::qt::rasterise(window.get<ui::Image>("Chart_Image").canvas(), fresh, d.ratio);
         EXPECT_TRUE(drawn_over[d.ratio] == fresh);
     }
 }

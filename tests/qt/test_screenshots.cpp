@@ -39,8 +39,8 @@ protected:
 TEST_F(Screenshots, TheMainWindowAtStartUpAndEachSheet) {
     EXPECT_EQ(front_end.window_of(window)->width(), 792);
     save("hygrodex_main_window.png");
-    for (ui::Tab_Sheet* page : window.PageControl1->pages()) {
-        window.PageControl1->set_active_page(page);
+    for (ui::Tab_Sheet* page : window.get<ui::Page_Control>("PageControl1").pages()) {
+        window.get<ui::Page_Control>("PageControl1").set_active_page(page);
         save(QString("hygrodex_sheet_%1.png").arg(page->caption().c_str()));
     }
 }
@@ -49,7 +49,7 @@ TEST_F(Screenshots, TheMainWindowAtStartUpAndEachSheet) {
 TEST_F(Screenshots, TheMainWindowWithItsTabsFocused) {
     QWidget& shown = *front_end.window_of(window);
     QApplication::setActiveWindow(&shown);
-    EXPECT_EQ(window.focused(), window.PageControl1);
+    EXPECT_EQ(window.focused(), &window.get<ui::Page_Control>("PageControl1"));
     EXPECT_TRUE(shown.findChild<QWidget*>("PageControl1")->hasFocus());
     save("hygrodex_focused_tabs.png");
 }
@@ -68,16 +68,20 @@ TEST_F(Screenshots, TheMenusAreDrawnInTheMenuBarsFont) {
 }
 
 TEST_F(Screenshots, TheChartWithEveryLineFamilyAtEachZoom) {
-    for (ui::Check_Box* line_switch :
-         {window.Check_T, window.Check_RH, window.Check_AH, window.Check_Pw, window.Check_H, window.Check_SV})
-        line_switch->set_checked(true);
+    for (const char* line_switch : {"Check_T", "Check_RH", "Check_AH", "Check_Pw", "Check_H", "Check_SV"})
+        window.get<ui::Check_Box>(line_switch).set_checked(true);
+    // From the start's span of 10, ZoomIn once to 5, then ZoomOut eleven times to 60.
     const struct {
+        const char* button;
+        int presses;
         int half_span;
         const char* file;
-    } zooms[] = {{10, "hygrodex_chart_all_lines.png"}, {5, "hygrodex_chart_half_span_5.png"},
-                 {60, "hygrodex_chart_half_span_60.png"}};
+    } zooms[] = {{"ZoomIn", 0, 10, "hygrodex_chart_all_lines.png"},
+                 {"ZoomIn", 1, 5, "hygrodex_chart_half_span_5.png"},
+                 {"ZoomOut", 11, 60, "hygrodex_chart_half_span_60.png"}};
     for (const auto& zoom : zooms) {
-        window.Chart.Half_Span = zoom.half_span;
+        for (int press = 0; press < zoom.presses; ++press) window.get<ui::Button>(zoom.button).click();
+        ASSERT_EQ(window.view().Chart.Half_Span, zoom.half_span);
         window.Draw_Chart(Mode_State);
         save(zoom.file);
     }

@@ -31,7 +31,7 @@ TEST(Start_Chart, SampledPixelsShowBackgroundFrameLegendAndMarker) {
     Start_Window start;
     TForm1& window = start.window;
     QImage image(578, 503, QImage::Format_RGB32);
-    ui::qt::rasterise(window.Chart_Image->canvas(), image);
+    ui::qt::rasterise(window.get<ui::Image>("Chart_Image").canvas(), image);
 
     const struct {
         int x, y;
@@ -66,11 +66,11 @@ std::vector<int> one_pixel_lines_at(const QImage& image, int x) {
 TEST(Start_Chart, AtRatioTwoEachHorizontalLineIsTwoDevicePixelsThick) {
     Start_Window start;
     TForm1& window = start.window;
-    window.Check_AH->set_checked(true);
+    window.get<ui::Check_Box>("Check_AH").set_checked(true);
     QImage at_one(578, 503, QImage::Format_RGB32);
-    ui::qt::rasterise(window.Chart_Image->canvas(), at_one);
+    ui::qt::rasterise(window.get<ui::Image>("Chart_Image").canvas(), at_one);
     QImage at_two(2 * 578, 2 * 503, QImage::Format_RGB32);
-    ui::qt::rasterise(window.Chart_Image->canvas(), at_two, 2);
+    ui::qt::rasterise(window.get<ui::Image>("Chart_Image").canvas(), at_two, 2);
 
     const std::vector<int> rows = one_pixel_lines_at(at_one, 300);
     // The humidity lines that cross column 300 clear of the other families.
