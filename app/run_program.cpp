@@ -8,8 +8,7 @@
 #include "ui/qt/qt_front_end.h"
 
 int run_program(int argc, char** argv, const std::string& name,
-                const std::function<void(ui::Application&)>& create_windows,
-                const std::function<void()>& once_open) {
+                const std::function<void(ui::Application&)>& create_windows, const std::function<void()>& once_open) {
     ui::qt::prepare_environment(false);
     const auto qt_application = ui::qt::open_application(argc, argv, name);
     if (once_open) once_open();

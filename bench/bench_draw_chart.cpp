@@ -8,8 +8,8 @@
 #include "main/psy.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
-#include "ui/static_controls.h"
 #include "ui/qt/canvas_raster.h"
+#include "ui/static_controls.h"
 
 namespace {
 
@@ -82,8 +82,7 @@ void BM_Draw_Chart_Recorded_And_Rasterised(benchmark::State& run) {
 BENCHMARK(BM_Draw_Chart_Recorded_And_Rasterised)
     ->DenseRange(5, 60, 5)
     ->Unit(benchmark::kMicrosecond)
-    ->ComputeStatistics("max", [](const std::vector<double>& times) {
-        return *std::max_element(times.begin(), times.end());
-    });
+    ->ComputeStatistics("max",
+                        [](const std::vector<double>& times) { return *std::max_element(times.begin(), times.end()); });
 
 }  // namespace

@@ -3,11 +3,11 @@
 #include <QImage>
 
 #include "earlier/psy.h"
-#include "ui/buttons.h"
-#include "ui/static_controls.h"
 #include "tests/support/earlier_start_chart.h"
 #include "tests/support/headless_front_end.h"
+#include "ui/buttons.h"
 #include "ui/qt/canvas_raster.h"
+#include "ui/static_controls.h"
 
 namespace {
 

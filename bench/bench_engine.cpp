@@ -65,9 +65,9 @@ void run_sweep(benchmark::State& run, const std::vector<Air_State>& states, Comp
             benchmark::DoNotOptimize(compute(state));
         }
     }
-    run.counters["per_state"] = benchmark::Counter(static_cast<double>(states.size()),
-                                                   benchmark::Counter::kIsIterationInvariantRate |
-                                                       benchmark::Counter::kInvert);
+    run.counters["per_state"] =
+        benchmark::Counter(static_cast<double>(states.size()),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 template <typename Compute>
@@ -116,8 +116,8 @@ struct Psychrolib_State {
 
 Psychrolib_State psychrolib_state(const Air_State& s) {
     Psychrolib_State p{};
-    CalcPsychrometricsFromRelHum(s.Tdb, s.RH / 100.0, s.Patm * Pa_Per_kPa, &p.hum_ratio, &p.t_wet_bulb,
-                                 &p.t_dew_point, &p.vap_pres, &p.enthalpy, &p.volume, &p.degree_of_saturation);
+    CalcPsychrometricsFromRelHum(s.Tdb, s.RH / 100.0, s.Patm * Pa_Per_kPa, &p.hum_ratio, &p.t_wet_bulb, &p.t_dew_point,
+                                 &p.vap_pres, &p.enthalpy, &p.volume, &p.degree_of_saturation);
     return p;
 }
 
@@ -126,17 +126,14 @@ void add_psychrolib_benchmarks() {
     add_sweep("PsychroLib/Pws", [](const Air_State& s) { return GetSatVapPres(s.Tdb); });
     // PsychroLib derives Pws inside; the engine takes it as an argument.
     add_sweep("PsychroLib/Pw_RH", [](const Air_State& s) { return GetVapPresFromRelHum(s.Tdb, s.RH / 100.0); });
-    add_sweep("PsychroLib/Pw_AH",
-              [](const Air_State& s) { return GetVapPresFromHumRatio(s.AH, s.Patm * Pa_Per_kPa); });
+    add_sweep("PsychroLib/Pw_AH", [](const Air_State& s) { return GetVapPresFromHumRatio(s.AH, s.Patm * Pa_Per_kPa); });
     add_sweep("PsychroLib/DOS",
               [](const Air_State& s) { return GetDegreeOfSaturation(s.Tdb, s.AH, s.Patm * Pa_Per_kPa); });
     add_sweep("PsychroLib/AH",
               [](const Air_State& s) { return GetHumRatioFromVapPres(s.Pw * Pa_Per_kPa, s.Patm * Pa_Per_kPa); });
-    add_sweep("PsychroLib/Tdp",
-              [](const Air_State& s) { return GetTDewPointFromVapPres(s.Tdb, s.Pw * Pa_Per_kPa); });
+    add_sweep("PsychroLib/Tdp", [](const Air_State& s) { return GetTDewPointFromVapPres(s.Tdb, s.Pw * Pa_Per_kPa); });
     add_sweep("PsychroLib/H", [](const Air_State& s) { return GetMoistAirEnthalpy(s.Tdb, s.AH); });
-    add_sweep("PsychroLib/SV",
-              [](const Air_State& s) { return GetMoistAirVolume(s.Tdb, s.AH, s.Patm * Pa_Per_kPa); });
+    add_sweep("PsychroLib/SV", [](const Air_State& s) { return GetMoistAirVolume(s.Tdb, s.AH, s.Patm * Pa_Per_kPa); });
     add_sweep("PsychroLib/Twb",
               [](const Air_State& s) { return GetTWetBulbFromTDewPoint(s.Tdb, s.Tdp, s.Patm * Pa_Per_kPa); });
     add_sweep(

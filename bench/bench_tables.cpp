@@ -10,7 +10,8 @@ constexpr float Standard_Patm = 101.325f;
 // steps 1; texts included.
 void BM_List_Largest_Warned_Table(benchmark::State& state) {
     const auto kind = static_cast<Table_Kind>(state.range(0));
-    const Table_Span rows = sheet_definition(kind).rows == Row_Axis::RH ? Table_Span{0, 100, 1} : Table_Span{-40, 70, 1};
+    const Table_Span rows =
+        sheet_definition(kind).rows == Row_Axis::RH ? Table_Span{0, 100, 1} : Table_Span{-40, 70, 1};
     for (auto _ : state) benchmark::DoNotOptimize(compute_table(kind, {-40, 70, 1}, rows, Standard_Patm));
     state.SetLabel(std::string(sheet_definition(kind).page_caption));
 }

@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "ui/qt/environment.h"
 #include "bench/start_probe.h"
+#include "ui/qt/environment.h"
 
 // The yardstick for the program's start: a minimal Qt Widgets program that shows one window of
 // the main window's size and paints it, in the same environment as the program.

@@ -142,7 +142,8 @@ void Draw_Slant_Family(ui::Canvas& canvas, const Chart_Fields& chart, float Patm
         const int Py = pixel_of((Wide{a} * y0 - Wide{c} * g) / closing);
         canvas.move_to(pixel_of(Ex), pixel_of(Ey));
         canvas.line_to(Px, Py);
-        canvas.text_out(Px + family.label_dx, Py + family.label_dy, family.labels.text(Patm, static_cast<std::size_t>(i)));
+        canvas.text_out(Px + family.label_dx, Py + family.label_dy,
+                        family.labels.text(Patm, static_cast<std::size_t>(i)));
         canvas.move_to(500, 0);
         canvas.line_to(0, pixel_of(y0));
     }
@@ -158,19 +159,23 @@ void Family_Painter::Draw_Families(ui::Canvas& canvas, const Chart_Switches& swi
     Draw_RH_Curves(canvas, chart, switches.rh_lines);
     if (switches.t_lines) Draw_T_Lines(canvas, chart);
     if (switches.ah_lines) {
-        Draw_Level_Family(canvas, chart, {chart.AH_Start_X, chart.AH_Level, chart_color::Dark_Yellow,
-                                          chart_color::Yellow, ah_labels_, 556, 0, "AH x0.001", 526, 17});
+        Draw_Level_Family(canvas, chart,
+                          {chart.AH_Start_X, chart.AH_Level, chart_color::Dark_Yellow, chart_color::Yellow, ah_labels_,
+                           556, 0, "AH x0.001", 526, 17});
     }
     if (switches.pw_lines) {
-        Draw_Level_Family(canvas, chart, {chart.Pw_Start_X, chart.Pw_Level, chart_color::Mauve,
-                                          chart_color::Light_Pink, pw_labels_, 550, -15, "Pw", 555, 2});
+        Draw_Level_Family(canvas, chart,
+                          {chart.Pw_Start_X, chart.Pw_Level, chart_color::Mauve, chart_color::Light_Pink, pw_labels_,
+                           550, -15, "Pw", 555, 2});
     }
     if (switches.h_lines) {
-        Draw_Slant_Family(canvas, chart, Patm, {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y,
-                                                chart_color::Brown, chart_color::Light_Orange, h_labels_, 0, 0});
+        Draw_Slant_Family(canvas, chart, Patm,
+                          {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y, chart_color::Brown,
+                           chart_color::Light_Orange, h_labels_, 0, 0});
     }
     if (switches.sv_lines) {
-        Draw_Slant_Family(canvas, chart, Patm, {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y,
-                                                chart_color::Gray, chart_color::Silver, sv_labels_, -31, -11});
+        Draw_Slant_Family(canvas, chart, Patm,
+                          {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y, chart_color::Gray,
+                           chart_color::Silver, sv_labels_, -31, -11});
     }
 }

@@ -8,9 +8,9 @@
 // line tables in chart coordinates (temperature index i = T + 40, humidity ratio in kg/kg).
 // Temperature indexes 0..110: a degree each of the dry-bulb range, -40..70 degree C.
 inline constexpr int Index_Count = static_cast<int>(Tdb_Range.highest - Tdb_Range.lowest) + 1;
-inline constexpr int RH_Rows = 11;                   // RH 0, 10, .., 100 %
-inline constexpr int Level_Count = 10;               // [0] a base value, [1..9] the lines
-inline constexpr int Line_Count = Index_Count + 1;   // [0..110] by saturation index, [111] the state's line
+inline constexpr int RH_Rows = 11;                  // RH 0, 10, .., 100 %
+inline constexpr int Level_Count = 10;              // [0] a base value, [1..9] the lines
+inline constexpr int Line_Count = Index_Count + 1;  // [0..110] by saturation index, [111] the state's line
 inline constexpr int State_Line = Index_Count;
 
 inline constexpr int Saturation_Row = RH_Rows - 1;  // W_Grid's row of RH 100 %

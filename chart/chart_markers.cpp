@@ -38,12 +38,8 @@ struct Marker_Context {
     }
     void line_from_bottom(Pixel to) const { line({to.x, Plot_Bottom}, to); }
     void line_to_right_edge(Pixel from) const { line(from, {Plot_Right, from.y}); }
-    Pixel enthalpy_line_end() const {
-        return of_table(chart.H_End_X[State_Line], chart.H_End_Y[State_Line]);
-    }
-    Pixel enthalpy_line_start() const {
-        return of_table(chart.H_Start_X[State_Line], chart.H_Start_Y[State_Line]);
-    }
+    Pixel enthalpy_line_end() const { return of_table(chart.H_End_X[State_Line], chart.H_End_Y[State_Line]); }
+    Pixel enthalpy_line_start() const { return of_table(chart.H_Start_X[State_Line], chart.H_Start_Y[State_Line]); }
 };
 
 // The state, its dew point, its wet-bulb point on its enthalpy line and its specific-volume line.
@@ -86,8 +82,8 @@ void Mark_VPD(const Marker_Context& m, const Chart_Inputs& inputs) {
     m.line_to_right_edge(m.sheet_point(inputs.vpd_leaf, "Leaf"));
 }
 
-constexpr std::array<void (*)(const Marker_Context&, const Chart_Inputs&), 4> Mode_Markers{Mark_State_Mode, Mark_Process,
-                                                                                          Mark_Pad, Mark_VPD};
+constexpr std::array<void (*)(const Marker_Context&, const Chart_Inputs&), 4> Mode_Markers{
+    Mark_State_Mode, Mark_Process, Mark_Pad, Mark_VPD};
 
 }  // namespace
 
@@ -95,7 +91,8 @@ void Mark_State(ui::Canvas& canvas, const Chart_Fields& chart, const Air_State& 
     Mark_State_Lines({canvas, chart, state});
 }
 
-void Draw_Markers(ui::Canvas& canvas, const Chart_Inputs& inputs, Chart_Fields& chart, const Air_State& state, int mode) {
+void Draw_Markers(ui::Canvas& canvas, const Chart_Inputs& inputs, Chart_Fields& chart, const Air_State& state,
+                  int mode) {
     canvas.pen.width = 2;
     canvas.pen.color = chart_color::Sky_Blue;
     canvas.font.color = chart_color::White;

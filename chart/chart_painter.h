@@ -1,7 +1,7 @@
 #pragma once
 
-#include "chart/chart_fields.h"
 #include "chart/chart_families.h"
+#include "chart/chart_fields.h"
 #include "chart/chart_inputs.h"
 #include "chart/kept_picture.h"
 #include "chart/label_memo.h"

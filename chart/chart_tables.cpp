@@ -35,9 +35,7 @@ float temperature_at(int index) { return static_cast<float>(index - Temperature_
 // stops a bad value from reaching outside the arrays (the edge needs one segment to its left).
 int table_edge(const Chart_Fields& chart) { return std::clamp(chart.Tmax_Index, 1, Last_Index); }
 
-std::span<const float, Index_Count> saturation_curve(const Chart_Fields& chart) {
-    return chart.W_Grid[Saturation_Row];
-}
+std::span<const float, Index_Count> saturation_curve(const Chart_Fields& chart) { return chart.W_Grid[Saturation_Row]; }
 
 // The height of AH or Pw line n: n tenths of the top.
 long double line_level(int n, float top) { return n * 0.1L * top; }

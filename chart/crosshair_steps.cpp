@@ -2,10 +2,10 @@
 
 #include <stdexcept>
 
-#include "state/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
 #include "numtext/int_text.h"
+#include "state/air_state.h"
 #include "state/state_steps.h"
 
 namespace {
@@ -25,10 +25,12 @@ Chart_Point driest_at(float Tdb, float Pws) { return {Tdb, Driest_RH, Pws, Dries
 // rest.
 Chart_Point moved_sideways(const Chart_Fields& chart, const Air_State& state, Step_Direction direction, int step) {
     const long double shift = sign_of(direction) * step;
-    const long double xs = (static_cast<long double>(state.Tdb) + Temperature_Index_Offset - chart.Tmin_Index) * chart.X_Scale;
+    const long double xs =
+        (static_cast<long double>(state.Tdb) + Temperature_Index_Offset - chart.Tmin_Index) * chart.X_Scale;
     Chart_Point point;
     point.Tdb = to_single(state.Tdb + sign_of(direction) * divide(step, chart.X_Scale));
-    if (truncate_to_int(xs + shift) > Plot_Right) point.Tdb = static_cast<float>(chart.Tmax_Index - Temperature_Index_Offset);
+    if (truncate_to_int(xs + shift) > Plot_Right)
+        point.Tdb = static_cast<float>(chart.Tmax_Index - Temperature_Index_Offset);
     if (point.Tdb < Lowest_Temperature) point.Tdb = Lowest_Temperature;
     point.Pws = Calc_Property(Kind_Pws, point.Tdb);
     return point;

@@ -18,7 +18,7 @@ struct Crosshair_Move {
 };
 
 struct Crosshair_Target {
-    Chart_Point point;      // kept values (Tdb along a temperature line, RH along its curve) unchanged
+    Chart_Point point;       // kept values (Tdb along a temperature line, RH along its curve) unchanged
     Enthalpy_Rule enthalpy;  // Keep while the state moves along its enthalpy line
 };
 

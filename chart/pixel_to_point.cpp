@@ -1,8 +1,8 @@
 #include "chart/pixel_to_point.h"
 
-#include "state/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
+#include "state/air_state.h"
 #include "state/state_steps.h"
 
 using engine::divide;

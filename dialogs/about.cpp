@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "ui/program_icon.h"
 #include "ui/layout.h"
+#include "ui/program_icon.h"
 
 namespace {
 
@@ -19,17 +19,13 @@ constexpr ui::layout::Window_Layout Window = {
     .caption = "About", .client_width = 329, .client_height = 240, .font = Box_Font, .minimize_box = false};
 
 constexpr std::string_view Contact_Lines[] = {
-    "Hygrodex development team",
-    "Moist-air engineering group",
-    "100 Example Road",
-    "Example City 00000",
-    "Tel: +00 00 0000 0000",
-    "Fax: +00 00 0000 0001",
+    "Hygrodex development team",   "Moist-air engineering group", "100 Example Road",
+    "Example City 00000",          "Tel: +00 00 0000 0000",       "Fax: +00 00 0000 0001",
     "E-mail: support@example.org",
 };
 
 constexpr Control_Layout label(ui::Label* TAboutBox::*field, std::string_view name, ui::Rect bounds,
-                             std::string_view caption, ui::layout::Font_Layout font = Box_Font) {
+                               std::string_view caption, ui::layout::Font_Layout font = Box_Font) {
     return {.field = field, .name = name, .bounds = bounds, .caption = caption, .font = font};
 }
 
@@ -45,15 +41,15 @@ constexpr Layout_Entry Panel_Entries[] = {
     label(&TAboutBox::Label1, "Label1", {16, 112, 40, 13}, "Authors:"),
     // A label cannot take the focus or be edited; its text is greyed as a disabled memo's.
     Control_Layout{.field = &TAboutBox::Memo1,
-                 .name = "Memo1",
-                 .bounds = {58, 112, 249, 105},
-                 .color = ui::Color_Button_Face,
-                 .font = {.name = "Arial", .height = 11, .color = Grey_Text}},
+                   .name = "Memo1",
+                   .bounds = {58, 112, 249, 105},
+                   .color = ui::Color_Button_Face,
+                   .font = {.name = "Arial", .height = 11, .color = Grey_Text}},
     Control_Layout{.field = &TAboutBox::OKButton,
-                 .name = "OKButton",
-                 .bounds = {248, 184, 58, 25},
-                 .caption = "OK",
-                 .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
+                   .name = "OKButton",
+                   .bounds = {248, 184, 58, 25},
+                   .caption = "OK",
+                   .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
 };
 
 constexpr Layout::Container Containers[] = {

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "dialogs/patm_refusal.h"
-#include "numtext/number_keys.h"
 #include "numtext/mask_format.h"
+#include "numtext/number_keys.h"
 #include "numtext/text_to_number.h"
 #include "ui/calling.h"
 
@@ -110,7 +110,8 @@ void Tconfig::Write_Others(const Unit& unit, const Pressure_Set& set) {
 // The edits lie in the group boxes, so Enter moves to the second of the dialog's own controls,
 // Cancel; the edit's exit then moves on to OK.
 void Tconfig::edit_KeyPress(ui::Control&, char& key) {
-    numtext::filter_number_key(key, [] {}, [this] { CancelBtn->set_focus(); });
+    numtext::filter_number_key(
+        key, [] {}, [this] { CancelBtn->set_focus(); });
 }
 
 void Tconfig::OKBtnClick(ui::Control&) {

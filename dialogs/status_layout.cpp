@@ -11,7 +11,8 @@ using Control_Layout = ui::layout::Control_Layout<Tconfig>;
 using Layout = ui::layout::Layout<Tconfig>;
 using Layout_Entry = Layout::Entry;
 
-constexpr ui::layout::Window_Layout Window = {.caption = "Set Patm.", .client_width = 382, .client_height = 118, .minimize_box = false};
+constexpr ui::layout::Window_Layout Window = {
+    .caption = "Set Patm.", .client_width = 382, .client_height = 118, .minimize_box = false};
 
 // The group boxes and all they hold share one font.
 constexpr ui::layout::Font_Layout Group_Font = {.name = "MS Sans Serif", .height = 13};
@@ -19,25 +20,25 @@ constexpr int Label_Height = 16;
 
 constexpr Layout_Entry Window_Entries[] = {
     Control_Layout{.field = &Tconfig::OKBtn,
-                 .name = "OKBtn",
-                 .bounds = {300, 24, 75, 25},
-                 .caption = "OK",
-                 .button = {.modal_result = ui::Mr_Ok}},
+                   .name = "OKBtn",
+                   .bounds = {300, 24, 75, 25},
+                   .caption = "OK",
+                   .button = {.modal_result = ui::Mr_Ok}},
     Control_Layout{.field = &Tconfig::CancelBtn,
-                 .name = "CancelBtn",
-                 .bounds = {300, 70, 75, 25},
-                 .caption = "Cancel",
-                 .button = {.modal_result = ui::Mr_Cancel, .is_cancel = true}},
+                   .name = "CancelBtn",
+                   .bounds = {300, 70, 75, 25},
+                   .caption = "Cancel",
+                   .button = {.modal_result = ui::Mr_Cancel, .is_cancel = true}},
     Control_Layout{.field = &Tconfig::GroupBox1,
-                 .name = "GroupBox1",
-                 .bounds = {8, 8, 153, 105},
-                 .caption = "Atmospheric Pressure",
-                 .font = Group_Font},
+                   .name = "GroupBox1",
+                   .bounds = {8, 8, 153, 105},
+                   .caption = "Atmospheric Pressure",
+                   .font = Group_Font},
     Control_Layout{.field = &Tconfig::GroupBox2,
-                 .name = "GroupBox2",
-                 .bounds = {168, 8, 121, 105},
-                 .caption = "Elevation",
-                 .font = Group_Font},
+                   .name = "GroupBox2",
+                   .bounds = {168, 8, 121, 105},
+                   .caption = "Elevation",
+                   .font = Group_Font},
 };
 
 // An edit with its starting text, or the label of its unit, in the groups' font.

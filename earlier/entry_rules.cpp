@@ -15,17 +15,24 @@ using commands::of_state;
 using commands::ruleless;
 
 const Entry_Rule Rules[] = {
-    {{false, highest<Tdb_Range>, lowest<Tdb_Range>, ruleless<Enter_Tdb>}, "溫度輸入值太高，請重新輸入", "溫度輸入值太低，請重新輸入"},
-    {{false, highest<Percent_Range>, lowest<Percent_Range>, ruleless<Enter_RH>}, "相對溼度輸入值太高，請重新輸入",
+    {{false, highest<Tdb_Range>, lowest<Tdb_Range>, ruleless<Enter_Tdb>},
+     "溫度輸入值太高，請重新輸入",
+     "溫度輸入值太低，請重新輸入"},
+    {{false, highest<Percent_Range>, lowest<Percent_Range>, ruleless<Enter_RH>},
+     "相對溼度輸入值太高，請重新輸入",
      "相對溼度輸入值太低，請重新輸入"},
-    {{true, of_state<commands::Stored_Tdb>, of_state<Twb_Min>, Enter_Twb}, "濕球溫度輸入值太高，請重新輸入",
+    {{true, of_state<commands::Stored_Tdb>, of_state<Twb_Min>, Enter_Twb},
+     "濕球溫度輸入值太高，請重新輸入",
      "濕球溫度輸入值太低，請重新輸入"},
-    {{false, of_state<commands::Stored_Tdb>, of_state<Tdp_Min>, Enter_Tdp}, "露點溫度輸入值太高，請重新輸入",
+    {{false, of_state<commands::Stored_Tdb>, of_state<Tdp_Min>, Enter_Tdp},
+     "露點溫度輸入值太高，請重新輸入",
      "露點溫度輸入值太低，請重新輸入"},
-    {{false, of_state<AH_Sat>, fixed<0.0f>, ruleless<Enter_AH>}, "絕對溼度輸入值太高，請重新輸入",
+    {{false, of_state<AH_Sat>, fixed<0.0f>, ruleless<Enter_AH>},
+     "絕對溼度輸入值太高，請重新輸入",
      "絕對溼度輸入值太低，請重新輸入"},
     {{false, fixed<1.0f>, fixed<0.0f>, ruleless<Enter_DOS>}, "dos輸入值太高，請重新輸入", "dos輸入值太低，請重新輸入"},
-    {{false, of_state<commands::Stored_Pws>, fixed<0.0f>, ruleless<Enter_Pw>}, "蒸氣壓輸入值太高，請重新輸入",
+    {{false, of_state<commands::Stored_Pws>, fixed<0.0f>, ruleless<Enter_Pw>},
+     "蒸氣壓輸入值太高，請重新輸入",
      "蒸氣壓輸入值太低，請重新輸入"},
 };
 

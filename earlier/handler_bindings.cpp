@@ -5,12 +5,12 @@
 #include <variant>
 #include <vector>
 
-#include "earlier/chart/moves.h"
 #include "commands/key_filter.h"
 #include "commands/menu_commands.h"
 #include "commands/step_label.h"
 #include "commands/zoom_buttons.h"
 #include "earlier/about.h"
+#include "earlier/chart/moves.h"
 #include "earlier/entry_rules.h"
 #include "earlier/hint_lines.h"
 #include "earlier/psy.h"
@@ -47,22 +47,21 @@ struct Overloaded : Ways... {
 };
 
 void bind(const Handler& handler, const Event& event) {
-    std::visit(Overloaded{
-                   [](auto* slot, const std::function<void()>& runs) { *slot = [runs](auto&&...) { runs(); }; },
-                   [](ui::Key_Press_Event* slot, const std::function<void(char&)>& runs) {
-                       *slot = [runs](ui::Control&, char& key) { runs(key); };
-                   },
-                   [](ui::Mouse_Move_Event* slot, const std::function<void(int, int)>& runs) {
-                       *slot = [runs](ui::Control&, ui::Shift_State, int X, int Y) { runs(X, Y); };
-                   },
-                   [](ui::Mouse_Event* slot, const std::function<void(int, int)>& runs) {
-                       *slot = [runs](ui::Control&, ui::Mouse_Button, ui::Shift_State, int X, int Y) { runs(X, Y); };
-                   },
-                   [&](auto, const auto&) {
-                       throw std::logic_error(std::string(handler.name) + " cannot run on that event");
-                   },
-               },
-               event, handler.runs);
+    std::visit(
+        Overloaded{
+            [](auto* slot, const std::function<void()>& runs) { *slot = [runs](auto&&...) { runs(); }; },
+            [](ui::Key_Press_Event* slot, const std::function<void(char&)>& runs) {
+                *slot = [runs](ui::Control&, char& key) { runs(key); };
+            },
+            [](ui::Mouse_Move_Event* slot, const std::function<void(int, int)>& runs) {
+                *slot = [runs](ui::Control&, ui::Shift_State, int X, int Y) { runs(X, Y); };
+            },
+            [](ui::Mouse_Event* slot, const std::function<void(int, int)>& runs) {
+                *slot = [runs](ui::Control&, ui::Mouse_Button, ui::Shift_State, int X, int Y) { runs(X, Y); };
+            },
+            [&](auto, const auto&) { throw std::logic_error(std::string(handler.name) + " cannot run on that event"); },
+        },
+        event, handler.runs);
 }
 
 constexpr std::string_view Value_Request = "請輸入數值~~";
@@ -115,7 +114,8 @@ void TForm1::Bind_Handlers() {
         {"GroupBox4MouseMove", {&GroupBox4->OnMouseMove}, hover(hover_text::Messages)},
         {"Button1MouseMove", {&Button1->OnMouseMove}, hover(hover_text::Exit_Button)},
         // The prompt and the readout of the chart go when the pointer leaves it for the background.
-        {"FormMouseMove", {&this->OnMouseMove},
+        {"FormMouseMove",
+         {&this->OnMouseMove},
          [this] {
              StatusBar1->set_panel_text(Hover_Panel, "");
              StatusBar1->set_panel_text(Readout_Panel, "");
@@ -138,10 +138,8 @@ void TForm1::Bind_Handlers() {
          calls(&TForm1::Draw_Chart)},
         {"MoveBarChange", {&MoveBar->OnChange}, [this] { commands::Show_Step(*MoveBar, *Move_Label); }},
 
-        {"Chart_ImageMouseMove", {&Chart_Image->OnMouseMove},
-         [this](int X, int Y) { Show_Pointer_State(X, Y); }},
-        {"Chart_ImageMouseDown", {&Chart_Image->OnMouseDown},
-         [this](int X, int Y) { Take_Pixel(X, Y); }},
+        {"Chart_ImageMouseMove", {&Chart_Image->OnMouseMove}, [this](int X, int Y) { Show_Pointer_State(X, Y); }},
+        {"Chart_ImageMouseDown", {&Chart_Image->OnMouseDown}, [this](int X, int Y) { Take_Pixel(X, Y); }},
         // Move the state by the step bar's pixels: up and down at its Tdb, left and right at its AH.
         {"Btn_upClick", {&Btn_up->OnClick}, calls(&TForm1::Move_State, Move_Button::Up)},
         {"Btn_downClick", {&Btn_down->OnClick}, calls(&TForm1::Move_State, Move_Button::Down)},

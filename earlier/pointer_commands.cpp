@@ -15,9 +15,7 @@ void TForm1::Show_Pointer_State(int X, int Y) {
 }
 
 // An edit that has the focus keeps it, and its exit handler takes the shown value later.
-void TForm1::Take_Pixel(int X, int Y) {
-    Take_Point(Map_Pixel(Chart, State.Patm, X, Y));
-}
+void TForm1::Take_Pixel(int X, int Y) { Take_Point(Map_Pixel(Chart, State.Patm, X, Y)); }
 
 // The step is read afresh at every press.
 void TForm1::Move_State(Move_Button button) { Take_Point(Move_Target(Chart, State, button, MoveBar->position())); }

@@ -1,5 +1,5 @@
-#include "commands/start_state.h"
 #include "earlier/psy.h"
+#include "commands/start_state.h"
 
 namespace moistrel {
 

@@ -33,12 +33,12 @@ constexpr ui::layout::Window_Layout Main_Window = {
     .caption = "濕氣圖", .client_width = Client_Width, .client_height = Client_Height, .font = Window_Font};
 
 constexpr Control_Layout group(Field<ui::Group_Box> field, std::string_view name, ui::Rect bounds,
-                             std::string_view caption, int tab_order) {
+                               std::string_view caption, int tab_order) {
     return {.field = field, .name = name, .bounds = bounds, .caption = caption, .tab_order = tab_order};
 }
 
 constexpr Control_Layout check_box(Field<ui::Check_Box> field, std::string_view name, std::string_view caption, int top,
-                                 bool checked, bool visible = true) {
+                                   bool checked, bool visible = true) {
     return {.field = field,
             .name = name,
             .bounds = {8, top, 73, 17},
@@ -57,7 +57,7 @@ constexpr int Name_Label_Right = 80;
 
 // A row's name label, centred in its width.
 constexpr Control_Layout name_label(Field<ui::Label> field, std::string_view name, int left, int top,
-                                  std::string_view caption, bool visible = true) {
+                                    std::string_view caption, bool visible = true) {
     return {.field = field,
             .name = name,
             .bounds = {left, top, Name_Label_Right - left, Label_Height},
@@ -71,7 +71,7 @@ constexpr Control_Layout unit_label(std::string_view name, int top, std::string_
 }
 
 constexpr Control_Layout edit(Field<ui::Edit> field, std::string_view name, int top, bool read_only = false,
-                            bool visible = true) {
+                              bool visible = true) {
     return {.field = field,
             .name = name,
             .bounds = {Edit_Left, top, Edit_Width, Edit_Height},
@@ -84,7 +84,7 @@ constexpr bool Read_Only = true;
 constexpr bool Hidden = false;
 
 constexpr Control_Layout glyph_button(Field<ui::Button> field, std::string_view name, int left, int top, int size,
-                                    std::string_view glyph) {
+                                      std::string_view glyph) {
     return {.field = field, .name = name, .bounds = {left, top, size, size}, .glyph = glyph};
 }
 
@@ -106,18 +106,18 @@ struct TForm1::Layout_Tables {
     static constexpr Layout_Entry Window_Entries[] = {
         Control_Layout{.field = &TForm1::Psy_Bevel, .name = "Psy_Bevel", .bounds = {0, 0, Chart_Width, Chart_Height}},
         Control_Layout{.field = &TForm1::Chart_Image,
-                     .name = "Chart_Image",
-                     .bounds = {0, 0, Chart_Width, Chart_Height},
-                     .stretch = true},
+                       .name = "Chart_Image",
+                       .bounds = {0, 0, Chart_Width, Chart_Height},
+                       .stretch = true},
         group(&TForm1::GroupBox1, "GroupBox1", {696, 312, 89, 121}, "格線", 0),
         group(&TForm1::GroupBox2, "GroupBox2", {584, 0, 201, 225}, "Psy", 1),
         group(&TForm1::GroupBox3, "GroupBox3", {584, 312, 105, 185}, "濕氣圖調整", 2),
         Control_Layout{.field = &TForm1::Button1, .name = "Button1", .bounds = {712, 456, 65, 25}, .tab_order = 3},
         group(&TForm1::GroupBox4, "GroupBox4", {584, 232, 201, 73}, "Message", 4),
         Control_Layout{.field = &TForm1::StatusBar1,
-                     .name = "StatusBar1",
-                     .bounds = {0, Client_Height - Status_Height, Client_Width, Status_Height},
-                     .panel_widths = Status_Panel_Widths},
+                       .name = "StatusBar1",
+                       .bounds = {0, Client_Height - Status_Height, Client_Width, Status_Height},
+                       .panel_widths = Status_Panel_Widths},
     };
 
     // ---- The line switches ----
@@ -171,21 +171,23 @@ struct TForm1::Layout_Tables {
     // Enter's walk: the panel's edits top to bottom, round to the first; the hidden Hfg takes no focus
     // and is passed over.
     static constexpr Field<ui::Edit> Panel_Walk[] = {
-        &TForm1::Edit_tdb, &TForm1::Edit_rh,  &TForm1::Edit_twb, &TForm1::Edit_tdp, &TForm1::Edit_ah,  &TForm1::Edit_h,
+        &TForm1::Edit_tdb, &TForm1::Edit_rh,  &TForm1::Edit_twb, &TForm1::Edit_tdp, &TForm1::Edit_ah, &TForm1::Edit_h,
         &TForm1::Edit_sv,  &TForm1::Edit_hfg, &TForm1::Edit_dos, &TForm1::Edit_pws, &TForm1::Edit_pw, &TForm1::Edit_tdb,
     };
 
     // ---- Chart adjustment ----
 
     static constexpr Layout_Entry Adjustment_Entries[] = {
-        Control_Layout{.field = Unheld_Label, .name = "Label12", .bounds = {16, 96, 80, Label_Height},
-                     .caption = "移動大小(Pixel)"},
+        Control_Layout{.field = Unheld_Label,
+                       .name = "Label12",
+                       .bounds = {16, 96, 80, Label_Height},
+                       .caption = "移動大小(Pixel)"},
         Control_Layout{.field = &TForm1::Move_Label,
-                     .name = "Move_Label",
-                     // The label sizes itself to its text and keeps its right edge, so "10" fits left of it.
-                     .bounds = {67, 128, 20, Label_Height},
-                     .caption = "2",
-                     .alignment = ui::Alignment::Right},
+                       .name = "Move_Label",
+                       // The label sizes itself to its text and keeps its right edge, so "10" fits left of it.
+                       .bounds = {67, 128, 20, Label_Height},
+                       .caption = "2",
+                       .alignment = ui::Alignment::Right},
         glyph_button(&TForm1::Btn_up, "Btn_up", 40, 16, Move_Size, "arrow-up"),
         glyph_button(&TForm1::Btn_left, "Btn_left", 16, 40, Move_Size, "arrow-left"),
         glyph_button(&TForm1::BitBtn5, "BitBtn5", 40, 40, Move_Size, "circling-arrows"),
@@ -194,9 +196,9 @@ struct TForm1::Layout_Tables {
         glyph_button(&TForm1::ZoomOut, "ZoomOut", 16, 144, Zoom_Size, "magnifier-minus"),
         glyph_button(&TForm1::ZoomIn, "ZoomIn", 56, 144, Zoom_Size, "magnifier-plus"),
         Control_Layout{.field = &TForm1::MoveBar,
-                     .name = "MoveBar",
-                     .bounds = {8, 112, 89, 17},
-                     .track = {.min = 1, .max = 10, .position = 2, .frequency = 1}},
+                       .name = "MoveBar",
+                       .bounds = {8, 112, 89, 17},
+                       .track = {.min = 1, .max = 10, .position = 2, .frequency = 1}},
     };
 
     // ---- Messages ----
@@ -208,10 +210,8 @@ struct TForm1::Layout_Tables {
     };
 
     static constexpr Layout::Container Containers[] = {
-        {std::monostate{}, Window_Entries},
-        {&TForm1::GroupBox1, Line_Switch_Entries},
-        {&TForm1::GroupBox2, State_Panel_Entries},
-        {&TForm1::GroupBox3, Adjustment_Entries},
+        {std::monostate{}, Window_Entries},        {&TForm1::GroupBox1, Line_Switch_Entries},
+        {&TForm1::GroupBox2, State_Panel_Entries}, {&TForm1::GroupBox3, Adjustment_Entries},
         {&TForm1::GroupBox4, Message_Entries},
     };
 
@@ -232,8 +232,8 @@ struct TForm1::Layout_Tables {
         {{&TForm1::N5, "N5", "離開"}, Exit_Items},
     };
 
-    static constexpr ui::layout::Menu_Bar_Layout<TForm1> Menu_Bar = {
-        &TForm1::ActionList1, "ActionList1", Actions, &TForm1::MainMenu1, "MainMenu1", Menus};
+    static constexpr ui::layout::Menu_Bar_Layout<TForm1> Menu_Bar = {&TForm1::ActionList1, "ActionList1", Actions,
+                                                                     &TForm1::MainMenu1,   "MainMenu1",   Menus};
 };
 
 void TForm1::Create_Layout() {

@@ -18,7 +18,8 @@ using Layout_Entry = Layout::Entry;
 constexpr std::string_view Patm_Too_Low = "大氣壓力輸入值太低，請重新輸入";
 constexpr std::string_view Patm_Too_High = "大氣壓力輸入值太高，請重新輸入";
 
-constexpr ui::layout::Window_Layout Window = {.caption = "大氣壓力設定", .client_width = 384, .client_height = 179, .minimize_box = false};
+constexpr ui::layout::Window_Layout Window = {
+    .caption = "大氣壓力設定", .client_width = 384, .client_height = 179, .minimize_box = false};
 
 constexpr ui::layout::Font_Layout Label_Font = {.name = "MS Sans Serif", .height = -13};
 
@@ -27,27 +28,33 @@ constexpr ui::layout::Font_Layout Label_Font = {.name = "MS Sans Serif", .height
 struct Tconfig::Layout_Tables {
     static constexpr Layout_Entry Window_Entries[] = {
         Control_Layout{.field = &Tconfig::Bevel1, .name = "Bevel1", .bounds = {8, 8, 281, 161}},
-        Control_Layout{.field = &Tconfig::Label1, .name = "Label1", .bounds = {24, 32, 56, 16}, .caption = "大氣壓力",
-                     .font = Label_Font},
-        Control_Layout{.field = &Tconfig::Label2, .name = "Label2", .bounds = {200, 32, 24, 16}, .caption = "kPa",
-                     .font = Label_Font},
+        Control_Layout{.field = &Tconfig::Label1,
+                       .name = "Label1",
+                       .bounds = {24, 32, 56, 16},
+                       .caption = "大氣壓力",
+                       .font = Label_Font},
+        Control_Layout{.field = &Tconfig::Label2,
+                       .name = "Label2",
+                       .bounds = {200, 32, 24, 16},
+                       .caption = "kPa",
+                       .font = Label_Font},
         Control_Layout{.field = &Tconfig::OKBtn,
-                     .name = "OKBtn",
-                     .bounds = {300, 8, 75, 25},
-                     .caption = "OK",
-                     .tab_order = 0,
-                     .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
+                       .name = "OKBtn",
+                       .bounds = {300, 8, 75, 25},
+                       .caption = "OK",
+                       .tab_order = 0,
+                       .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
         Control_Layout{.field = &Tconfig::CancelBtn,
-                     .name = "CancelBtn",
-                     .bounds = {300, 38, 75, 25},
-                     .caption = "Cancel",
-                     .tab_order = 1,
-                     .button = {.modal_result = ui::Mr_Cancel, .is_cancel = true}},
+                       .name = "CancelBtn",
+                       .bounds = {300, 38, 75, 25},
+                       .caption = "Cancel",
+                       .tab_order = 1,
+                       .button = {.modal_result = ui::Mr_Cancel, .is_cancel = true}},
         Control_Layout{.field = &Tconfig::edit_patm,
-                     .name = "edit_patm",
-                     .bounds = {104, 32, 89, 21},
-                     .caption = "101.325",
-                     .tab_order = 2},
+                       .name = "edit_patm",
+                       .bounds = {104, 32, 89, 21},
+                       .caption = "101.325",
+                       .tab_order = 2},
     };
 
     static constexpr Layout::Container Containers[] = {{std::monostate{}, Window_Entries}};
@@ -65,7 +72,8 @@ void Tconfig::Create_Layout() {
 }
 
 void Tconfig::edit_patmEnter(ui::Control&, char& key) {
-    numtext::filter_number_key(key, [] {}, [] {});
+    numtext::filter_number_key(
+        key, [] {}, [] {});
 }
 
 // A text that is not a number stops at the conversion, before anything is applied; the dialog

@@ -23,10 +23,10 @@ struct Pws_Coefficients {
     float c1, c2, c3, c4, c5, c6, c7;
 };
 
-inline constexpr Pws_Coefficients pws_over_ice{
-    -5674.5359f, 6.3925247f, -0.009677843f, 6.22157e-7f, 2.0747825e-9f, -9.484024e-13f, 4.1673503f};
-inline constexpr Pws_Coefficients pws_over_water{
-    -5800.2206f, 1.3914993f, -0.048640239f, 4.1764768e-5f, -1.4452093e-8f, 0.0f, 6.5459673f};
+inline constexpr Pws_Coefficients pws_over_ice{-5674.5359f,   6.3925247f,     -0.009677843f, 6.22157e-7f,
+                                               2.0747825e-9f, -9.484024e-13f, 4.1673503f};
+inline constexpr Pws_Coefficients pws_over_water{-5800.2206f,    1.3914993f, -0.048640239f, 4.1764768e-5f,
+                                                 -1.4452093e-8f, 0.0f,       6.5459673f};
 
 // Below this difference the two temperatures count as equal (saturated air).
 inline constexpr long double saturation_tolerance = 0.001L;
@@ -97,8 +97,7 @@ Real dew_point(float dry_bulb, float pw) {
 template <typename Real>
 Real enthalpy(float temperature, float ah) {
     using R = Real;
-    return R(dry_air_specific_heat) * temperature +
-           ah * (R(latent_heat_at_0) + R(vapour_specific_heat) * temperature);
+    return R(dry_air_specific_heat) * temperature + ah * (R(latent_heat_at_0) + R(vapour_specific_heat) * temperature);
 }
 
 template <typename Real>
@@ -130,8 +129,7 @@ Real wet_bulb(float dry_bulb, float dew_point_temperature) {
                                   4.5287e-7f * t * t * t * t);
     const float f3 = to_single<R>((0.011146403f + 0.000255119f * t + 7.1215e-6f * t * t) /
                                   (1 + 0.027956529f * t + 0.002122386f * t * t));
-    const float f4 =
-        to_single<R>((9.65426e-5f + 7.15163e-7f * t) / (1 - 0.00292091f * t + 0.001201577f * t * t));
+    const float f4 = to_single<R>((9.65426e-5f + 7.15163e-7f * t) / (1 - 0.00292091f * t + 0.001201577f * t * t));
     float twb = to_single<R>(f1 * d + f2 + f3 * d * d + f4 * d * d * d);
     if (twb > dry_bulb) {
         twb = dry_bulb;
@@ -157,10 +155,10 @@ Real rh_from_wet_bulb(float dry_bulb, float wet_bulb_temperature) {
     const R sqrt_t = math_sqrt<R>(t);
     const float g1 =
         to_single<R>(R(6.5283207L) - over_t + divide<R>(R(27478.51412L) * ln_t, t2) - divide<R>(R(31804.835L), t2));
-    const float g2 = to_single<R>(divide<R>(R(45.725691L), sqrt_t) - R(5.7823757L) +
-                                  R(0.00014449003L) * t2 * sqrt_t - R(1.2648953e-5L) * t2 * t);
-    const float g3 = to_single<R>(R(1.6161997L) * sqrt_t - R(1.8793625L) - R(0.034446164L) * t -
-                                  R(0.51282028L) * ln_t * ln_t);
+    const float g2 = to_single<R>(divide<R>(R(45.725691L), sqrt_t) - R(5.7823757L) + R(0.00014449003L) * t2 * sqrt_t -
+                                  R(1.2648953e-5L) * t2 * t);
+    const float g3 =
+        to_single<R>(R(1.6161997L) * sqrt_t - R(1.8793625L) - R(0.034446164L) * t - R(0.51282028L) * ln_t * ln_t);
     const float g4 = to_single<R>(R(0.0018867775L) - R(2.0696545e-7L) * t2 * sqrt_t + R(2.0593745e-8L) * t2 * t -
                                   R(59.002463L) * math_exp<R>(-t));
     float rh = to_single<R>(g2 * w + g1 + g3 * w * w + g4 * w * w * w);
@@ -185,18 +183,18 @@ Real temperature_humidity_index(float dry_bulb, float dew_point_temperature) {
 template <typename Real>
 Real property_value(Property_Kind kind, float x1, float x2, float x3) {
     switch (kind) {
-        case Kind_Pws: return formula::saturation_pressure<Real>(x1);
-        case Kind_Hfg: return formula::heat_of_vaporization<Real>(x1);
-        case Kind_Pw_RH: return formula::vapour_pressure_from_rh<Real>(x1, x2);
-        case Kind_Pw_AH: return formula::vapour_pressure_from_ah<Real>(x1, x2);
-        case Kind_DOS: return formula::degree_of_saturation<Real>(x1, x2, x3);
-        case Kind_AH: return formula::humidity_ratio<Real>(x1, x2);
-        case Kind_Tdp: return formula::dew_point<Real>(x1, x2);
-        case Kind_H: return formula::enthalpy<Real>(x1, x2);
-        case Kind_SV: return formula::specific_volume<Real>(x1, x2, x3);
-        case Kind_Twb: return formula::wet_bulb<Real>(x1, x2);
-        case Kind_RH_Twb: return formula::rh_from_wet_bulb<Real>(x1, x2);
-        case Kind_THI: return formula::temperature_humidity_index<Real>(x1, x2);
+    case Kind_Pws: return formula::saturation_pressure<Real>(x1);
+    case Kind_Hfg: return formula::heat_of_vaporization<Real>(x1);
+    case Kind_Pw_RH: return formula::vapour_pressure_from_rh<Real>(x1, x2);
+    case Kind_Pw_AH: return formula::vapour_pressure_from_ah<Real>(x1, x2);
+    case Kind_DOS: return formula::degree_of_saturation<Real>(x1, x2, x3);
+    case Kind_AH: return formula::humidity_ratio<Real>(x1, x2);
+    case Kind_Tdp: return formula::dew_point<Real>(x1, x2);
+    case Kind_H: return formula::enthalpy<Real>(x1, x2);
+    case Kind_SV: return formula::specific_volume<Real>(x1, x2, x3);
+    case Kind_Twb: return formula::wet_bulb<Real>(x1, x2);
+    case Kind_RH_Twb: return formula::rh_from_wet_bulb<Real>(x1, x2);
+    case Kind_THI: return formula::temperature_humidity_index<Real>(x1, x2);
     }
     return 0;
 }

@@ -4,9 +4,7 @@
 #include "ui/buttons.h"
 
 namespace {
-Sheet_Point_Texts texts_of(const State_Column& column) {
-    return {column[Row::Tdb].text(), column[Row::AH].text()};
-}
+Sheet_Point_Texts texts_of(const State_Column& column) { return {column[Row::Tdb].text(), column[Row::AH].text()}; }
 }  // namespace
 
 Chart_Inputs TForm1::chart_inputs() const {

@@ -19,14 +19,10 @@ void TForm1::Bind_Crosshair() {
     constexpr Step_Direction Plus = Step_Direction::Increasing;
     const auto step = [this](Crosshair_Move move) { return [this, move] { Step_Crosshair(move); }; };
     const Handler handlers[] = {
-        {"Btn_upClick", step({Temperature, Plus})},
-        {"Btn_downClick", step({Temperature, Minus})},
-        {"Btn_leftClick", step({Humidity_Ratio, Minus})},
-        {"Btn_rightClick", step({Humidity_Ratio, Plus})},
-        {"Btn_rh_upClick", step({Relative_Humidity, Plus})},
-        {"Btn_rh_downClick", step({Relative_Humidity, Minus})},
-        {"Btn_h_upClick", step({Enthalpy, Minus})},
-        {"Btn_h_downClick", step({Enthalpy, Plus})},
+        {"Btn_upClick", step({Temperature, Plus})},          {"Btn_downClick", step({Temperature, Minus})},
+        {"Btn_leftClick", step({Humidity_Ratio, Minus})},    {"Btn_rightClick", step({Humidity_Ratio, Plus})},
+        {"Btn_rh_upClick", step({Relative_Humidity, Plus})}, {"Btn_rh_downClick", step({Relative_Humidity, Minus})},
+        {"Btn_h_upClick", step({Enthalpy, Minus})},          {"Btn_h_downClick", step({Enthalpy, Plus})},
     };
     Bind_Named_Handlers(*this, handlers);
 }

@@ -10,4 +10,5 @@ struct Message_Lines {
 };
 
 // The lines a refresh leaves: what every state still needs.
-inline constexpr Message_Lines State_Lines = {"In addition to Patm,", "you still need 2 properties to", "define a state."};
+inline constexpr Message_Lines State_Lines = {"In addition to Patm,", "you still need 2 properties to",
+                                              "define a state."};

@@ -140,7 +140,7 @@ constexpr Control_Layout edit(Field<ui::Edit> field, std::string_view name, ui::
 }
 
 constexpr Control_Layout sheet_button(Field<ui::Button> field, std::string_view name, std::string_view caption,
-                                    int column) {
+                                      int column) {
     return {.field = field, .name = name, .bounds = below_column(column), .caption = caption};
 }
 
@@ -185,7 +185,7 @@ struct Pad_Place {
 };
 
 constexpr Control_Layout pad_button(Field<ui::Button> field, std::string_view name, Pad_Place place,
-                                  std::string_view hint, std::string_view glyph) {
+                                    std::string_view hint, std::string_view glyph) {
     return {.field = field,
             .name = name,
             .bounds = {Pad_Left + place.column * Pad_Button_Size, Pad_Top + place.row * Pad_Button_Size,
@@ -196,7 +196,7 @@ constexpr Control_Layout pad_button(Field<ui::Button> field, std::string_view na
 }
 
 constexpr Control_Layout zoom_button(Field<ui::Button> field, std::string_view name, int left, int tab_order,
-                                   std::string_view hint, std::string_view glyph) {
+                                     std::string_view hint, std::string_view glyph) {
     return {.field = field,
             .name = name,
             .bounds = {left, Zoom_Top, Zoom_Size, Zoom_Size},
@@ -207,7 +207,7 @@ constexpr Control_Layout zoom_button(Field<ui::Button> field, std::string_view n
 
 // Check boxes, one per line of their group; the lines need not follow the creation order.
 constexpr Control_Layout check_box(Field<ui::Check_Box> field, std::string_view name, std::string_view caption,
-                                 int line, bool checked) {
+                                   int line, bool checked) {
     constexpr int pitch = 16;
     return {.field = field,
             .name = name,
@@ -261,8 +261,8 @@ void create_generated(TForm1& form, ui::Win_Control& sheet, const Column_Rows& r
         const std::string name =
             "Edit_" + std::string(column.rows->letter) + std::string(info.tag) + std::string(column.suffix);
         const Control_Layout desc = {.name = name,
-                                   .bounds = {column.left, column.rows->top(info.row), column.width, Edit_Height},
-                                   .read_only = column_read_only(column.input, info)};
+                                     .bounds = {column.left, column.rows->top(info.row), column.width, Edit_Height},
+                                     .read_only = column_read_only(column.input, info)};
         auto& edit = ui::layout::create_control(form, sheet, desc, Field<ui::Edit>{nullptr});
         edit.set_enabled(column.enabled);
         (form.*column.column).edits[i] = &edit;
@@ -296,48 +296,55 @@ struct TForm1::Layout_Tables {
     static constexpr Layout_Entry Window_Entries[] = {
         Control_Layout{.field = &TForm1::Psy_Bevel, .name = "Psy_Bevel", .bounds = {0, 0, Chart_Width, Chart_Height}},
         Control_Layout{.field = &TForm1::Chart_Image,
-                     .name = "Chart_Image",
-                     .bounds = {0, 0, Chart_Width, Chart_Height},
-                     .cursor = ui::Cursor::Cross,
-                     .stretch = true},
-        Control_Layout{.field = &TForm1::PageControl1, .name = "PageControl1", .bounds = {584, 0, 201, 257}, .tab_order = 0},
+                       .name = "Chart_Image",
+                       .bounds = {0, 0, Chart_Width, Chart_Height},
+                       .cursor = ui::Cursor::Cross,
+                       .stretch = true},
+        Control_Layout{
+            .field = &TForm1::PageControl1, .name = "PageControl1", .bounds = {584, 0, 201, 257}, .tab_order = 0},
         Control_Layout{.field = &TForm1::StatusBar1,
-                     .name = "StatusBar1",
-                     .bounds = {0, Client_Height - Status_Height, Client_Width, Status_Height},
-                     .panel_widths = Status_Panel_Widths},
+                       .name = "StatusBar1",
+                       .bounds = {0, Client_Height - Status_Height, Client_Width, Status_Height},
+                       .panel_widths = Status_Panel_Widths},
         Control_Layout{.field = &TForm1::Group_misc,
-                     .name = "Group_misc",
-                     .bounds = {696, 448, 89, 57},
-                     .caption = "Misc.",
-                     .tab_order = 4},
+                       .name = "Group_misc",
+                       .bounds = {696, 448, 89, 57},
+                       .caption = "Misc.",
+                       .tab_order = 4},
         Control_Layout{.field = &TForm1::Group_corsshair,
-                     .name = "Group_corsshair",
-                     .bounds = {584, 328, 105, 177},
-                     .caption = "Crosshair",
-                     .tab_order = 2},
+                       .name = "Group_corsshair",
+                       .bounds = {584, 328, 105, 177},
+                       .caption = "Crosshair",
+                       .tab_order = 2},
         Control_Layout{.field = &TForm1::Group_curves,
-                     .name = "Group_curves",
-                     .bounds = {696, 328, 89, 120},
-                     .caption = "Lines && Curves",
-                     .tab_order = 3},
+                       .name = "Group_curves",
+                       .bounds = {696, 328, 89, 120},
+                       .caption = "Lines && Curves",
+                       .tab_order = 3},
         Control_Layout{.field = &TForm1::Group_message,
-                     .name = "Group_message",
-                     .bounds = {584, 256, 201, 71},
-                     .caption = "Message",
-                     .tab_order = 1},
+                       .name = "Group_message",
+                       .bounds = {584, 256, 201, 71},
+                       .caption = "Message",
+                       .tab_order = 1},
     };
 
     // ---- The sheets ----
 
     static constexpr Layout_Entry Page_Entries[] = {
-        Control_Layout{.field = &TForm1::Sheet_state, .name = "Sheet_state", .bounds = Sheet_Client, .caption = "State"},
+        Control_Layout{
+            .field = &TForm1::Sheet_state, .name = "Sheet_state", .bounds = Sheet_Client, .caption = "State"},
         Control_Layout{.field = &TForm1::Sheet_two, .name = "Sheet_two", .bounds = Sheet_Client, .caption = "Process"},
         Control_Layout{.field = &TForm1::Sheet_pad, .name = "Sheet_pad", .bounds = Sheet_Client, .caption = "Pad"},
         Control_Layout{.field = &TForm1::Sheet_vpd, .name = "Sheet_vpd", .bounds = Sheet_Client, .caption = "VPD"},
     };
 
-    static constexpr Column_Layout State_Column_Layout = {
-        &TForm1::Col_state, &State_Sheet_Rows, "", State_Edit_Left, State_Edit_Width, Column_Input::State_Rows_Only, true};
+    static constexpr Column_Layout State_Column_Layout = {&TForm1::Col_state,
+                                                          &State_Sheet_Rows,
+                                                          "",
+                                                          State_Edit_Left,
+                                                          State_Edit_Width,
+                                                          Column_Input::State_Rows_Only,
+                                                          true};
 
     static constexpr Layout_Entry State_Entries[] = {
         Row_Captions{&State_Sheet_Rows, "Label_", &Row_Info::label, State_Label_Left, State_Label_Width},
@@ -348,22 +355,23 @@ struct TForm1::Layout_Tables {
     static constexpr Column_Layout Process_State1 = {
         &TForm1::Col_two1, &Process_Sheet_Rows, "1", column_left(0), Column_Width, Column_Input::State_Rows_Only, true};
     static constexpr Column_Layout Process_State2 = {
-        &TForm1::Col_two2, &Process_Sheet_Rows, "2", column_left(1), Column_Width, Column_Input::State_Rows_Only, false};
-    static constexpr Column_Layout Process_Diff = {
-        &TForm1::Col_two_diff, &Process_Sheet_Rows, "d", column_left(2), Column_Width, Column_Input::None, true};
+        &TForm1::Col_two2, &Process_Sheet_Rows,           "2",  column_left(1),
+        Column_Width,      Column_Input::State_Rows_Only, false};
+    static constexpr Column_Layout Process_Diff = {&TForm1::Col_two_diff, &Process_Sheet_Rows, "d", column_left(2),
+                                                   Column_Width,          Column_Input::None,  true};
 
     static constexpr Layout_Entry Process_Entries[] = {
         row_labels(Process_Sheet_Rows),
         Control_Layout{.field = &TForm1::SBtn_two1,
-                     .name = "SBtn_two1",
-                     .bounds = below_column(0),
-                     .caption = "Active",
-                     .speed = {.index = 1, .down = true, .allow_all_up = true}},
+                       .name = "SBtn_two1",
+                       .bounds = below_column(0),
+                       .caption = "Active",
+                       .speed = {.index = 1, .down = true, .allow_all_up = true}},
         Control_Layout{.field = &TForm1::SBtn_two2,
-                     .name = "SBtn_two2",
-                     .bounds = below_column(1),
-                     .caption = "Inactive",
-                     .speed = {.index = 1, .down = false, .allow_all_up = true}},
+                       .name = "SBtn_two2",
+                       .bounds = below_column(1),
+                       .caption = "Inactive",
+                       .speed = {.index = 1, .down = false, .allow_all_up = true}},
         heading("Label_2state1", "State 1", 0),
         heading("Label_2state2", "State 2", 1),
         heading("Label_2diff", "Diff.", 2),
@@ -373,10 +381,15 @@ struct TForm1::Layout_Tables {
         all_rows(Process_Diff),
     };
 
-    static constexpr Column_Layout Pad_Outdoor = {
-        &TForm1::Col_pad_outdoor, &Pad_Sheet_Rows, "1", column_left(0), Column_Width, Column_Input::State_Rows_Only, true};
-    static constexpr Column_Layout Pad_After = {
-        &TForm1::Col_pad_after, &Pad_Sheet_Rows, "2", column_left(1), Column_Width, Column_Input::Tdb_Only, true};
+    static constexpr Column_Layout Pad_Outdoor = {&TForm1::Col_pad_outdoor,
+                                                  &Pad_Sheet_Rows,
+                                                  "1",
+                                                  column_left(0),
+                                                  Column_Width,
+                                                  Column_Input::State_Rows_Only,
+                                                  true};
+    static constexpr Column_Layout Pad_After = {&TForm1::Col_pad_after, &Pad_Sheet_Rows,        "2", column_left(1),
+                                                Column_Width,           Column_Input::Tdb_Only, true};
 
     static constexpr Layout_Entry Pad_Entries[] = {
         heading("Label_poutdoor", "Outdoor", 0),
@@ -392,8 +405,8 @@ struct TForm1::Layout_Tables {
 
     static constexpr Column_Layout Vpd_Air = {
         &TForm1::Col_vpd_air, &Vpd_Sheet_Rows, "1", column_left(0), Column_Width, Column_Input::State_Rows_Only, true};
-    static constexpr Column_Layout Vpd_Leaf = {
-        &TForm1::Col_vpd_leaf, &Vpd_Sheet_Rows, "2", column_left(1), Column_Width, Column_Input::Tdb_Only, true};
+    static constexpr Column_Layout Vpd_Leaf = {&TForm1::Col_vpd_leaf, &Vpd_Sheet_Rows,        "2", column_left(1),
+                                               Column_Width,          Column_Input::Tdb_Only, true};
 
     static constexpr Layout_Entry Vpd_Entries[] = {
         heading("Label_vair", "Air", 0),
@@ -417,15 +430,15 @@ struct TForm1::Layout_Tables {
     static constexpr Walk_Stop Process_State1_Walk[] = {all_rows(Process_State1), first_row(Process_State1)};
     static constexpr Walk_Stop Process_State2_Walk[] = {all_rows(Process_State2), &TForm1::Btn_2cal};
     static constexpr Walk_Stop Pad_Outdoor_Walk[] = {all_rows(Pad_Outdoor), first_row(Pad_After), &TForm1::Edit_peff,
-                                              &TForm1::Btn_efficiency};
+                                                     &TForm1::Btn_efficiency};
     static constexpr Walk_Stop Pad_After_Walk[] = {rows_after_tdb(Pad_After), first_row(Pad_Outdoor)};
     static constexpr Walk_Stop Vpd_Air_Walk[] = {all_rows(Vpd_Air), first_row(Vpd_Leaf), &TForm1::Btn_vpd};
     // Tleaf-Tair takes no filter: the walk ends there.
     static constexpr Walk_Stop Vpd_Leaf_Walk[] = {rows_after_tdb(Vpd_Leaf), &TForm1::Edit_vtdbd};
 
     static constexpr std::span<const Walk_Stop> Walks[] = {State_Walk,       Process_State1_Walk, Process_State2_Walk,
-                                                    Pad_Outdoor_Walk, Pad_After_Walk,      Vpd_Air_Walk,
-                                                    Vpd_Leaf_Walk};
+                                                           Pad_Outdoor_Walk, Pad_After_Walk,      Vpd_Air_Walk,
+                                                           Vpd_Leaf_Walk};
 
     // ---- The side panels ----
 
@@ -436,23 +449,25 @@ struct TForm1::Layout_Tables {
     };
 
     static constexpr Layout_Entry Crosshair_Entries[] = {
-        Control_Layout{.field = Unheld_Label, .name = "Label_step", .bounds = {Group_Inset, Step_Top, 64, Label_Height},
-                     .caption = "Step (pixels)"},
+        Control_Layout{.field = Unheld_Label,
+                       .name = "Label_step",
+                       .bounds = {Group_Inset, Step_Top, 64, Label_Height},
+                       .caption = "Step (pixels)"},
         Control_Layout{.field = &TForm1::Move_Label,
-                     .name = "Move_Label",
-                     .bounds = {76, Step_Top, 20, Label_Height},
-                     .caption = "2",
-                     .alignment = ui::Alignment::Right},
+                       .name = "Move_Label",
+                       .bounds = {76, Step_Top, 20, Label_Height},
+                       .caption = "2",
+                       .alignment = ui::Alignment::Right},
         pad_button(&TForm1::Btn_h_up, "Btn_h_up", {0, 0, 0}, "H line", "arrow-up-left"),
         pad_button(&TForm1::Btn_up, "Btn_up", {0, 1, 1}, "T line", "arrow-up"),
         pad_button(&TForm1::Btn_h_down, "Btn_h_down", {2, 2, 8}, "H line", "arrow-down-right"),
         zoom_button(&TForm1::ZoomOut, "ZoomOut", 16, 10, "Zoom Out", "magnifier-minus"),
         zoom_button(&TForm1::ZoomIn, "ZoomIn", 56, 11, "Zoom In", "magnifier-plus"),
         Control_Layout{.field = &TForm1::MoveBar,
-                     .name = "MoveBar",
-                     .bounds = {4, Move_Bar_Top, 97, Move_Bar_Height},
-                     .tab_order = 9,
-                     .track = {.min = 1, .max = 10, .position = 2, .frequency = 1, .thumb_length = 10}},
+                       .name = "MoveBar",
+                       .bounds = {4, Move_Bar_Top, 97, Move_Bar_Height},
+                       .tab_order = 9,
+                       .track = {.min = 1, .max = 10, .position = 2, .frequency = 1, .thumb_length = 10}},
         pad_button(&TForm1::Btn_left, "Btn_left", {1, 0, 3}, "AH line", "arrow-left"),
         pad_button(&TForm1::Btn_down, "Btn_down", {2, 1, 7}, "T line", "arrow-down"),
         pad_button(&TForm1::Btn_default, "Btn_default", {1, 1, 4}, "default", "circling-arrows"),
@@ -477,16 +492,11 @@ struct TForm1::Layout_Tables {
 
     // Parents before their children.
     static constexpr Layout::Container Containers[] = {
-        {std::monostate{}, Window_Entries},
-        {&TForm1::PageControl1, Page_Entries},
-        {&TForm1::Sheet_state, State_Entries},
-        {&TForm1::Sheet_two, Process_Entries},
-        {&TForm1::Sheet_pad, Pad_Entries},
-        {&TForm1::Sheet_vpd, Vpd_Entries},
-        {&TForm1::Group_misc, Misc_Entries},
-        {&TForm1::Group_corsshair, Crosshair_Entries},
-        {&TForm1::Group_curves, Curves_Entries},
-        {&TForm1::Group_message, Message_Entries},
+        {std::monostate{}, Window_Entries},      {&TForm1::PageControl1, Page_Entries},
+        {&TForm1::Sheet_state, State_Entries},   {&TForm1::Sheet_two, Process_Entries},
+        {&TForm1::Sheet_pad, Pad_Entries},       {&TForm1::Sheet_vpd, Vpd_Entries},
+        {&TForm1::Group_misc, Misc_Entries},     {&TForm1::Group_corsshair, Crosshair_Entries},
+        {&TForm1::Group_curves, Curves_Entries}, {&TForm1::Group_message, Message_Entries},
     };
 
     // ---- The menu bar and the actions ----
@@ -499,16 +509,11 @@ struct TForm1::Layout_Tables {
     static constexpr Menu_Item_Layout Set_Items[] = {{&TForm1::N3, "N3", "Set Patm."}};
 
     static constexpr Menu_Item_Layout Table_Items[] = {
-        {&TForm1::Twbf, "Twbf", "Twb = f(Tdb,RH)"},
-        {&TForm1::WBDf, "WBDf", "WBD = f(Tdb,RH)"},
-        {&TForm1::RHf, "RHf", "RH = f(Tdb,Twb)"},
-        {&TForm1::VPDf1, "VPDf1", "VPD = f(Tdb,RH)"},
-        {&TForm1::VPDf2, "VPDf2", "VPD' = f(Tdb,RH)"},
-        {&TForm1::Tdpf1, "Tdpf1", "Tdp1 = f(Tdb,RH)"},
-        {&TForm1::Tdpf2, "Tdpf2", "Tdp2 = f(Tdb,Twb)"},
-        {&TForm1::THIf1, "THIf1", "THI1 = f(Tdb,RH)"},
-        {&TForm1::THIf2, "THIf2", "THI2 = f(Tdb,Twb)"},
-        {&TForm1::AHDf1, "AHDf1", "AHD = f(Tdb,RH)"},
+        {&TForm1::Twbf, "Twbf", "Twb = f(Tdb,RH)"},     {&TForm1::WBDf, "WBDf", "WBD = f(Tdb,RH)"},
+        {&TForm1::RHf, "RHf", "RH = f(Tdb,Twb)"},       {&TForm1::VPDf1, "VPDf1", "VPD = f(Tdb,RH)"},
+        {&TForm1::VPDf2, "VPDf2", "VPD' = f(Tdb,RH)"},  {&TForm1::Tdpf1, "Tdpf1", "Tdp1 = f(Tdb,RH)"},
+        {&TForm1::Tdpf2, "Tdpf2", "Tdp2 = f(Tdb,Twb)"}, {&TForm1::THIf1, "THIf1", "THI1 = f(Tdb,RH)"},
+        {&TForm1::THIf2, "THIf2", "THI2 = f(Tdb,Twb)"}, {&TForm1::AHDf1, "AHDf1", "AHD = f(Tdb,RH)"},
         {&TForm1::AHDf2, "AHDf2", "AHD' = f(Tdb,RH)"},
     };
 
@@ -523,8 +528,8 @@ struct TForm1::Layout_Tables {
         {{&TForm1::N5, "N5", "Exit"}, Exit_Items},
     };
 
-    static constexpr ui::layout::Menu_Bar_Layout<TForm1> Menu_Bar = {
-        &TForm1::ActionList1, "ActionList1", Actions, &TForm1::MainMenu1, "MainMenu1", Menus};
+    static constexpr ui::layout::Menu_Bar_Layout<TForm1> Menu_Bar = {&TForm1::ActionList1, "ActionList1", Actions,
+                                                                     &TForm1::MainMenu1,   "MainMenu1",   Menus};
 };
 
 void TForm1::Create_Layout() {

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "state/air_state.h"
 #include "main/state_rows.h"
+#include "state/air_state.h"
 #include "ui/edit.h"
 
 // One column of a sheet: an edit per row, Tdb at the top.

@@ -21,7 +21,7 @@ struct Row_Info {
     std::string_view mask;   // display mask
     bool read_only;          // computed only: read-only in every current-state column
     float Air_State::*field;
-    bool shown_in_percent;   // held as a fraction, shown as a percentage
+    bool shown_in_percent;  // held as a fraction, shown as a percentage
 };
 
 inline constexpr std::array<Row_Info, Row_Count> State_Rows{{

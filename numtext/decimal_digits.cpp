@@ -104,7 +104,8 @@ std::string fixed_notation(const Decimal_Digits& value, int min_integer_digits, 
     if (std::max(fraction_count, min_fraction_digits) == 0) return text;
     text += '.';
     text.append(static_cast<std::size_t>(leading_fraction_zeros), '0');
-    if (digit_count > integer_count) text += std::string_view(value.digits).substr(static_cast<std::size_t>(integer_count));
+    if (digit_count > integer_count)
+        text += std::string_view(value.digits).substr(static_cast<std::size_t>(integer_count));
     text.append(static_cast<std::size_t>(std::max(min_fraction_digits - fraction_count, 0)), '0');
     return text;
 }

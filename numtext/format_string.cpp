@@ -25,7 +25,6 @@ struct Directive {
     throw std::logic_error("format '" + std::string(format) + "': " + std::string(problem));
 }
 
-
 // Reads an optional unsigned number at `pos`; returns 0 when there are no digits.
 int read_number(std::string_view format, std::size_t& pos) {
     const auto start = pos;

@@ -1,8 +1,8 @@
 #include "numtext/text_to_number.h"
 
+#include <locale.h>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <optional>
 #include <string>
 

@@ -68,21 +68,21 @@ void Enter_Tdp(Air_State& state, float Tdp, Wet_Entry_Rule rule) {
 }
 
 void Enter_AH(Air_State& state, float AH) {
-    store_and_run(state, &Air_State::AH, AH,
-                  {Pw_From_AH, RH_From_Pw, Tdp_From_Pw, SV_From_AH, Twb_From_Tdp, Hfg_From_Tdb, DOS_From_Pw,
-                   H_From_AH});
+    store_and_run(
+        state, &Air_State::AH, AH,
+        {Pw_From_AH, RH_From_Pw, Tdp_From_Pw, SV_From_AH, Twb_From_Tdp, Hfg_From_Tdb, DOS_From_Pw, H_From_AH});
 }
 
 void Enter_H(Air_State& state, float H) {
-    store_and_run(state, &Air_State::H, H,
-                  {AH_From_H, Pw_From_AH, RH_From_Pw, Tdp_From_Pw, SV_From_AH, Twb_From_Tdp, Hfg_From_Tdb,
-                   DOS_From_Pw});
+    store_and_run(
+        state, &Air_State::H, H,
+        {AH_From_H, Pw_From_AH, RH_From_Pw, Tdp_From_Pw, SV_From_AH, Twb_From_Tdp, Hfg_From_Tdb, DOS_From_Pw});
 }
 
 void Enter_SV(Air_State& state, float SV) {
-    store_and_run(state, &Air_State::SV, SV,
-                  {AH_From_SV, Pw_From_AH, RH_From_Pw, Tdp_From_Pw, Twb_From_Tdp, Hfg_From_Tdb, DOS_From_Pw,
-                   H_From_AH});
+    store_and_run(
+        state, &Air_State::SV, SV,
+        {AH_From_SV, Pw_From_AH, RH_From_Pw, Tdp_From_Pw, Twb_From_Tdp, Hfg_From_Tdb, DOS_From_Pw, H_From_AH});
 }
 
 void Enter_DOS(Air_State& state, float DOS) {
@@ -92,7 +92,7 @@ void Enter_DOS(Air_State& state, float DOS) {
 }
 
 void Enter_Pw(Air_State& state, float Pw) {
-    store_and_run(state, &Air_State::Pw, Pw,
-                  {RH_From_Pw, AH_From_Pw, Tdp_From_Pw, SV_From_AH, Twb_From_Tdp, Hfg_From_Tdb, DOS_From_Pw,
-                   H_From_AH});
+    store_and_run(
+        state, &Air_State::Pw, Pw,
+        {RH_From_Pw, AH_From_Pw, Tdp_From_Pw, SV_From_AH, Twb_From_Tdp, Hfg_From_Tdb, DOS_From_Pw, H_From_AH});
 }

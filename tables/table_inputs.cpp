@@ -101,13 +101,15 @@ void Tpsytable::Show_Step(const Table_Sheet& sheet, Table_Input bar) {
 
 // Enter cycles through the sheet's six inputs; with none of them focused it moves nothing.
 void Tpsytable::Filter_Key(const Table_Sheet& sheet, char& key) {
-    numtext::filter_number_key(key, [] {}, [this, &sheet] {
-        const auto inputs = inputs_of(sheet);
-        std::array<ui::Win_Control*, Table_Input_Count + 1> round;
-        std::copy(inputs.begin(), inputs.end(), round.begin());
-        round.back() = inputs.front();
-        ui::step_in_order(round, *this);
-    });
+    numtext::filter_number_key(
+        key, [] {},
+        [this, &sheet] {
+            const auto inputs = inputs_of(sheet);
+            std::array<ui::Win_Control*, Table_Input_Count + 1> round;
+            std::copy(inputs.begin(), inputs.end(), round.begin());
+            round.back() = inputs.front();
+            ui::step_in_order(round, *this);
+        });
 }
 
 // A warning only: the text stays as typed and can still be listed.

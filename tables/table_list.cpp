@@ -28,8 +28,9 @@ std::string_view refusal_text(Table_Refusal refusal, Row_Axis rows) {
 // they stay when an input or a check refuses the table, and the grid then stays as it was.
 void Tpsytable::Btn_countClick(ui::Control&) {
     const std::string caption = psytable->active_page() ? psytable->active_page()->caption() : std::string();
-    const auto found = std::find_if(Table_Sheets.begin(), Table_Sheets.end(),
-                                    [&caption](const Table_Sheet_Definition& sheet) { return sheet.page_caption == caption; });
+    const auto found =
+        std::find_if(Table_Sheets.begin(), Table_Sheets.end(),
+                     [&caption](const Table_Sheet_Definition& sheet) { return sheet.page_caption == caption; });
     if (found == Table_Sheets.end()) return;
     const Table_Heading& heading = table_heading(found->kind);
     gtable->set_caption(std::string(heading.caption));

@@ -34,7 +34,7 @@ constexpr Control_Layout message(Field<ui::Label> field, std::string_view name, 
 }
 
 constexpr Control_Layout button(Field<ui::Button> field, std::string_view name, int left, std::string_view caption,
-                              int tab_order, int modal_result) {
+                                int tab_order, int modal_result) {
     return {.field = field,
             .name = name,
             .bounds = {left, 96, 57, 25},
@@ -44,26 +44,27 @@ constexpr Control_Layout button(Field<ui::Button> field, std::string_view name, 
 }
 
 constexpr Layout_Entry Window_Entries[] = {
-    Control_Layout{.field = &Tpsytable::label_patm, .name = "label_patm", .bounds = {440, 0, 150, 13}, .caption = "label_patm"},
+    Control_Layout{
+        .field = &Tpsytable::label_patm, .name = "label_patm", .bounds = {440, 0, 150, 13}, .caption = "label_patm"},
     Control_Layout{.field = &Tpsytable::GroupBox1,
-                 .name = "GroupBox1",
-                 .bounds = {392, 16, 201, 73},
-                 .caption = "Message",
-                 .tab_order = 5},
+                   .name = "GroupBox1",
+                   .bounds = {392, 16, 201, 73},
+                   .caption = "Message",
+                   .tab_order = 5},
     button(&Tpsytable::Btn_count, "Btn_count", 392, "List", 1, ui::Mr_None),
     button(&Tpsytable::Btn_exit, "Btn_exit", 536, "Quit", 2, ui::Mr_Cancel),
     button(&Tpsytable::Btn_cls, "Btn_cls", 464, "Clear", 4, ui::Mr_None),
     Control_Layout{.field = &Tpsytable::psytable,
-                 .name = "psytable",
-                 .bounds = {0, 0, 385, 121},
-                 .tab_order = 0,
-                 .tab_position = ui::Tab_Position::Bottom},
+                   .name = "psytable",
+                   .bounds = {0, 0, 385, 121},
+                   .tab_order = 0,
+                   .tab_position = ui::Tab_Position::Bottom},
     Control_Layout{.field = &Tpsytable::gtable,
-                 .name = "gtable",
-                 .bounds = {0, 122, 599, 270},
-                 .caption = "Table",
-                 .tab_order = 3,
-                 .anchors = ui::All_Sides},
+                   .name = "gtable",
+                   .bounds = {0, 122, 599, 270},
+                   .caption = "Table",
+                   .tab_order = 3,
+                   .anchors = ui::All_Sides},
 };
 
 constexpr Layout_Entry Message_Entries[] = {
@@ -83,13 +84,15 @@ constexpr Layout_Entry Page_Entries[] = {
 
 constexpr Layout_Entry Table_Entries[] = {
     Control_Layout{.field = &Tpsytable::StringGrid_table,
-                 .name = "StringGrid_table",
-                 .bounds = {8, 16, 583, 246},
-                 .tab_order = 0,
-                 .anchors = ui::All_Sides,
-                 .grid = {.cols = Table_Grid_Cols,
-                          .rows = Table_Grid_Rows,
-                          .col_width = 40, .row_height = 15, .fixed_color = ui::Color_Silver}},
+                   .name = "StringGrid_table",
+                   .bounds = {8, 16, 583, 246},
+                   .tab_order = 0,
+                   .anchors = ui::All_Sides,
+                   .grid = {.cols = Table_Grid_Cols,
+                            .rows = Table_Grid_Rows,
+                            .col_width = 40,
+                            .row_height = 15,
+                            .fixed_color = ui::Color_Silver}},
 };
 
 constexpr Layout::Container Containers[] = {
@@ -122,7 +125,7 @@ constexpr ui::layout::Track_Range Step_Range = {.min = 1, .max = 10, .position =
 
 // The kind of a sheet's control comes from its creation; the descriptions hold no field.
 constexpr Control_Layout label(std::string_view name, int left, int top, int width, std::string_view caption,
-                             ui::Alignment alignment = ui::Alignment::Left) {
+                               ui::Alignment alignment = ui::Alignment::Left) {
     return {.name = name, .bounds = {left, top, width, Label_Height}, .caption = caption, .alignment = alignment};
 }
 
@@ -146,8 +149,7 @@ void create_generated(Tpsytable& form, ui::Win_Control& pages, const Table_Sheet
 
     const std::string sheet_name = "Sheet_" + tag;
     sheet.sheet = &ui::layout::create_control(
-        form, pages,
-        Control_Layout{.name = sheet_name, .bounds = Sheet_Client, .caption = definition.page_caption},
+        form, pages, Control_Layout{.name = sheet_name, .bounds = Sheet_Client, .caption = definition.page_caption},
         Field<ui::Tab_Sheet>{nullptr});
     const std::string group_name = "Group_" + tag;
     sheet.group = &ui::layout::create_control(
@@ -157,7 +159,7 @@ void create_generated(Tpsytable& form, ui::Win_Control& pages, const Table_Sheet
 
     // The twelve labels first, then the six input controls, in the order of Tab and Enter.
     ui::Win_Control& group = *sheet.group;
-    const auto create = [&form, &group](const Control_Layout& desc, auto field) -> auto& {
+    const auto create = [&form, &group ](const Control_Layout& desc, auto field) -> auto& {
         return ui::layout::create_control(form, group, desc, field);
     };
     const Field<ui::Label> label_kind = nullptr;

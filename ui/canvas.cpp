@@ -55,8 +55,7 @@ void Canvas::text_out(int x, int y, std::string_view text) {
     op.text.assign(text);
 }
 
-void Canvas::draw_bitmap(int x, int y, int width, int height,
-                         std::shared_ptr<const std::vector<std::uint8_t>> pixels) {
+void Canvas::draw_bitmap(int x, int y, int width, int height, std::shared_ptr<const std::vector<std::uint8_t>> pixels) {
     Canvas_Op& op = record(Canvas_Op_Kind::Bitmap);
     op.x1 = x, op.y1 = y, op.x2 = width, op.y2 = height;
     op.pixels = std::move(pixels);

@@ -81,9 +81,7 @@ Tab_Sheet::Tab_Sheet(Form& form, Win_Control* parent, std::string name)
 
 Page_Control& Tab_Sheet::page_control() const { return *static_cast<Page_Control*>(parent()); }
 
-bool Tab_Sheet::showing() const {
-    return page_control().active_page() == this && Win_Control::showing();
-}
+bool Tab_Sheet::showing() const { return page_control().active_page() == this && Win_Control::showing(); }
 
 Status_Bar::Status_Bar(Form& form, Win_Control* parent, std::string name)
     : Win_Control(form, parent, std::move(name), Control_Kind::Status_Bar) {}
@@ -93,9 +91,7 @@ void Status_Bar::add_panel(int width) {
     changed();
 }
 
-const std::string& Status_Bar::panel_text(int index) const {
-    return panels_.at(static_cast<std::size_t>(index)).text;
-}
+const std::string& Status_Bar::panel_text(int index) const { return panels_.at(static_cast<std::size_t>(index)).text; }
 
 void Status_Bar::set_panel_text(int index, std::string text) {
     auto& panel = panels_.at(static_cast<std::size_t>(index));

@@ -54,13 +54,9 @@ void Control::set_visible(bool visible) {
     changed();
 }
 
-bool Control::effectively_enabled() const {
-    return enabled_ && (parent_ == nullptr || parent_->effectively_enabled());
-}
+bool Control::effectively_enabled() const { return enabled_ && (parent_ == nullptr || parent_->effectively_enabled()); }
 
-bool Control::showing() const {
-    return visible_ && (parent_ == nullptr || parent_->showing());
-}
+bool Control::showing() const { return visible_ && (parent_ == nullptr || parent_->showing()); }
 
 void Control::set_color(Color color) {
     color_ = color;

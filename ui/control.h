@@ -19,8 +19,21 @@ public:
 };
 
 enum class Control_Kind {
-    Form, Bevel, Image, Label, Speed_Button, Edit, Button, Group_Box, Check_Box, Track_Bar,
-    Page_Control, Tab_Sheet, Status_Bar, Panel, String_Grid
+    Form,
+    Bevel,
+    Image,
+    Label,
+    Speed_Button,
+    Edit,
+    Button,
+    Group_Box,
+    Check_Box,
+    Track_Bar,
+    Page_Control,
+    Tab_Sheet,
+    Status_Bar,
+    Panel,
+    String_Grid
 };
 
 using Notify_Event = std::function<void(class Control& sender)>;

@@ -29,8 +29,8 @@ constexpr Edit_Command Read_Only_Menu[] = {Edit_Command::Copy, Edit_Command::Sel
 }  // namespace
 
 std::vector<Edit_Menu_Entry> edit_menu(const Edit& edit, const Front_End& front_end) {
-    const std::span<const Edit_Command> offered = edit.read_only() ? std::span<const Edit_Command>(Read_Only_Menu)
-                                                                     : std::span<const Edit_Command>(Writable_Menu);
+    const std::span<const Edit_Command> offered =
+        edit.read_only() ? std::span<const Edit_Command>(Read_Only_Menu) : std::span<const Edit_Command>(Writable_Menu);
     std::vector<Edit_Menu_Entry> entries;
     for (const Edit_Command command : offered) entries.push_back({command, applies(edit, command, front_end)});
     return entries;

@@ -13,7 +13,6 @@ namespace ui {
 class Application;
 class Button;
 
-
 // A window: owns its controls, menus and actions, and keeps which control has the focus.
 class Form : public Win_Control {
 public:
@@ -50,8 +49,8 @@ public:
 
     Win_Control* focused() const { return focused_; }
     // Moves the focus: the focused control's OnExit runs to its end first; an exception out of it
-    // leaves the focus where it was and propagates. A form that is not showing runs no exit. A focus request made inside that OnExit
-    // wins over this one. Returns whether the focus is now on target.
+    // leaves the focus where it was and propagates. A form that is not showing runs no exit. A focus request made
+    // inside that OnExit wins over this one. Returns whether the focus is now on target.
     bool focus_control(Win_Control* target, Focus_Cause cause = Focus_Cause::Program);
     // What brought the focus to where it is. A move of the program's own counts as made by the
     // user's input that it answers, so that a view can show the focus as that input would.

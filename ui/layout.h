@@ -238,8 +238,7 @@ T& create_control(Form& form, Win_Control& parent, const Control_Layout<Form>& d
 
 template <class Form>
 Control& create_control(Form& form, Win_Control& parent, const Control_Layout<Form>& desc) {
-    return std::visit([&](auto field) -> Control& { return create_control(form, parent, desc, field); },
-                      desc.field);
+    return std::visit([&](auto field) -> Control& { return create_control(form, parent, desc, field); }, desc.field);
 }
 
 // The form's actions and its menu bar: each menu with its items in order. An item linked to an

@@ -15,7 +15,9 @@ public:
     void set_caption(std::string caption) { caption_ = std::move(caption); }
     const std::string& hint() const { return hint_; }
     void set_hint(std::string hint) { hint_ = std::move(hint); }
-    void execute() { if (OnExecute) OnExecute(*this); }
+    void execute() {
+        if (OnExecute) OnExecute(*this);
+    }
 
     std::function<void(Action& sender)> OnExecute;
 

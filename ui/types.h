@@ -38,7 +38,7 @@ inline constexpr Color Color_White = rgb(255, 255, 255);
 
 struct Font {
     std::string name = "MS Sans Serif";
-    int size = 8;  // points; a font given by pixel height has size 0
+    int size = 8;    // points; a font given by pixel height has size 0
     int height = 0;  // pixels; used when size is 0
     Color color = Color_Window_Text;
     bool bold = false;

@@ -30,9 +30,7 @@ void Win_Control::set_tab_order(int order) {
     list.insert(list.begin() + position, this);
 }
 
-bool Win_Control::can_focus() const {
-    return showing() && effectively_enabled();
-}
+bool Win_Control::can_focus() const { return showing() && effectively_enabled(); }
 
 bool Win_Control::focused() const { return form().focused() == this; }
 

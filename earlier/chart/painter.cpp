@@ -68,7 +68,8 @@ Pixel Midpoint(const Chart_Fields& chart, const Line_Ends& line) {
 }
 
 Pixel Start(const Chart_Fields& chart, const Line_Ends& line) {
-    return {x_of_index(chart, static_cast<float>(line.start_x)), y_of_humidity(chart, static_cast<float>(line.start_y))};
+    return {x_of_index(chart, static_cast<float>(line.start_x)),
+            y_of_humidity(chart, static_cast<float>(line.start_y))};
 }
 
 // Lines through the saturation points, drawn whole from their start to their end.
@@ -91,8 +92,9 @@ void Draw_Whole_Lines(ui::Canvas& canvas, const Chart_Fields& chart, float Patm,
         canvas.move_to(pixel_of((line.start_x - origin) * chart.X_Scale), y_of_humidity(chart, family.start_y[i]));
         canvas.line_to(pixel_of((line.end_x - origin) * chart.X_Scale), y_of_humidity(chart, family.end_y[i]));
         const Pixel label = family.label_at(chart, line);
-        canvas.text_out(label.x, label.y,
-                        Saturation_Label(family.saturation_value, Patm, static_cast<float>(i - Temperature_Index_Offset)));
+        canvas.text_out(
+            label.x, label.y,
+            Saturation_Label(family.saturation_value, Patm, static_cast<float>(i - Temperature_Index_Offset)));
     }
 }
 
@@ -119,13 +121,15 @@ void Paint(const Line_Switches& switches, ui::Canvas& canvas, const Chart_Fields
     }
     if (switches.h_lines) {
         canvas.pen.color = chart_color::Blue;
-        Draw_Whole_Lines(canvas, chart, state.Patm,
-                         {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y, Saturation_Enthalpy, Midpoint});
+        Draw_Whole_Lines(
+            canvas, chart, state.Patm,
+            {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y, Saturation_Enthalpy, Midpoint});
     }
     if (switches.sv_lines) {
         canvas.pen.color = chart_color::Black;
-        Draw_Whole_Lines(canvas, chart, state.Patm,
-                         {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y, Saturation_Volume, Start});
+        Draw_Whole_Lines(
+            canvas, chart, state.Patm,
+            {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y, Saturation_Volume, Start});
     }
 }
 

@@ -49,7 +49,9 @@ inline Ops select(const Ops& ops, const std::function<bool(const Canvas_Op&)>& k
 }
 
 inline bool is_text(const Canvas_Op& op) { return op.kind == Canvas_Op_Kind::Text_Out; }
-inline bool is_path(const Canvas_Op& op) { return op.kind == Canvas_Op_Kind::Move_To || op.kind == Canvas_Op_Kind::Line_To; }
+inline bool is_path(const Canvas_Op& op) {
+    return op.kind == Canvas_Op_Kind::Move_To || op.kind == Canvas_Op_Kind::Line_To;
+}
 
 inline Ops paths_in(const Ops& ops, ui::Color pen) {
     return select(ops, [pen](const Canvas_Op& op) { return is_path(op) && op.pen.color == pen; });

@@ -13,10 +13,10 @@
 #include "chart/chart_painter.h"
 #include "chart/chart_tables.h"
 #include "chart/pixel_mapping.h"
-#include "tests/chart/canvas_ops.h"
 #include "engine/property.h"
 #include "numtext/general_format.h"
 #include "numtext/text_to_number.h"
+#include "tests/chart/canvas_ops.h"
 #include "tests/support/headless_front_end.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -68,7 +68,9 @@ protected:
     }
     const Ops& ops() const { return image.canvas().ops(); }
     // The markers are the only operations drawn with a pen two pixels wide.
-    Ops marker_ops() const { return select(ops(), [](const Canvas_Op& op) { return op.pen.width == 2; }); }
+    Ops marker_ops() const {
+        return select(ops(), [](const Canvas_Op& op) { return op.pen.width == 2; });
+    }
 
     int x_t(float T) const { return x_of_temperature(chart, T); }
     int x_u(float u) const { return x_of_index(chart, u); }
@@ -256,9 +258,9 @@ TEST_F(Chart_Painter_Test, BackgroundIsOneBlueGradientBitmap) {
     const auto blue = [&pixels](int r, int c) { return pixels[static_cast<std::size_t>(r) * 1734 + c * 3]; };
     EXPECT_EQ(blue(0, 0), 0);
     EXPECT_EQ(blue(502, 577), 254);
-    EXPECT_EQ(blue(100, 200), 70);   // 300 x 255 div 1081
-    EXPECT_EQ(blue(200, 100), 70);   // constant along r + c
-    EXPECT_EQ(blue(0, 577), 136);    // 577 x 255 div 1081
+    EXPECT_EQ(blue(100, 200), 70);  // 300 x 255 div 1081
+    EXPECT_EQ(blue(200, 100), 70);  // constant along r + c
+    EXPECT_EQ(blue(0, 577), 136);   // 577 x 255 div 1081
     bool green_or_red = false;
     for (std::size_t at = 0; at < pixels.size(); at += 3) green_or_red |= pixels[at + 1] != 0 || pixels[at + 2] != 0;
     EXPECT_FALSE(green_or_red);
@@ -308,11 +310,11 @@ TEST_F(Chart_Painter_Test, LegendOnlyWithUnitLabel) {
     draw();
     const Ops legend(ops().begin() + 2, ops().begin() + 20);
     const Texts expected = {
-        "round_rect 5,7 100,150 5,5", text(40, 10, "Units"),
-        text(15, 25, " T"),   text(40, 25, ": degree C"), text(15, 40, " RH"),  text(40, 40, ":  %"),
-        text(15, 55, " AH"),  text(40, 55, ": kg/kg DA"), text(15, 70, " H"),   text(40, 70, ": kJ/kg DA"),
-        text(15, 85, " SV"),  text(40, 85, ": m3/kg DA"), text(15, 100, "Hfg"), text(40, 100, ": kJ/kg"),
-        text(15, 115, "DOS"), text(40, 115, ":  %"),      text(15, 130, " Pw"), text(40, 130, ": kPa"),
+        "round_rect 5,7 100,150 5,5", text(40, 10, "Units"),      text(15, 25, " T"),   text(40, 25, ": degree C"),
+        text(15, 40, " RH"),          text(40, 40, ":  %"),       text(15, 55, " AH"),  text(40, 55, ": kg/kg DA"),
+        text(15, 70, " H"),           text(40, 70, ": kJ/kg DA"), text(15, 85, " SV"),  text(40, 85, ": m3/kg DA"),
+        text(15, 100, "Hfg"),         text(40, 100, ": kJ/kg"),   text(15, 115, "DOS"), text(40, 115, ":  %"),
+        text(15, 130, " Pw"),         text(40, 130, ": kPa"),
     };
     EXPECT_EQ(describe(legend), expected);
     EXPECT_EQ(legend[0].pen.color, chart_color::Silver);
@@ -473,8 +475,8 @@ TEST_F(Chart_Painter_Test, LevelLinesStartAtTheCurveOrTheLeftEdge) {
                 from_left_edge += !inside;
                 expected_lines.push_back(move(inside ? x_u(start_x[n]) : 0, y));
                 expected_lines.push_back(line(550, y));
-                expected_labels.push_back(text(family.label_x, y + family.label_dy,
-                                               numtext::format_general(family.label_value(chart, n))));
+                expected_labels.push_back(
+                    text(family.label_x, y + family.label_dy, numtext::format_general(family.label_value(chart, n))));
             }
             expected_labels.push_back(family.caption);
             // Both ways of starting are exercised.
@@ -562,59 +564,59 @@ TEST_F(Chart_Painter_Test, SlantLinesReachTheGuideLine) {
     h_lines = true;
     sv_lines = true;
     for (const float Patm : {101.325f, 90.0f})
-    for (const Spacing spacing : {Spacing{10, 1}, Spacing{20, 2}, Spacing{35, 5}}) {
-        set_pressure(Patm);
-        chart.Half_Span = spacing.half_span;
-        draw();
-        const float y0 = static_cast<float>(430 - chart.H_Start_Y[chart.Tmin_Index] * 1.0L * chart.Y_Scale);
-        const float g = static_cast<float>(-y0 * 0.002L);
-        for (const Family& family : families) {
-            SCOPED_TRACE(std::string(family.name) + ", Half_Span " + std::to_string(spacing.half_span) + ", " +
-                         std::to_string(Patm) + " kPa");
-            std::vector<int> expected_indexes;
-            int left_of_axis = 0;
-            for (int i = 0; i < chart.Tmax_Index; ++i) {
-                if (family.end_x[i] <= chart.Tmin_Index) ++left_of_axis;
-                else if (i % spacing.every == 0) expected_indexes.push_back(i);
-            }
-            EXPECT_GT(left_of_axis, 0);
-            const Ops lines = paths_in(ops(), family.pen);
-            const Ops labels = texts_in(ops(), family.font);
-            ASSERT_EQ(lines.size(), 4 * expected_indexes.size());
-            ASSERT_EQ(labels.size(), expected_indexes.size());
-            for (std::size_t k = 0; k < expected_indexes.size(); ++k) {
-                const int i = expected_indexes[k];
-                SCOPED_TRACE(i);
-                const Canvas_Op& from = lines[4 * k];
-                const Canvas_Op& to = lines[4 * k + 1];
-                ASSERT_EQ(from.kind, Canvas_Op_Kind::Move_To);
-                EXPECT_NEAR(from.x1, x_u(family.end_x[i]), 1);
-                EXPECT_NEAR(from.y1, y_w(family.end_y[i]), 1);
-                // P lies on the guide, and the saturation point on the way from E to P.
-                const int Px = to.x2, Py = to.y2;
-                EXPECT_NEAR(Py, y0 + g * Px, 2);
-                const double Sx = x_u(family.start_x[i]), Sy = y_w(family.start_y[i]);
-                const double length = std::hypot(Px - from.x1, Py - from.y1);
-                const double cross = (Px - from.x1) * (Sy - from.y1) - (Py - from.y1) * (Sx - from.x1);
-                const double off_line = std::abs(cross) / length;
-                EXPECT_LE(off_line, 2);
-                // A line that starts left of the axis may meet the guide before its saturation point.
-                if (family.start_x[i] >= chart.Tmin_Index) {
-                    EXPECT_LE(std::hypot(Sx - from.x1, Sy - from.y1), length + 1);
+        for (const Spacing spacing : {Spacing{10, 1}, Spacing{20, 2}, Spacing{35, 5}}) {
+            set_pressure(Patm);
+            chart.Half_Span = spacing.half_span;
+            draw();
+            const float y0 = static_cast<float>(430 - chart.H_Start_Y[chart.Tmin_Index] * 1.0L * chart.Y_Scale);
+            const float g = static_cast<float>(-y0 * 0.002L);
+            for (const Family& family : families) {
+                SCOPED_TRACE(std::string(family.name) + ", Half_Span " + std::to_string(spacing.half_span) + ", " +
+                             std::to_string(Patm) + " kPa");
+                std::vector<int> expected_indexes;
+                int left_of_axis = 0;
+                for (int i = 0; i < chart.Tmax_Index; ++i) {
+                    if (family.end_x[i] <= chart.Tmin_Index) ++left_of_axis;
+                    else if (i % spacing.every == 0) expected_indexes.push_back(i);
                 }
-                const float saturation_value = family.saturation_value(state.Patm, static_cast<float>(i - 40));
-                const std::string label = numtext::format_general(saturation_value).substr(0, 6);
-                EXPECT_EQ(describe(labels[k]), text(Px + family.label_dx, Py + family.label_dy, label));
-                // The guide line, again after each line.
-                EXPECT_EQ(describe(lines[4 * k + 2]), move(500, 0));
-                EXPECT_EQ(describe(lines[4 * k + 3]), line(0, static_cast<int>(y0)));
-                EXPECT_EQ(to.pen, (ui::Pen{family.pen, 1, ui::Pen_Style::Solid}));
+                EXPECT_GT(left_of_axis, 0);
+                const Ops lines = paths_in(ops(), family.pen);
+                const Ops labels = texts_in(ops(), family.font);
+                ASSERT_EQ(lines.size(), 4 * expected_indexes.size());
+                ASSERT_EQ(labels.size(), expected_indexes.size());
+                for (std::size_t k = 0; k < expected_indexes.size(); ++k) {
+                    const int i = expected_indexes[k];
+                    SCOPED_TRACE(i);
+                    const Canvas_Op& from = lines[4 * k];
+                    const Canvas_Op& to = lines[4 * k + 1];
+                    ASSERT_EQ(from.kind, Canvas_Op_Kind::Move_To);
+                    EXPECT_NEAR(from.x1, x_u(family.end_x[i]), 1);
+                    EXPECT_NEAR(from.y1, y_w(family.end_y[i]), 1);
+                    // P lies on the guide, and the saturation point on the way from E to P.
+                    const int Px = to.x2, Py = to.y2;
+                    EXPECT_NEAR(Py, y0 + g * Px, 2);
+                    const double Sx = x_u(family.start_x[i]), Sy = y_w(family.start_y[i]);
+                    const double length = std::hypot(Px - from.x1, Py - from.y1);
+                    const double cross = (Px - from.x1) * (Sy - from.y1) - (Py - from.y1) * (Sx - from.x1);
+                    const double off_line = std::abs(cross) / length;
+                    EXPECT_LE(off_line, 2);
+                    // A line that starts left of the axis may meet the guide before its saturation point.
+                    if (family.start_x[i] >= chart.Tmin_Index) {
+                        EXPECT_LE(std::hypot(Sx - from.x1, Sy - from.y1), length + 1);
+                    }
+                    const float saturation_value = family.saturation_value(state.Patm, static_cast<float>(i - 40));
+                    const std::string label = numtext::format_general(saturation_value).substr(0, 6);
+                    EXPECT_EQ(describe(labels[k]), text(Px + family.label_dx, Py + family.label_dy, label));
+                    // The guide line, again after each line.
+                    EXPECT_EQ(describe(lines[4 * k + 2]), move(500, 0));
+                    EXPECT_EQ(describe(lines[4 * k + 3]), line(0, static_cast<int>(y0)));
+                    EXPECT_EQ(to.pen, (ui::Pen{family.pen, 1, ui::Pen_Style::Solid}));
+                }
             }
+            // The SV family comes last: its guide line closes the families.
+            const Ops all_paths = select(ops(), is_path);
+            EXPECT_EQ(all_paths.back().pen.color, chart_color::Gray);
         }
-        // The SV family comes last: its guide line closes the families.
-        const Ops all_paths = select(ops(), is_path);
-        EXPECT_EQ(all_paths.back().pen.color, chart_color::Gray);
-    }
 }
 
 TEST_F(Chart_Painter_Test, SlantLabelsAreSixCharactersOfTheSaturationValue) {
@@ -710,11 +712,9 @@ TEST_F(Chart_Painter_Test, ConversionErrorKeepsWhatWasDrawn) {
         std::size_t kept_ops;
     };
     const Case cases[] = {
-        {Mode_Process, process_tdb1, "", 0},
-        {Mode_Process, process_ah2, "", 2},     // the State 1 point
-        {Mode_Pad, pad_ah2, "abc", 4},          // the Outdoor point with its line
-        {Mode_Pad, pad_tdb2, "", 4},
-        {Mode_VPD, vpd_tdb2, "", 4},            // the Air point with its line
+        {Mode_Process, process_tdb1, "", 0}, {Mode_Process, process_ah2, "", 2},  // the State 1 point
+        {Mode_Pad, pad_ah2, "abc", 4},                                            // the Outdoor point with its line
+        {Mode_Pad, pad_tdb2, "", 4},         {Mode_VPD, vpd_tdb2, "", 4},         // the Air point with its line
         {Mode_VPD, vpd_ah2, "1,5", 4},
     };
     h_lines = true;

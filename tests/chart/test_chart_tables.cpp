@@ -8,9 +8,9 @@
 #include <string>
 
 #include "chart/chart_search.h"
-#include "state/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
+#include "state/air_state.h"
 
 namespace {
 
@@ -54,8 +54,8 @@ float volume(float temperature, float humidity_ratio) {
 }
 
 const Line_Family families[] = {
-    {"H", &Chart_Fields::H_Start_X, &Chart_Fields::H_Start_Y, &Chart_Fields::H_End_X, &Chart_Fields::H_End_Y,
-     &enthalpy, 2e-4f},
+    {"H", &Chart_Fields::H_Start_X, &Chart_Fields::H_Start_Y, &Chart_Fields::H_End_X, &Chart_Fields::H_End_Y, &enthalpy,
+     2e-4f},
     {"SV", &Chart_Fields::SV_Start_X, &Chart_Fields::SV_Start_Y, &Chart_Fields::SV_End_X, &Chart_Fields::SV_End_Y,
      &volume, 2e-7f},
 };
@@ -99,13 +99,13 @@ TEST(Search, TheFirstIndexThatReachesTheValueIsTakenSoTiesGoToTheLowerIndex) {
         int expected;
     };
     const Case cases[] = {
-        {1, 6, 2, 1},    // a plateau: its first index
-        {1, 6, 2.5f, 4}, // between values: the upper end of the segment
-        {1, 6, 5, 5},    // equal to two entries: the lower one
-        {1, 6, 0, 1},    // below the table: the first index searched
-        {1, 6, 9, 6},    // above every searched entry: last
-        {1, 5, 5, 5},    // last is not examined: still last
-        {3, 6, 2, 3},    // the search begins at first
+        {1, 6, 2, 1},     // a plateau: its first index
+        {1, 6, 2.5f, 4},  // between values: the upper end of the segment
+        {1, 6, 5, 5},     // equal to two entries: the lower one
+        {1, 6, 0, 1},     // below the table: the first index searched
+        {1, 6, 9, 6},     // above every searched entry: last
+        {1, 5, 5, 5},     // last is not examined: still last
+        {3, 6, 2, 3},     // the search begins at first
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
@@ -325,8 +325,8 @@ TEST(State_Line, AStateLineAboveTheTopOfTheRightEdgeEndsInTheTopRightCorner) {
 TEST(Range_Tables, NothingOfTheGridBeyondTheRightEdgeIsRead) {
     const float poison = std::numeric_limits<float>::quiet_NaN();
     for (const int tmax : edges_below_sixty) {
-        for (const Air_State& state :
-             {State_From_Tdb_RH(Standard_Patm, 20, 50), saturated_state(Standard_Patm, static_cast<float>(tmax - 40))}) {
+        for (const Air_State& state : {State_From_Tdb_RH(Standard_Patm, 20, 50),
+                                       saturated_state(Standard_Patm, static_cast<float>(tmax - 40))}) {
             SCOPED_TRACE(std::to_string(tmax) + " " + std::to_string(state.Tdb));
             Chart_Fields clean = grid_at(Standard_Patm);
             Chart_Fields poisoned = clean;

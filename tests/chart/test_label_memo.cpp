@@ -25,10 +25,10 @@ TEST(Label_Memo, EveryTextIsTheOneItsKeyAndNumberMake) {
         float key;
         std::size_t number;
     } lookups[] = {
-        {1.5f, 0}, {1.5f, 2}, {1.5f, 0},  // kept
-        {2.5f, 0}, {2.5f, 2},             // a new key makes every text anew
-        {1.5f, 2},                        // and the old key's texts do not come back stale
-        {0.0f, 1}, {-0.0f, 1}, {0.0f, 1}, // 0 and -0 are different keys
+        {1.5f, 0}, {1.5f, 2},  {1.5f, 0},  // kept
+        {2.5f, 0}, {2.5f, 2},              // a new key makes every text anew
+        {1.5f, 2},                         // and the old key's texts do not come back stale
+        {0.0f, 1}, {-0.0f, 1}, {0.0f, 1},  // 0 and -0 are different keys
     };
     for (const auto& lookup : lookups)
         EXPECT_EQ(memo.text(lookup.key, lookup.number), Key_And_Number(lookup.key, lookup.number))

@@ -7,9 +7,9 @@
 
 #include "chart/derive_state.h"
 #include "chart/pointer_texts.h"
-#include "state/air_state.h"
 #include "engine/float_env.h"
 #include "engine/property.h"
+#include "state/air_state.h"
 
 namespace {
 
@@ -43,9 +43,9 @@ TEST(Map_Pixel_Test, MapsPixelsToTemperatureAndHumidityOnTheStartAxis) {
         {275, 480, 20, 0.001f, 0.0001f},  // the bottom axis and the band under it: driest
         {275, 502, 20, 0.001f, 0.0001f},
         {Int_Max, Int_Max, 30, 0.001f, 0.0001f},
-        {275, -5, 20, 100, 4.2883801f},  // above the curve: saturated, the candidate is unused
+        {275, -5, 20, 100, 4.2883801f},              // above the curve: saturated, the candidate is unused
         {-1000, 300, -26.363636f, 100, 1.6350821f},  // a drag left of the plot
-        {-2000, 300, -40, 100, 1.6350821f},  // ... never below -40 degree C
+        {-2000, 300, -40, 100, 1.6350821f},          // ... never below -40 degree C
         {Int_Min, Int_Min, -40, 100, 101.32448f},
     };
     const Chart_Fields chart = start_axis();
@@ -75,9 +75,9 @@ TEST(Map_Pixel_Test, ThePixelOfAMappedPointIsThePointerOrItsNeighbour) {
 }
 
 void expect_same_state(const Air_State& actual, const Air_State& expected) {
-    for (float Air_State::*field : {&Air_State::Patm, &Air_State::RH, &Air_State::Tdb, &Air_State::Pws,
-                                    &Air_State::Pw, &Air_State::AH, &Air_State::Tdp, &Air_State::SV,
-                                    &Air_State::Twb, &Air_State::Hfg, &Air_State::DOS, &Air_State::H})
+    for (float Air_State::*field :
+         {&Air_State::Patm, &Air_State::RH, &Air_State::Tdb, &Air_State::Pws, &Air_State::Pw, &Air_State::AH,
+          &Air_State::Tdp, &Air_State::SV, &Air_State::Twb, &Air_State::Hfg, &Air_State::DOS, &Air_State::H})
         EXPECT_EQ(actual.*field, expected.*field) << expected.Tdb << " degree C, RH " << expected.RH;
 }
 

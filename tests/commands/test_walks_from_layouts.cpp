@@ -25,9 +25,11 @@ protected:
 };
 
 TEST_F(Walks_From_Layout, AnAddedControlChangesNoWalk) {
-    EXPECT_EQ(walk_from("Sheet_state", "Edit_sv", 5), (Names{"Edit_hfg", "Edit_dos", "Edit_pws", "Edit_pw", "Edit_tdb"}));
+    EXPECT_EQ(walk_from("Sheet_state", "Edit_sv", 5),
+              (Names{"Edit_hfg", "Edit_dos", "Edit_pws", "Edit_pw", "Edit_tdb"}));
     EXPECT_EQ(walk_from("Sheet_two", "Edit_2pws1", 2), (Names{"Edit_2pw1", "Edit_2tdb1"}));
-    EXPECT_EQ(walk_from("Sheet_pad", "Edit_ppw1", 4), (Names{"Edit_ptdb2", "Edit_peff", "Btn_efficiency", "Btn_efficiency"}));
+    EXPECT_EQ(walk_from("Sheet_pad", "Edit_ppw1", 4),
+              (Names{"Edit_ptdb2", "Edit_peff", "Btn_efficiency", "Btn_efficiency"}));
     EXPECT_EQ(walk_from("Sheet_pad", "Edit_ppw2", 1), (Names{"Edit_ptdb1"}));
     EXPECT_EQ(walk_from("Sheet_vpd", "Edit_vpw1", 2), (Names{"Edit_vtdb2", "Btn_vpd"}));
 }

@@ -39,12 +39,9 @@ TEST_F(About_Box_Test, LayoutHoldsEverythingInThePanel) {
         ui::Rect bounds;
         const char* caption;
     } cases[] = {
-        {"ProgramIcon", {8, 8, 100, 97}, ""},
-        {"ProductName", {164, 24, 0, 0}, "Hygrodex"},
-        {"Version", {176, 56, 0, 0}, "Version : 1.2"},
-        {"Label1", {16, 112, 0, 0}, "Authors:"},
-        {"Memo1", {58, 112, 249, 105}, nullptr},
-        {"OKButton", {248, 184, 58, 25}, "OK"},
+        {"ProgramIcon", {8, 8, 100, 97}, ""},          {"ProductName", {164, 24, 0, 0}, "Hygrodex"},
+        {"Version", {176, 56, 0, 0}, "Version : 1.2"}, {"Label1", {16, 112, 0, 0}, "Authors:"},
+        {"Memo1", {58, 112, 249, 105}, nullptr},       {"OKButton", {248, 184, 58, 25}, "OK"},
     };
     EXPECT_EQ(box.Panel1->bounds(), (ui::Rect{8, 8, 313, 225}));
     EXPECT_EQ(box.children(), (std::vector<ui::Control*>{box.Panel1}));

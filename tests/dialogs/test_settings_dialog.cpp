@@ -232,12 +232,10 @@ TEST_F(Settings_Dialog_Test, OkRefusesAPressureAtOrBelowSaturationAt70DegreesAnd
         bool refused;
     } cases[] = {
         {"edit_patm", "31.197", true},  // the saturation pressure at 70 degree C is 31.1978
-        {"edit_patm", "31.198", false},
-        {"edit_patm", "0", true},
-        {"edit_patm", "-5", true},
-        {"edit_psi", "4.5", true},     // 31.028 kPa
-        {"edit_m", "8900", false},     // 31.224 kPa
-        {"edit_m", "9000", true},      // 30.765 kPa
+        {"edit_patm", "31.198", false}, {"edit_patm", "0", true},
+        {"edit_patm", "-5", true},      {"edit_psi", "4.5", true},  // 31.028 kPa
+        {"edit_m", "8900", false},                                  // 31.224 kPa
+        {"edit_m", "9000", true},                                   // 30.765 kPa
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.edit) + " " + c.typed);
@@ -260,8 +258,8 @@ TEST_F(Settings_Dialog_Test, OkRefusesAPressureAtOrBelowSaturationAt70DegreesAnd
             EXPECT_EQ(result, ui::Mr_Cancel);
             EXPECT_TRUE(applied.empty());
             EXPECT_EQ(typed_texts, texts()) << "the typed and converted texts stay";
-            EXPECT_EQ(front_end.boxes, (std::vector<Box>{{"Patm is too low. Please reinput!!", "Error",
-                                                           ui::Message_Icon::Stop}}));
+            EXPECT_EQ(front_end.boxes,
+                      (std::vector<Box>{{"Patm is too low. Please reinput!!", "Error", ui::Message_Icon::Stop}}));
         } else {
             EXPECT_EQ(result, ui::Mr_Ok);
             EXPECT_EQ(applied, Texts{dialog.edit_patm->text()});
@@ -282,16 +280,11 @@ TEST_F(Settings_Dialog_Test, AnElevationAbove9000OrBelowMinus5000MetresIsRefused
         const char* refusal;     // nullptr: accepted
         const char* kPa_prefix;  // of the accepted elevation's pressure
     } cases[] = {
-        {"edit_m", "9000", nullptr, "30.76"},
-        {"edit_m", "9000.5", too_high, ""},
-        {"edit_m", "12000", too_high, ""},
-        {"edit_ft", "29528", nullptr, "30.76"},
-        {"edit_ft", "29529", too_high, ""},
-        {"edit_m", "-5000", nullptr, "177.6"},
-        {"edit_m", "-5000.5", too_low, ""},
-        {"edit_m", "-19024165470208", too_low, ""},
-        {"edit_ft", "-16404", nullptr, "177.6"},
-        {"edit_ft", "-16405", too_low, ""},
+        {"edit_m", "9000", nullptr, "30.76"},    {"edit_m", "9000.5", too_high, ""},
+        {"edit_m", "12000", too_high, ""},       {"edit_ft", "29528", nullptr, "30.76"},
+        {"edit_ft", "29529", too_high, ""},      {"edit_m", "-5000", nullptr, "177.6"},
+        {"edit_m", "-5000.5", too_low, ""},      {"edit_m", "-19024165470208", too_low, ""},
+        {"edit_ft", "-16404", nullptr, "177.6"}, {"edit_ft", "-16405", too_low, ""},
         {"edit_ft", "-99999999", too_low, ""},
     };
     for (const auto& c : cases) {
@@ -346,8 +339,8 @@ TEST_F(Settings_Dialog_Test, OkRefusesAPressureAboveAThousandKilopascalsAndStays
         if (c.refused) {
             EXPECT_EQ(result, ui::Mr_Cancel);
             EXPECT_TRUE(applied.empty());
-            EXPECT_EQ(front_end.boxes, (std::vector<Box>{{"Patm is too high. Please reinput!!", "Error",
-                                                           ui::Message_Icon::Stop}}));
+            EXPECT_EQ(front_end.boxes,
+                      (std::vector<Box>{{"Patm is too high. Please reinput!!", "Error", ui::Message_Icon::Stop}}));
         } else {
             EXPECT_EQ(result, ui::Mr_Ok);
             EXPECT_EQ(applied, Texts{"1000"});
@@ -363,8 +356,18 @@ TEST_F(Settings_Dialog_Test, OkWaitsForARefusedElevationToBeReplaced) {
         void (*replace)(Driver&);
         const char* applied_kPa;
     } cases[] = {
-        {"retyped", [](Driver& driver) { retype(driver, "edit_m", "1000"); driver.tab(); }, "89.874"},
-        {"converted from kPa", [](Driver& driver) { retype(driver, "edit_patm", "90"); driver.tab(); }, "90"},
+        {"retyped",
+         [](Driver& driver) {
+             retype(driver, "edit_m", "1000");
+             driver.tab();
+         },
+         "89.874"},
+        {"converted from kPa",
+         [](Driver& driver) {
+             retype(driver, "edit_patm", "90");
+             driver.tab();
+         },
+         "90"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

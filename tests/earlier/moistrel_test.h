@@ -25,7 +25,7 @@ constexpr const char* Patm_Too_Low = "大氣壓力輸入值太低，請重新輸
 constexpr const char* Patm_Too_High = "大氣壓力輸入值太高，請重新輸入";
 
 // The panel's eleven edits in row order.
-inline const Names Panel_Edits = {"Edit_tdb", "Edit_rh", "Edit_twb", "Edit_tdp", "Edit_ah", "Edit_h",
+inline const Names Panel_Edits = {"Edit_tdb", "Edit_rh",  "Edit_twb", "Edit_tdp", "Edit_ah", "Edit_h",
                                   "Edit_sv",  "Edit_hfg", "Edit_dos", "Edit_pws", "Edit_pw"};
 
 // Moistrel's three windows as its start-up creates and connects them, with a front end that

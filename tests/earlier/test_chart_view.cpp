@@ -106,8 +106,8 @@ TEST_F(Chart_View_Test, EachLineSwitchRedrawsAtOnceWithItsFamily) {
         const char* box;
         ui::Color pen;
     } switches[] = {
-        {"Check_RH", chart_color::Red},  {"Check_T", chart_color::Blue},  {"Check_AH", chart_color::Green},
-        {"Check_H", chart_color::Blue},  {"Check_SV", chart_color::Black},
+        {"Check_RH", chart_color::Red}, {"Check_T", chart_color::Blue},   {"Check_AH", chart_color::Green},
+        {"Check_H", chart_color::Blue}, {"Check_SV", chart_color::Black},
     };
     for (const auto& s : switches) {
         SCOPED_TRACE(s.box);
@@ -134,8 +134,9 @@ TEST_F(Chart_View_Test, AtNinetyKilopascalsTheHumidityRatioLinesStopAtTheThirtie
     driver.click("Check_AH");
     EXPECT_EQ(axis_tmax(), 70);
     Texts labels;
-    for (int n = 1; n < 30; ++n) labels.push_back(n % 10 ? "0." + std::string(n < 10 ? "0" : "") + std::to_string(n)
-                                                         : "0." + std::to_string(n / 10));
+    for (int n = 1; n < 30; ++n)
+        labels.push_back(n % 10 ? "0." + std::string(n < 10 ? "0" : "") + std::to_string(n)
+                                : "0." + std::to_string(n / 10));
     EXPECT_EQ(texts_at_x(ops(), 553), labels);
     EXPECT_TRUE(front_end.boxes.empty());
 }

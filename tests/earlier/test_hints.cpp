@@ -65,10 +65,8 @@ TEST_F(Moistrel_Test, HoveringOverAPartOfTheWindowExplainsIt) {
         std::string_view hint;
     };
     const Case cases[] = {
-        {"GroupBox2", moistrel::hover_text::State_Panel},
-        {"GroupBox1", moistrel::hover_text::Line_Switches},
-        {"GroupBox3", moistrel::hover_text::Chart_Adjustment},
-        {"GroupBox4", moistrel::hover_text::Messages},
+        {"GroupBox2", moistrel::hover_text::State_Panel},      {"GroupBox1", moistrel::hover_text::Line_Switches},
+        {"GroupBox3", moistrel::hover_text::Chart_Adjustment}, {"GroupBox4", moistrel::hover_text::Messages},
         {"Button1", moistrel::hover_text::Exit_Button},
     };
     for (const Case& c : cases) {

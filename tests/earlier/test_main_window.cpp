@@ -7,8 +7,8 @@
 namespace {
 
 TEST_F(Moistrel_Test, StartsAtTwentyDegreesAndFiftyPercentShownAsSixCharacterTexts) {
-    EXPECT_EQ(panel_texts(), (Names{"20", "50", "13.786", "9.1467", "0.0072", "38.544", "0.8401", "2452.60",
-                                    "0.4941", "2.3387", "1.1693"}));
+    EXPECT_EQ(panel_texts(), (Names{"20", "50", "13.786", "9.1467", "0.0072", "38.544", "0.8401", "2452.60", "0.4941",
+                                    "2.3387", "1.1693"}));
     EXPECT_EQ(state().Patm, 101.325f);
     EXPECT_EQ(chart().Half_Span, 10);
     for (const char* line : {"Message1", "Message2", "Message3"}) EXPECT_EQ(text(line), "") << line;
@@ -64,10 +64,8 @@ TEST_F(Moistrel_Test, WindowGroupsMenusAndStatusBarAreLaidOutAsDesigned) {
         const char* caption;
     };
     const Group groups[] = {
-        {"GroupBox1", {696, 312, 89, 121}, "格線"},
-        {"GroupBox2", {584, 0, 201, 225}, "Psy"},
-        {"GroupBox3", {584, 312, 105, 185}, "濕氣圖調整"},
-        {"Button1", {712, 456, 65, 25}, "離開"},
+        {"GroupBox1", {696, 312, 89, 121}, "格線"},        {"GroupBox2", {584, 0, 201, 225}, "Psy"},
+        {"GroupBox3", {584, 312, 105, 185}, "濕氣圖調整"}, {"Button1", {712, 456, 65, 25}, "離開"},
         {"GroupBox4", {584, 232, 201, 73}, "Message"},
     };
     const auto& tab_list = form.tab_list();

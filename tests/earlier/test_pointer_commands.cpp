@@ -139,8 +139,7 @@ TEST_F(Pointer_Commands_Test, EveryButtonMovesByOneWholePixelAtStepOne) {
         const char* button;
         bool horizontal;
         int sign;
-    } buttons[] = {
-        {"Btn_right", true, 1}, {"Btn_left", true, -1}, {"Btn_up", false, -1}, {"Btn_down", false, 1}};
+    } buttons[] = {{"Btn_right", true, 1}, {"Btn_left", true, -1}, {"Btn_up", false, -1}, {"Btn_down", false, 1}};
     set_step(1);
     for (const auto& b : buttons) {
         SCOPED_TRACE(b.button);

@@ -6,8 +6,8 @@
 
 namespace {
 
-const Names Start_Texts = {"20", "50", "13.786", "9.1467", "0.0072", "38.544", "0.8401", "2452.60",
-                           "0.4941", "2.3387", "1.1693"};
+const Names Start_Texts = {"20",     "50",      "13.786", "9.1467", "0.0072", "38.544",
+                           "0.8401", "2452.60", "0.4941", "2.3387", "1.1693"};
 
 struct Refusal {
     const char* edit;
@@ -122,7 +122,7 @@ TEST_F(Moistrel_Test, PerfectlyDryAirNeedsNoLogarithmOfZero) {
         const char* edit;
     };
     const Case cases[] = {
-        {"20", "Edit_ah"}, {"20", "Edit_pw"}, {"20", "Edit_dos"},
+        {"20", "Edit_ah"},  {"20", "Edit_pw"},  {"20", "Edit_dos"},
         {"-10", "Edit_ah"}, {"-10", "Edit_pw"}, {"-10", "Edit_dos"},
     };
     for (const Case& c : cases) {

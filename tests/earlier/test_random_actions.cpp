@@ -20,9 +20,9 @@
 namespace {
 
 using Driver = test_support::Driver;
-using test_support::number_text;
 using moistrel::Entry;
 using moistrel::Entry_Rule_Of;
+using test_support::number_text;
 
 constexpr unsigned Seed = 20261210;
 constexpr int Action_Count = 5000;
@@ -39,8 +39,8 @@ const Editable_Field Editable_Fields[] = {
     {"Edit_pw", Entry::Pw, &Air_State::Pw},
 };
 // Every edit the Enter walk passes through; Hfg is hidden.
-const char* const Walked_Edits[] = {"Edit_tdb", "Edit_rh",  "Edit_twb", "Edit_tdp", "Edit_ah",
-                                    "Edit_h",   "Edit_sv",  "Edit_dos", "Edit_pws", "Edit_pw"};
+const char* const Walked_Edits[] = {"Edit_tdb", "Edit_rh", "Edit_twb", "Edit_tdp", "Edit_ah",
+                                    "Edit_h",   "Edit_sv", "Edit_dos", "Edit_pws", "Edit_pw"};
 const char* const Chart_Buttons[] = {"Btn_up", "Btn_down", "Btn_left", "Btn_right", "BitBtn5", "ZoomIn", "ZoomOut"};
 const char* const Line_Switches[] = {"Check_T", "Check_RH", "Check_AH", "Check_H", "Check_SV"};
 const char* const Hovered[] = {"GroupBox1", "GroupBox2", "GroupBox3", "GroupBox4", "Button1", "Form1"};
@@ -50,8 +50,21 @@ const std::string Beyond_Float = "1" + std::string(39, '0');      // 1e39
 // Texts a user may leave in a field: no number, an exponent the key filter strips, tiny,
 // subnormal and huge numbers in fixed notation, as the key filter takes no exponent.
 const std::string Odd_Texts[] = {
-    "",  "1-2", "-", ".", "-.", "1..2", "1e-21", "0.000000000000000000001", "-0.000000000000000000001",
-    Subnormal, "-" + Subnormal, "1" + std::string(30, '0'), "-1" + std::string(30, '0'), Beyond_Float, "-0",
+    "",
+    "1-2",
+    "-",
+    ".",
+    "-.",
+    "1..2",
+    "1e-21",
+    "0.000000000000000000001",
+    "-0.000000000000000000001",
+    Subnormal,
+    "-" + Subnormal,
+    "1" + std::string(30, '0'),
+    "-1" + std::string(30, '0'),
+    Beyond_Float,
+    "-0",
 };
 
 // The boxes the program shows: the settings dialog's refusals, and the conversion's answers to a

@@ -37,16 +37,9 @@ TEST(Shown_Text, FixedTextsKeepTheirFirstCharactersAndAreCutNotRounded) {
 // exit, store a value ten million times too large.
 TEST(Shown_Text, ETextsKeepTheirExponentAndCutTheMantissa) {
     const Cut_Case cases[] = {
-        {1.43566e-7, 6, "1.4E-7"},
-        {2.3388e-5, 6, "2.3E-5"},
-        {9.99999975e-5, 6, "9.9E-5"},
-        {-2e-5, 6, "-2E-5"},
-        {-2.5e-5, 6, "-2E-5"},
-        {1e-5, 6, "1E-5"},
-        {1.5e-10, 6, "1E-10"},
-        {-1.5e-10, 6, "-1E-10"},
-        {1.23456e-7, 7, "1.23E-7"},
-        {2.5e20, 6, "2.5E20"},
+        {1.43566e-7, 6, "1.4E-7"},  {2.3388e-5, 6, "2.3E-5"}, {9.99999975e-5, 6, "9.9E-5"}, {-2e-5, 6, "-2E-5"},
+        {-2.5e-5, 6, "-2E-5"},      {1e-5, 6, "1E-5"},        {1.5e-10, 6, "1E-10"},        {-1.5e-10, 6, "-1E-10"},
+        {1.23456e-7, 7, "1.23E-7"}, {2.5e20, 6, "2.5E20"},
     };
     for (const Cut_Case& c : cases) EXPECT_EQ(cut_of(c.value, c.limit), c.shown) << c.value;
 }

@@ -13,9 +13,9 @@
 #include "earlier/status.h"
 #include "tests/qt/menu_fonts.h"
 #include "ui/edit.h"
-#include "ui/static_controls.h"
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/text.h"
+#include "ui/static_controls.h"
 
 namespace {
 

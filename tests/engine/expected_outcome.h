@@ -41,20 +41,20 @@ inline ::testing::AssertionResult has_outcome(const std::function<long double()>
         return ::testing::AssertionFailure() << "raised \"" << error.what() << "\"";
     }
     switch (expected.type) {
-        case Expected_Outcome::Type::Raises:
-            return ::testing::AssertionFailure() << "returned " << full_text(actual) << " instead of raising \""
-                                                 << expected.message << "\"";
-        case Expected_Outcome::Type::Not_A_Number:
-            if (std::isnan(actual)) {
-                return ::testing::AssertionSuccess();
-            }
-            return ::testing::AssertionFailure() << "returned " << full_text(actual) << " instead of NaN";
-        case Expected_Outcome::Type::Value:
-            if (actual == expected.value && std::signbit(actual) == std::signbit(expected.value)) {
-                return ::testing::AssertionSuccess();
-            }
-            return ::testing::AssertionFailure() << "returned " << full_text(actual) << " instead of "
-                                                 << full_text(expected.value);
+    case Expected_Outcome::Type::Raises:
+        return ::testing::AssertionFailure()
+               << "returned " << full_text(actual) << " instead of raising \"" << expected.message << "\"";
+    case Expected_Outcome::Type::Not_A_Number:
+        if (std::isnan(actual)) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << "returned " << full_text(actual) << " instead of NaN";
+    case Expected_Outcome::Type::Value:
+        if (actual == expected.value && std::signbit(actual) == std::signbit(expected.value)) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure()
+               << "returned " << full_text(actual) << " instead of " << full_text(expected.value);
     }
     return ::testing::AssertionFailure() << "unknown expectation";
 }

@@ -141,9 +141,13 @@ TEST_F(Checked_Math, ReportsFailuresAndReturnsTheDefaultResult) {
         {"exp(inf)", [] { return engine::math_exp(inf); }, returns(inf), {}},
         {"exp underflow", [] { return engine::math_exp(-20000); }, returns(0), {}},
         {"exp(-inf)", [] { return engine::math_exp(-inf); }, returns(0), {}},
-        {"exp at the overflow boundary", [=] { return engine::math_exp(last_finite_exp); },
-         returns(std::exp(last_finite_exp)), {}},
-        {"exp past the overflow boundary", [=] { return engine::math_exp(first_overflowing_exp); }, returns(inf),
+        {"exp at the overflow boundary",
+         [=] { return engine::math_exp(last_finite_exp); },
+         returns(std::exp(last_finite_exp)),
+         {}},
+        {"exp past the overflow boundary",
+         [=] { return engine::math_exp(first_overflowing_exp); },
+         returns(inf),
          {{"exp", "OVERFLOW"}}},
         {"exp(20000)", [] { return engine::math_exp(20000); }, returns(inf), {{"exp", "OVERFLOW"}}},
         {"pow(2, 10)", [] { return engine::math_pow(2, 10); }, returns(1024), {}},
@@ -215,13 +219,21 @@ TEST_F(Double_Operations, FailWhereLongDoubleOperationsFail) {
     const double largest_finite_exp = 0x1.62e42fefa39efp+9;
     const double beyond_double_exp = std::nextafter(largest_finite_exp, infinity);
     // Beyond a double's exponential but within long double's, and beyond both.
-    const std::vector<double> singles = {-infinity, -20000, -1, -0.0, 0, FLT_TRUE_MIN, 1, 88.8, largest_finite_exp,
-                                         beyond_double_exp, 11356, 11357, 20000, FLT_MAX, 1e39, 1e300, infinity,
-                                         not_a_number};
-    const std::vector<std::pair<double, double>> pairs = {
-        {1, 4},         {1, 0},       {-1, -0.0},         {0, 0},
-        {infinity, 0},  {infinity, infinity}, {infinity, -infinity}, {-infinity, -infinity},
-        {1e300, 1e-300}, {1e300, 1e300}, {not_a_number, 0}, {FLT_MAX, FLT_MAX}};
+    const std::vector<double> singles = {
+        -infinity,         -20000, -1,    -0.0,  0,       FLT_TRUE_MIN, 1,     88.8,     largest_finite_exp,
+        beyond_double_exp, 11356,  11357, 20000, FLT_MAX, 1e39,         1e300, infinity, not_a_number};
+    const std::vector<std::pair<double, double>> pairs = {{1, 4},
+                                                          {1, 0},
+                                                          {-1, -0.0},
+                                                          {0, 0},
+                                                          {infinity, 0},
+                                                          {infinity, infinity},
+                                                          {infinity, -infinity},
+                                                          {-infinity, -infinity},
+                                                          {1e300, 1e-300},
+                                                          {1e300, 1e300},
+                                                          {not_a_number, 0},
+                                                          {FLT_MAX, FLT_MAX}};
     for (const double x : singles) {
         SCOPED_TRACE(testing::Message() << "x = " << x);
         EXPECT_EQ(outcome_of([=] { return engine::to_single<double>(x); }),
@@ -244,8 +256,18 @@ TEST_F(Double_Operations, FailWhereLongDoubleOperationsFail) {
 
 TEST(Single_Product, RoundsAndOverflowsAsTheProductStoredAsAFloat) {
     constexpr float infinity = std::numeric_limits<float>::infinity();
-    const std::vector<float> factors = {0,    -0.0f,   1e-30f,  FLT_TRUE_MIN, 1000,      -1000,
-                                        3.4e35f, 3.5e35f, FLT_MAX, 1.1f,      infinity, -infinity,
+    const std::vector<float> factors = {0,
+                                        -0.0f,
+                                        1e-30f,
+                                        FLT_TRUE_MIN,
+                                        1000,
+                                        -1000,
+                                        3.4e35f,
+                                        3.5e35f,
+                                        FLT_MAX,
+                                        1.1f,
+                                        infinity,
+                                        -infinity,
                                         std::numeric_limits<float>::quiet_NaN()};
     for (const float a : factors) {
         for (const float b : factors) {
@@ -255,8 +277,7 @@ TEST(Single_Product, RoundsAndOverflowsAsTheProductStoredAsAFloat) {
             try {
                 const float stored = engine::to_single(exact);
                 expected = std::isnan(stored) ? returns_nan() : returns(stored);
-            } catch (const Float_Error&) {
-            }
+            } catch (const Float_Error&) {}
             EXPECT_TRUE(has_outcome([=] { return engine::single_product(a, b); }, expected));
         }
     }

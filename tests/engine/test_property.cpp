@@ -97,14 +97,14 @@ struct Worked_State {
 };
 
 const Worked_State worked_states[] = {
-    {20, 50,
+    {20,
+     50,
      {"2.3388", "1.1694", "0.0072621", "9.1468", "0.84020", "13.787", "2452.6", "0.49416", "38.545"},
-     {0x4015aee3, 0x3f95aee3, 0x3bedf72e, 0x4112592f, 0x3f571706, 0x415c96da, 0x4519499a, 0x3efd02d0,
-      0x421a2dd4}},
-    {-10, 50,
+     {0x4015aee3, 0x3f95aee3, 0x3bedf72e, 0x4112592f, 0x3f571706, 0x415c96da, 0x4519499a, 0x3efd02d0, 0x421a2dd4}},
+    {-10,
+     50,
      {"0.26554", "0.13277", "0.00081606", "-17.230", "0.74649", "-11.461", "2525.2", "0.49934", "-8.0338"},
-     {0x3e87f466, 0x3e07f466, 0x3a55ed09, 0xc189d6e1, 0x3f3f19b3, 0xc1376198, 0x451dd333, 0x3effaa04,
-      0xc1008a45}},
+     {0x3e87f466, 0x3e07f466, 0x3a55ed09, 0xc189d6e1, 0x3f3f19b3, 0xc1376198, 0x451dd333, 0x3effaa04, 0xc1008a45}},
 };
 
 TEST(Standard_Chain, GivesTheWorkedValues) {
@@ -127,8 +127,8 @@ TEST(Standard_Chain, GivesTheExactFloats) {
             const float value = values.*chain_fields[i].member;
             std::printf("Tdb %g %-3s %.9g 0x%08x\n", state.tdb, chain_fields[i].name, value, bits_of(value));
             SCOPED_TRACE(testing::Message() << "Tdb " << state.tdb << ", " << chain_fields[i].name);
-            EXPECT_EQ(bits_of(value), state.bits[i]) << std::hex << "bits 0x" << bits_of(value) << ", expected 0x"
-                                                      << state.bits[i];
+            EXPECT_EQ(bits_of(value), state.bits[i])
+                << std::hex << "bits 0x" << bits_of(value) << ", expected 0x" << state.bits[i];
         }
     }
 }
@@ -142,10 +142,14 @@ TEST(Standard_Chain, StartStateShowsTheStartTexts) {
     };
     const Chain_Values start = standard_chain(standard_patm, 20, 50);
     const Shown_Field fields[] = {
-        {"Twb", start.twb, 2, "13.79"},    {"Tdp", start.tdp, 2, "9.15"},
-        {"AH", start.ah, 4, "0.0073"},     {"H", start.h, 3, "38.545"},
-        {"SV", start.sv, 4, "0.8402"},     {"Hfg", start.hfg, 2, "2452.6"},
-        {"DOS %", start.dos * 100.0L, 2, "49.42"}, {"Pws", start.pws, 3, "2.339"},
+        {"Twb", start.twb, 2, "13.79"},
+        {"Tdp", start.tdp, 2, "9.15"},
+        {"AH", start.ah, 4, "0.0073"},
+        {"H", start.h, 3, "38.545"},
+        {"SV", start.sv, 4, "0.8402"},
+        {"Hfg", start.hfg, 2, "2452.6"},
+        {"DOS %", start.dos * 100.0L, 2, "49.42"},
+        {"Pws", start.pws, 3, "2.339"},
         {"Pw", start.pw, 3, "1.169"},
     };
     for (const Shown_Field& field : fields) {
@@ -177,8 +181,8 @@ TEST(Calc_Property, GivesTheQuotedValues) {
     const Case cases[] = {
         {{Kind_Pws, 70}, "31.198"},
         {{Kind_Pws, -40}, "0.013118"},
-        {{Kind_Pws, 0}, "0.62449"},     // 0 itself is over ice
-        {{Kind_Pws, 0.01f}, "0.61166"}, // just above 0 over water: a step down
+        {{Kind_Pws, 0}, "0.62449"},      // 0 itself is over ice
+        {{Kind_Pws, 0.01f}, "0.61166"},  // just above 0 over water: a step down
         {{Kind_THI, 30, 20}, "78.4"},
         {{Kind_RH_Twb, 30, 25}, "67.032"},
         {{Kind_RH_Twb, 20, 19.99f}, "98.903"},
@@ -277,25 +281,30 @@ TEST_F(Calc_Property_Out_Of_Domain, ReportsOrRaisesWithoutCrashing) {
         Math_Reports reports;
     };
     const Case cases[] = {
-        {"no vapour: the first dew point fit gives +inf, capped at the dry bulb", {Kind_Tdp, 20, 0}, returns(20),
+        {"no vapour: the first dew point fit gives +inf, capped at the dry bulb",
+         {Kind_Tdp, 20, 0},
+         returns(20),
          {{"log", "SING"}}},
-        {"no vapour below 0: the second fit meets inf - inf", {Kind_Tdp, -10, 0}, raises(invalid_operation),
+        {"no vapour below 0: the second fit meets inf - inf",
+         {Kind_Tdp, -10, 0},
+         raises(invalid_operation),
          {{"log", "SING"}}},
         {"negative vapour pressure", {Kind_Tdp, 20, -1}, returns_nan(), {{"log", "DOMAIN"}}},
-        {"RH from a wet bulb below 0", {Kind_RH_Twb, -5, -6}, returns_nan(),
-         {{"log", "DOMAIN"}, {"sqrt", "DOMAIN"}}},
-        {"RH at a huge negative dry bulb", {Kind_RH_Twb, -20000, -20001}, returns_nan(),
+        {"RH from a wet bulb below 0", {Kind_RH_Twb, -5, -6}, returns_nan(), {{"log", "DOMAIN"}, {"sqrt", "DOMAIN"}}},
+        {"RH at a huge negative dry bulb",
+         {Kind_RH_Twb, -20000, -20001},
+         returns_nan(),
          {{"log", "DOMAIN"}, {"sqrt", "DOMAIN"}, {"exp", "OVERFLOW"}}},
-        {"RH where e^-t exceeds a double but not the extended range", {Kind_RH_Twb, -1000, -1001}, returns_nan(),
+        {"RH where e^-t exceeds a double but not the extended range",
+         {Kind_RH_Twb, -1000, -1001},
+         returns_nan(),
          {{"log", "DOMAIN"}, {"sqrt", "DOMAIN"}}},
         {"RH at a dry bulb of 0", {Kind_RH_Twb, 0, -1}, raises(division_by_zero), {}},
         {"Pws below absolute zero", {Kind_Pws, -300}, returns_nan(), {{"log", "DOMAIN"}}},
         {"Pws whose exponent exceeds the float range", {Kind_Pws, 1e30f}, raises(overflow), {}},
-        {"DOS with no saturation pressure and no vapour", {Kind_DOS, 101.325f, 0, 0}, raises(invalid_operation),
-         {}},
+        {"DOS with no saturation pressure and no vapour", {Kind_DOS, 101.325f, 0, 0}, raises(invalid_operation), {}},
         {"DOS with no saturation pressure", {Kind_DOS, 101.325f, 0, 1}, raises(division_by_zero), {}},
-        {"DOS with vapour at the total pressure", {Kind_DOS, 101.325f, 2, 101.325f}, raises(division_by_zero),
-         {}},
+        {"DOS with vapour at the total pressure", {Kind_DOS, 101.325f, 2, 101.325f}, raises(division_by_zero), {}},
         {"AH with vapour at the total pressure", {Kind_AH, 100, 100}, raises(division_by_zero), {}},
         {"AH with no pressure at all", {Kind_AH, 0, 0}, raises(invalid_operation), {}},
         {"SV at no pressure", {Kind_SV, 0, 20, 0.01f}, raises(division_by_zero), {}},

@@ -38,9 +38,8 @@ std::vector<float> axis_values(const Axis& axis, int count) {
     std::vector<float> values;
     for (int i = 0; i < count; ++i) {
         const double fraction = count == 1 ? 0 : static_cast<double>(i) / (count - 1);
-        const double value = axis.logarithmic
-                                 ? axis.low * std::pow(static_cast<double>(axis.high) / axis.low, fraction)
-                                 : axis.low + (static_cast<double>(axis.high) - axis.low) * fraction;
+        const double value = axis.logarithmic ? axis.low * std::pow(static_cast<double>(axis.high) / axis.low, fraction)
+                                              : axis.low + (static_cast<double>(axis.high) - axis.low) * fraction;
         values.push_back(static_cast<float>(value));
     }
     values.back() = axis.high;
@@ -150,8 +149,7 @@ TEST_P(Property_Sweep, StaysWithinOneUlpOfExtendedPrecision) {
             for (float x3 : axes[2]) {
                 const Outcome fast = outcome_of([&] { return Calc_Property(sweep.kind, x1, x2, x3); });
                 const Outcome extended = outcome_of([&] {
-                    return engine::to_single<long double>(
-                        engine::property_value<long double>(sweep.kind, x1, x2, x3));
+                    return engine::to_single<long double>(engine::property_value<long double>(sweep.kind, x1, x2, x3));
                 });
                 const std::int64_t ulps = ulps_between(fast.value, extended.value);
                 const bool same_failures = fast.error == extended.error && fast.reports == extended.reports;
@@ -160,9 +158,9 @@ TEST_P(Property_Sweep, StaysWithinOneUlpOfExtendedPrecision) {
                 } else if (same_failures && ulps == 1) {
                     ++tally.one_ulp;
                 } else if (++tally.worse <= 5) {
-                    ADD_FAILURE() << "(" << x1 << ", " << x2 << ", " << x3 << "): " << fast.value << " ["
-                                  << fast.error << fast.reports << "] against " << extended.value << " ["
-                                  << extended.error << extended.reports << "]";
+                    ADD_FAILURE() << "(" << x1 << ", " << x2 << ", " << x3 << "): " << fast.value << " [" << fast.error
+                                  << fast.reports << "] against " << extended.value << " [" << extended.error
+                                  << extended.reports << "]";
                 }
             }
         }
@@ -174,8 +172,6 @@ TEST_P(Property_Sweep, StaysWithinOneUlpOfExtendedPrecision) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKind, Property_Sweep, testing::ValuesIn(sweeps),
-                         [](const testing::TestParamInfo<Sweep>& info) {
-                             return std::string(info.param.name);
-                         });
+                         [](const testing::TestParamInfo<Sweep>& info) { return std::string(info.param.name); });
 
 }  // namespace

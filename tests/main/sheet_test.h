@@ -12,8 +12,8 @@
 // What the sheet tests share: entries as a user makes them, the texts of columns and lines, the
 // recorded boxes and a count of the chart's drawings.
 
-inline const Names Start_Texts = {"20", "50", "13.79", "9.15", "0.0073", "38.545", "0.8402", "2452.6", "49.42",
-                                  "2.339", "1.169"};
+inline const Names Start_Texts = {"20",     "50",     "13.79", "9.15",  "0.0073", "38.545",
+                                  "0.8402", "2452.6", "49.42", "2.339", "1.169"};
 inline const Names Empty_Column(Row_Count, "");
 
 inline std::array<float, 12> fields(const Air_State& s) {
@@ -30,9 +30,7 @@ inline void fill(const State_Column& column, const Names& texts) {
     for (std::size_t row = 0; row < Row_Count; ++row) column.edits[row]->set_text(texts[row]);
 }
 
-inline test_support::Recorded_Box error_box(const std::string& text) {
-    return {text, "Error", ui::Message_Icon::Stop};
-}
+inline test_support::Recorded_Box error_box(const std::string& text) { return {text, "Error", ui::Message_Icon::Stop}; }
 
 // The exception box shows the message with a "." added, under the program's title.
 inline test_support::Recorded_Box exception_box(const std::string& message) {

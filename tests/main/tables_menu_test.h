@@ -21,8 +21,9 @@ protected:
     }
 
     // Chooses a Tables menu entry while the user does what act says in the tables window.
-    void open(const std::string& item, const std::function<void(test_support::Driver&)>& act =
-                                           [](test_support::Driver& driver) { driver.click("Btn_exit"); }) {
+    void open(
+        const std::string& item, const std::function<void(test_support::Driver&)>& act =
+                                     [](test_support::Driver& driver) { driver.click("Btn_exit"); }) {
         front_end.answer_next_modal([act](ui::Form& window) {
             test_support::Driver driver(window);
             act(driver);

@@ -75,9 +75,9 @@ protected:
 // Apart from the wet-bulb and dew-point edges, every column takes an entry as the State sheet does.
 TEST_F(Column_Entry_Test, EveryColumnTakesTheSameEntriesAsTheStateSheet) {
     const Entry script[] = {
-        {"tdb", "25"},  {"rh", "60"},   {"twb", "18"},     {"tdp", "12"},    {"ah", "0.01"},  {"h", "50"},
-        {"sv", "0.86"}, {"dos", "40"},  {"pw", "1.5"},     {"twb", "30"},    {"pw", "9"},     {"rh", "0"},
-        {"tdb", "-41"}, {"h", "1-2"},   {"h", "\b\b\b"},       {"dos", "100"},   {"tdp", "-80"},  {"sv", "0.5"},
+        {"tdb", "25"},  {"rh", "60"},  {"twb", "18"},   {"tdp", "12"},  {"ah", "0.01"}, {"h", "50"},
+        {"sv", "0.86"}, {"dos", "40"}, {"pw", "1.5"},   {"twb", "30"},  {"pw", "9"},    {"rh", "0"},
+        {"tdb", "-41"}, {"h", "1-2"},  {"h", "\b\b\b"}, {"dos", "100"}, {"tdp", "-80"}, {"sv", "0.5"},
     };
     open(State_Sheet);
     std::vector<Outcome> expected;
@@ -185,8 +185,8 @@ TEST_F(Column_Entry_Test, AWetBulbGivesTheRHOfTheAirWithThatWetBulbOnEverySheet)
         const char* twb;
         const char* shown_rh;
     } cases[] = {
-        {"6", nullptr, "5", "84.37"},   {"7", nullptr, "6", "84.84"},   {"8", nullptr, "3", "39.07"},
-        {"5", "50", "3", "70.3"},       {"70", nullptr, "69", "91.37"}, {"30", nullptr, "25", "67.03"},
+        {"6", nullptr, "5", "84.37"}, {"7", nullptr, "6", "84.84"},   {"8", nullptr, "3", "39.07"},
+        {"5", "50", "3", "70.3"},     {"70", nullptr, "69", "91.37"}, {"30", nullptr, "25", "67.03"},
     };
     std::vector<Column> columns(std::begin(Other_Columns), std::end(Other_Columns));
     columns.push_back(State_Sheet);

@@ -71,8 +71,10 @@ TEST_F(Crosshair_Steps_Test, RightwardStepsStopAtTheRightEdge) {
         const char* button;
         float from, to;
     } steps[] = {
-        {"Btn_right", 30, 30},        {"Btn_rh_up", 30, 30},
-        {"Btn_h_down", 30, 30},       {"Btn_right", 29.95f, 30.022727f},  // end pixel 550.6: not beyond
+        {"Btn_right", 30, 30},
+        {"Btn_rh_up", 30, 30},
+        {"Btn_h_down", 30, 30},
+        {"Btn_right", 29.95f, 30.022727f},  // end pixel 550.6: not beyond
         {"Btn_right", 20.01f, 20.082727f},
     };
     for (const auto& step : steps) {

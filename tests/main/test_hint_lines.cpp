@@ -48,8 +48,7 @@ protected:
 // on which every range but the after-pad one depends.
 TEST_F(Hint_Lines, EveryCurrentStateFieldShowsItsRowsHintAtTheStartState) {
     for (ui::Edit* edit : Col_two2.edits) edit->set_enabled(true);
-    for (const State_Column* column :
-         {&Col_state, &Col_two1, &Col_two2, &Col_pad_outdoor, &Col_vpd_air}) {
+    for (const State_Column* column : {&Col_state, &Col_two1, &Col_two2, &Col_pad_outdoor, &Col_vpd_air}) {
         for (const Row_Info& info : State_Rows) {
             ui::Edit& edit = (*column)[info.row];
             EXPECT_EQ(hint_of(edit), Start_Row_Hints[row_index(info.row)]) << edit.name();
@@ -59,8 +58,8 @@ TEST_F(Hint_Lines, EveryCurrentStateFieldShowsItsRowsHintAtTheStartState) {
 }
 
 TEST_F(Hint_Lines, ThePadSheetsOwnFieldsShowTheAfterPadRangeAndTheEfficiency) {
-    EXPECT_EQ(hint_of(Col_pad_after[Row::Tdb]),
-              (Lines{"Tdb after passing through the pad", "Range : 13.79  <--> 20.00 C", "Based on Outdoor condition."}));
+    EXPECT_EQ(hint_of(Col_pad_after[Row::Tdb]), (Lines{"Tdb after passing through the pad",
+                                                       "Range : 13.79  <--> 20.00 C", "Based on Outdoor condition."}));
     EXPECT_EQ(hint_of(driver.get<ui::Edit>("Edit_peff")), (Lines{"Efficiency", "Range : 0 % <--> 100 %", ""}));
 }
 
@@ -116,7 +115,8 @@ TEST_F(Hint_Lines, HoveringASidePanelControlDescribesItInTheSecondStatusPanel) {
         {"ZoomOut", "Zoom Out"},
         {"ZoomIn", "Zoom In"},
         {"Btn_default", " Centralize and back to default size"},
-        {"Check_auto", "Centralize the pivot point when the absolute value of the change of Tdb is greater than 1 deg. C."},
+        {"Check_auto",
+         "Centralize the pivot point when the absolute value of the change of Tdb is greater than 1 deg. C."},
         {"Check_unit", "Display unit label."},
     };
     const std::string crosshair_text = driver.get<ui::Status_Bar>("StatusBar1").panel_text(0);

@@ -39,8 +39,7 @@ struct Enter_Walk_Case {
 
 TEST_F(Key_Filters, EnterWalksEachSheetsChildListWithItsWraps) {
     const Enter_Walk_Case walks[] = {
-        {"State, Hfg and Pws included", "Sheet_state", false, joined({column_names("", ""), {"Edit_tdb"}}),
-         11},
+        {"State, Hfg and Pws included", "Sheet_state", false, joined({column_names("", ""), {"Edit_tdb"}}), 11},
         {"Process State 1", "Sheet_two", false, joined({column_names("2", "1"), {"Edit_2tdb1"}}), 11},
         {"Process State 2", "Sheet_two", true, joined({column_names("2", "2"), {"Btn_2cal"}}), 0},
         {"Pad Outdoor", "Sheet_pad", false,
@@ -124,9 +123,17 @@ TEST_F(Key_Filters, EveryKeyOutsideANumberIsDroppedControlCharactersAndPasteIncl
         const char* what;
         char key;
     } dropped[] = {
-        {"letter", 'a'},      {"capital", 'E'},           {"blank", ' '},          {"comma", ','},
-        {"plus", '+'},        {"Ctrl+V", 22},             {"Ctrl+C", 3},           {"Ctrl+X", 24},
-        {"Escape", 27},       {"degree sign", '\xB0'},    {"top of the code page", '\xFF'},
+        {"letter", 'a'},
+        {"capital", 'E'},
+        {"blank", ' '},
+        {"comma", ','},
+        {"plus", '+'},
+        {"Ctrl+V", 22},
+        {"Ctrl+C", 3},
+        {"Ctrl+X", 24},
+        {"Escape", 27},
+        {"degree sign", '\xB0'},
+        {"top of the code page", '\xFF'},
     };
     driver.enter_text("Edit_rh", "");
     for (const auto& key : dropped) {

@@ -10,8 +10,8 @@ namespace {
 using Kind = ui::Control_Kind;
 
 const Names Row_Labels = {"Tdb", "RH", "Twb", "Tdp", "AH", "H", "SV", "Hfg", "DOS", "Pws", "Pw"};
-const Names State_Units = {"degree C", "%",        "degree C", "degree C", "kg/kg DA", "kJ/kg DA",
-                           "m3/kg DA", "kJ/kg",    "%",        "kPa",      "kPa"};
+const Names State_Units = {"degree C", "%",     "degree C", "degree C", "kg/kg DA", "kJ/kg DA",
+                           "m3/kg DA", "kJ/kg", "%",        "kPa",      "kPa"};
 
 Names names_of(const std::vector<ui::Control*>& controls) {
     Names names;
@@ -103,7 +103,9 @@ TEST_F(Layout, EachSheetsChildListHoldsItsLabelsThenItsFieldsInCreationOrder) {
         {"Sheet_pad", joined({{"Outdoor", "AfterPad"}, Row_Labels, {"Eff."}}),
          joined({column_names("p", "1"), {"Edit_ptdb2", "Edit_peff", "Btn_efficiency"}, column_names("p", "2", 1)})},
         {"Sheet_vpd", joined({{"Air", "Leaf"}, Row_Labels, {"VPD", "Tleaf-Tair"}}),
-         joined({column_names("v", "1"), {"Edit_vtdb2", "Btn_vpd", "Edit_vvpd"}, column_names("v", "2", 1),
+         joined({column_names("v", "1"),
+                 {"Edit_vtdb2", "Btn_vpd", "Edit_vvpd"},
+                 column_names("v", "2", 1),
                  {"Edit_vtdbd"}})},
     };
     for (const Sheet_Expectation& expected : sheets) {
@@ -132,7 +134,9 @@ TEST_F(Layout, ReadOnlyEditsAreInTooltipColourAndTheStateTwoColumnIsDisabled) {
     const Names read_only_names =
         joined({{"Edit_hfg", "Edit_pws", "Edit_2hfg1", "Edit_2pws1", "Edit_2hfg2", "Edit_2pws2", "Edit_phfg1",
                  "Edit_ppws1", "Edit_vhfg1", "Edit_vpws1", "Edit_vvpd", "Edit_vtdbd"},
-                column_names("2", "d"), column_names("p", "2", 1), column_names("v", "2", 1)});
+                column_names("2", "d"),
+                column_names("p", "2", 1),
+                column_names("v", "2", 1)});
     const std::set<std::string> read_only(read_only_names.begin(), read_only_names.end());
     const Names state2 = column_names("2", "2");
     const std::set<std::string> disabled(state2.begin(), state2.end());
@@ -161,9 +165,8 @@ TEST_F(Layout, TheColumnArraysHoldTheirEditsInRowOrder) {
         std::string suffix;
     };
     const Column columns[] = {
-        {Col_state, "", ""},         {Col_two1, "2", "1"},        {Col_two2, "2", "2"},
-        {Col_two_diff, "2", "d"},    {Col_pad_outdoor, "p", "1"}, {Col_pad_after, "p", "2"},
-        {Col_vpd_air, "v", "1"},     {Col_vpd_leaf, "v", "2"},
+        {Col_state, "", ""},         {Col_two1, "2", "1"},      {Col_two2, "2", "2"},    {Col_two_diff, "2", "d"},
+        {Col_pad_outdoor, "p", "1"}, {Col_pad_after, "p", "2"}, {Col_vpd_air, "v", "1"}, {Col_vpd_leaf, "v", "2"},
     };
     for (const Column& c : columns) {
         const Names expected = column_names(c.letter, c.suffix);
@@ -240,16 +243,26 @@ struct Placement {
 
 TEST_F(Layout, HeadingsButtonsAndSingleFieldsSitWhereTheirColumnsAre) {
     const Placement placements[] = {
-        {"State 1", Place::Above, "Edit_2tdb1"},      {"State 2", Place::Above, "Edit_2tdb2"},
-        {"Diff.", Place::Above, "Edit_2tdbd"},        {"SBtn_two1", Place::Below, "Edit_2pw1"},
-        {"SBtn_two2", Place::Below, "Edit_2pw2"},     {"Btn_2cal", Place::Below, "Edit_2pwd"},
-        {"Outdoor", Place::Above, "Edit_ptdb1"},      {"AfterPad", Place::Above, "Edit_ptdb2"},
-        {"Eff.", Place::Above, "Edit_peff"},          {"Edit_peff", Place::Right_Of, "Edit_ptdb2"},
-        {"Btn_efficiency", Place::Below, "Edit_peff"}, {"Btn_efficiency", Place::Right_Of, "Edit_ppw2"},
-        {"Air", Place::Above, "Edit_vtdb1"},          {"Leaf", Place::Above, "Edit_vtdb2"},
-        {"Tleaf-Tair", Place::Above, "Edit_vtdbd"},   {"Edit_vtdbd", Place::Right_Of, "Edit_vtdb2"},
-        {"VPD", Place::Above, "Edit_vvpd"},           {"Edit_vvpd", Place::Right_Of, "Edit_vpw2"},
-        {"Btn_vpd", Place::Below, "Edit_vvpd"},       {"Btn_vpd", Place::Right_Of, "Edit_vpw2"},
+        {"State 1", Place::Above, "Edit_2tdb1"},
+        {"State 2", Place::Above, "Edit_2tdb2"},
+        {"Diff.", Place::Above, "Edit_2tdbd"},
+        {"SBtn_two1", Place::Below, "Edit_2pw1"},
+        {"SBtn_two2", Place::Below, "Edit_2pw2"},
+        {"Btn_2cal", Place::Below, "Edit_2pwd"},
+        {"Outdoor", Place::Above, "Edit_ptdb1"},
+        {"AfterPad", Place::Above, "Edit_ptdb2"},
+        {"Eff.", Place::Above, "Edit_peff"},
+        {"Edit_peff", Place::Right_Of, "Edit_ptdb2"},
+        {"Btn_efficiency", Place::Below, "Edit_peff"},
+        {"Btn_efficiency", Place::Right_Of, "Edit_ppw2"},
+        {"Air", Place::Above, "Edit_vtdb1"},
+        {"Leaf", Place::Above, "Edit_vtdb2"},
+        {"Tleaf-Tair", Place::Above, "Edit_vtdbd"},
+        {"Edit_vtdbd", Place::Right_Of, "Edit_vtdb2"},
+        {"VPD", Place::Above, "Edit_vvpd"},
+        {"Edit_vvpd", Place::Right_Of, "Edit_vpw2"},
+        {"Btn_vpd", Place::Below, "Edit_vvpd"},
+        {"Btn_vpd", Place::Right_Of, "Edit_vpw2"},
     };
     auto find = [this](const std::string& key) -> const ui::Control& {
         if (const ui::Control* named = form.find(key)) return *named;
@@ -348,18 +361,18 @@ TEST_F(Layout, TheCrosshairPadZoomButtonsAndStepBar) {
     EXPECT_EQ(children[0]->caption(), "Step (pixels)");
     EXPECT_EQ(children[1], &driver.get<ui::Label>("Move_Label"));
     EXPECT_EQ(names_of(std::vector<ui::Control*>(children.begin() + 2, children.end())),
-              (Names{"Btn_h_up", "Btn_up", "Btn_h_down", "ZoomOut", "ZoomIn", "MoveBar",
-                     "Btn_left", "Btn_down", "Btn_default", "Btn_right", "Btn_rh_down", "Btn_rh_up"}));
+              (Names{"Btn_h_up", "Btn_up", "Btn_h_down", "ZoomOut", "ZoomIn", "MoveBar", "Btn_left", "Btn_down",
+                     "Btn_default", "Btn_right", "Btn_rh_down", "Btn_rh_up"}));
     EXPECT_EQ(names_of(driver.get<ui::Group_Box>("Group_corsshair").tab_list()),
               (Names{"Btn_h_up", "Btn_up", "Btn_rh_up", "Btn_left", "Btn_default", "Btn_right", "Btn_rh_down",
                      "Btn_down", "Btn_h_down", "MoveBar", "ZoomOut", "ZoomIn"}));
 
     const Glyph_Button buttons[] = {
-        {"Btn_h_up", "H line", "arrow-up-left", 0, 0},       {"Btn_up", "T line", "arrow-up", 0, 1},
-        {"Btn_rh_up", "RH curve", "arrow-up-right", 0, 2},   {"Btn_left", "AH line", "arrow-left", 1, 0},
-        {"Btn_default", "default", "circling-arrows", 1, 1}, {"Btn_right", "AH line", "arrow-right", 1, 2},
+        {"Btn_h_up", "H line", "arrow-up-left", 0, 0},        {"Btn_up", "T line", "arrow-up", 0, 1},
+        {"Btn_rh_up", "RH curve", "arrow-up-right", 0, 2},    {"Btn_left", "AH line", "arrow-left", 1, 0},
+        {"Btn_default", "default", "circling-arrows", 1, 1},  {"Btn_right", "AH line", "arrow-right", 1, 2},
         {"Btn_rh_down", "RH curve", "arrow-down-left", 2, 0}, {"Btn_down", "T line", "arrow-down", 2, 1},
-        {"Btn_h_down", "H line", "arrow-down-right", 2, 2},  {"ZoomOut", "Zoom Out", "magnifier-minus", -1, 0},
+        {"Btn_h_down", "H line", "arrow-down-right", 2, 2},   {"ZoomOut", "Zoom Out", "magnifier-minus", -1, 0},
         {"ZoomIn", "Zoom In", "magnifier-plus", -1, 1},
     };
     const ui::Rect& origin = driver.get<ui::Button>("Btn_h_up").bounds();
@@ -399,8 +412,8 @@ TEST_F(Layout, TheLineCheckBoxesAreCreatedInOneOrderAndShownInAnother) {
         std::string caption;
         bool checked;
     };
-    const Box created[] = {{"Check_T", "T", true},   {"Check_RH", "RH", true},  {"Check_AH", "AH", false},
-                           {"Check_H", "H", false},  {"Check_SV", "SV", false}, {"Check_Pw", "Pw", false}};
+    const Box created[] = {{"Check_T", "T", true},  {"Check_RH", "RH", true},  {"Check_AH", "AH", false},
+                           {"Check_H", "H", false}, {"Check_SV", "SV", false}, {"Check_Pw", "Pw", false}};
     const auto& children = driver.get<ui::Group_Box>("Group_curves").children();
     ASSERT_EQ(children.size(), std::size(created));
     for (std::size_t i = 0; i < children.size(); ++i) {

@@ -8,8 +8,8 @@ namespace {
 using ui::Mouse_Button;
 
 constexpr std::array<float Air_State::*, 12> All_Fields = {
-    &Air_State::Patm, &Air_State::RH,  &Air_State::Tdb, &Air_State::Pws, &Air_State::Pw,  &Air_State::AH,
-    &Air_State::Tdp,  &Air_State::SV,  &Air_State::Twb, &Air_State::Hfg, &Air_State::DOS, &Air_State::H};
+    &Air_State::Patm, &Air_State::RH, &Air_State::Tdb, &Air_State::Pws, &Air_State::Pw,  &Air_State::AH,
+    &Air_State::Tdp,  &Air_State::SV, &Air_State::Twb, &Air_State::Hfg, &Air_State::DOS, &Air_State::H};
 
 class Pointer_Commands_Test : public Main_Window_Test {
 protected:

@@ -5,10 +5,10 @@
 namespace {
 
 // A second state as the Process sheet shows it: Tdb 25.5, RH 40, the rest rounded by the masks.
-const Names Second_Texts = {"25.5", "40", "17.2", "10.9", "0.0082", "46.5", "0.8571", "2439.29", "39.5", "4.246",
-                            "2.123"};
+const Names Second_Texts = {"25.5",   "40",      "17.2", "10.9",  "0.0082", "46.5",
+                            "0.8571", "2439.29", "39.5", "4.246", "2.123"};
 // Second_Texts - Start_Texts with the Diff. column's masks (Pws with four decimals, Pw with two).
-const Names Second_Minus_Start = {"5.5",   "-10",    "3.41",  "1.75",  "0.0009", "7.955",
+const Names Second_Minus_Start = {"5.5",    "-10",    "3.41",  "1.75",  "0.0009", "7.955",
                                   "0.0169", "-13.31", "-9.92", "1.907", "0.95"};
 
 class Process_Sheet_Test : public Sheet_Test {
@@ -138,8 +138,13 @@ TEST_F(Process_Sheet_Test, APendingEntryIsTakenInItsOwnColumnBeforeTheSwitch) {
         {"to an empty column", "SBtn_two2", "25", no_state2, {}, {"25", "50", "2440.5"}, 25},
         {"to a filled column", "SBtn_two2", "25", Second_Texts, {}, {"25", "50", "2440.5"}, 25.5},
         {"by releasing Active", "SBtn_two1", "25", Second_Texts, {}, {"25", "50", "2440.5"}, 25.5},
-        {"refused", "SBtn_two2", "80", Second_Texts, {error_box("Tdb is too high. Please reinput!!")},
-         {"20", "50", "2452.6"}, 25.5},
+        {"refused",
+         "SBtn_two2",
+         "80",
+         Second_Texts,
+         {error_box("Tdb is too high. Please reinput!!")},
+         {"20", "50", "2452.6"},
+         25.5},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -23,7 +23,7 @@ constexpr int Action_Count = 5000;
 
 const Row Editable_Rows[] = {Row::Tdb, Row::RH, Row::Twb, Row::Tdp, Row::AH, Row::H, Row::SV, Row::DOS, Row::Pw};
 const char* const Pages[] = {"State", "Process", "Pad", "VPD"};
-const char* const Crosshair_Buttons[] = {"Btn_up",   "Btn_down",    "Btn_left", "Btn_right",
+const char* const Crosshair_Buttons[] = {"Btn_up",    "Btn_down",    "Btn_left", "Btn_right",
                                          "Btn_rh_up", "Btn_rh_down", "Btn_h_up", "Btn_h_down"};
 const char* const View_Buttons[] = {"ZoomIn", "ZoomOut", "Btn_default"};
 

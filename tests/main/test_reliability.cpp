@@ -8,7 +8,6 @@ namespace {
 
 using Driver = test_support::Driver;
 
-
 // The dew point and wet bulb of perfectly dry air at the stored Tdb.
 void expect_dry_air_wet_temperatures(const Air_State& s) {
     EXPECT_EQ(s.Tdp, Dew_Point(s));

@@ -14,8 +14,8 @@ Names state_texts(const Driver& driver) {
     return texts;
 }
 
-const Names Start_Texts = {"20", "50", "13.79", "9.15", "0.0073", "38.545", "0.8402", "2452.6", "49.42", "2.339",
-                           "1.169"};
+const Names Start_Texts = {"20",     "50",     "13.79", "9.15",  "0.0073", "38.545",
+                           "0.8402", "2452.6", "49.42", "2.339", "1.169"};
 
 // The windows in the order of the start-up, connected as it connects them.
 class Settings_Command_Test : public Main_Window_Test {
@@ -54,8 +54,8 @@ TEST_F(Settings_Command_Test, OkAtAThousandMetresRecomputesTheStateWithTdbAndRhH
         driver.click("OKBtn");
     });
     EXPECT_EQ(state().Patm, 89.874f);
-    EXPECT_EQ(state_texts(driver), (Names{"20", "50", "13.79", "9.15", "0.0082", "40.923", "0.9487", "2452.6", "49.34",
-                                        "2.339", "1.169"}));
+    EXPECT_EQ(state_texts(driver),
+              (Names{"20", "50", "13.79", "9.15", "0.0082", "40.923", "0.9487", "2452.6", "49.34", "2.339", "1.169"}));
     EXPECT_EQ(driver.get<ui::Label>("Message1").caption(), "In addition to Patm,");
     EXPECT_FALSE(driver.get<ui::Image>("Chart_Image").canvas().ops().empty()) << "the chart is redrawn";
     EXPECT_EQ(front_end.modal_forms_shown, Names{"config"});
@@ -96,12 +96,14 @@ TEST_F(Settings_Command_Test, CancelAndARefusedPressureLeaveTheState) {
         const char* name;
         void (*act)(Driver&);
     } cases[] = {
-        {"Cancel after a conversion", [](Driver& driver) {
+        {"Cancel after a conversion",
+         [](Driver& driver) {
              type_into(driver, "edit_patm", "90");
              driver.tab();
              driver.click("CancelBtn");
          }},
-        {"OK refused, then Escape", [](Driver& driver) {
+        {"OK refused, then Escape",
+         [](Driver& driver) {
              type_into(driver, "edit_patm", "20");
              driver.click("OKBtn");
              driver.escape();

@@ -5,8 +5,8 @@
 
 namespace {
 
-const Names Start_Texts = {"20", "50", "13.79", "9.15", "0.0073", "38.545", "0.8402", "2452.6", "49.42", "2.339",
-                           "1.169"};
+const Names Start_Texts = {"20",     "50",     "13.79", "9.15",  "0.0073", "38.545",
+                           "0.8402", "2452.6", "49.42", "2.339", "1.169"};
 const Names Default_Lines = {"In addition to Patm,", "you still need 2 properties to", "define a state."};
 
 std::array<float, 12> fields(const Air_State& s) {
@@ -24,8 +24,8 @@ void fill(const State_Column& column, const Names& texts) {
 }
 
 // A state shown in a column: Tdb 30, RH 40 with the other texts rounded as the masks give them.
-const Names Warm_Texts = {"30", "40", "20.6", "15.12", "0.0107", "57.54", "0.8722", "2428.4", "39.18", "4.246",
-                          "1.698"};
+const Names Warm_Texts = {"30",     "40",     "20.6",  "15.12", "0.0107", "57.54",
+                          "0.8722", "2428.4", "39.18", "4.246", "1.698"};
 
 class Sheet_Switch_Test : public Main_Window_Test {
 protected:
@@ -39,8 +39,7 @@ TEST_F(Sheet_Switch_Test, TheFirstVisitOfASheetCopiesTheCurrentStateIntoItsColum
         const char* sheet;
         const State_Column* column;
     };
-    const Case cases[] = {
-        {"Process", &Col_two1}, {"Pad", &Col_pad_outdoor}, {"VPD", &Col_vpd_air}};
+    const Case cases[] = {{"Process", &Col_two1}, {"Pad", &Col_pad_outdoor}, {"VPD", &Col_vpd_air}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sheet);
         const auto before = fields(state());

@@ -3,8 +3,8 @@
 namespace {
 
 // The State sheet's texts of the start state, in row order.
-const Names Start_Texts = {"20", "50", "13.79", "9.15", "0.0073", "38.545", "0.8402", "2452.6", "49.42", "2.339",
-                           "1.169"};
+const Names Start_Texts = {"20",     "50",     "13.79", "9.15",  "0.0073", "38.545",
+                           "0.8402", "2452.6", "49.42", "2.339", "1.169"};
 
 class Show_State_Test : public Main_Window_Test {
 protected:
@@ -79,10 +79,10 @@ TEST_F(Show_State_Test, OnTheProcessSheetWritesTheColumnWhoseButtonIsDown) {
 
 TEST_F(Show_State_Test, EachRowIsWrittenWithItsDisplayMask) {
     Air_State& s = forced_state();
-    s.Tdb = 25;        // "###0.##": no decimal separator for a whole number
-    s.RH = 60.125f;    // exact in binary: the half goes away from zero
+    s.Tdb = 25;      // "###0.##": no decimal separator for a whole number
+    s.RH = 60.125f;  // exact in binary: the half goes away from zero
     s.Twb = -5.5f;
-    s.Tdp = -0.004f;   // rounds to zero; the mask keeps one integer digit
+    s.Tdp = -0.004f;  // rounds to zero; the mask keeps one integer digit
     s.AH = 0.01234f;
     s.H = 45.6789f;
     s.SV = 0.85f;

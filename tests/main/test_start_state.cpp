@@ -6,10 +6,10 @@ namespace {
 
 TEST(Air_State_Layout, HoldsTwelveFloatsInTheFixedOrder) {
     static_assert(sizeof(Air_State) == 12 * sizeof(float));
-    const std::size_t offsets[] = {
-        offsetof(Air_State, Patm), offsetof(Air_State, RH),  offsetof(Air_State, Tdb), offsetof(Air_State, Pws),
-        offsetof(Air_State, Pw),   offsetof(Air_State, AH),  offsetof(Air_State, Tdp), offsetof(Air_State, SV),
-        offsetof(Air_State, Twb),  offsetof(Air_State, Hfg), offsetof(Air_State, DOS), offsetof(Air_State, H)};
+    const std::size_t offsets[] = {offsetof(Air_State, Patm), offsetof(Air_State, RH),  offsetof(Air_State, Tdb),
+                                   offsetof(Air_State, Pws),  offsetof(Air_State, Pw),  offsetof(Air_State, AH),
+                                   offsetof(Air_State, Tdp),  offsetof(Air_State, SV),  offsetof(Air_State, Twb),
+                                   offsetof(Air_State, Hfg),  offsetof(Air_State, DOS), offsetof(Air_State, H)};
     for (std::size_t i = 0; i < std::size(offsets); ++i) EXPECT_EQ(offsets[i], i * sizeof(float)) << "field " << i;
     const Air_State zero;
     EXPECT_EQ(zero.Patm, 0.0f);
@@ -29,9 +29,9 @@ TEST_F(Start_State, DerivesTheStartStateFromPatmTdbAndRH) {
         float expected;
     };
     const Derived derived[] = {
-        {"Pws", s.Pws, 2.3388f}, {"Pw", s.Pw, 1.1694f},    {"AH", s.AH, 0.0072621f},   {"Tdp", s.Tdp, 9.1468f},
-        {"SV", s.SV, 0.84020f},  {"Twb", s.Twb, 13.787f},  {"Hfg", s.Hfg, 2452.6f},    {"DOS", s.DOS, 0.49416f},
-        {"H", s.H, 38.545f},
+        {"Pws", s.Pws, 2.3388f}, {"Pw", s.Pw, 1.1694f},    {"AH", s.AH, 0.0072621f},
+        {"Tdp", s.Tdp, 9.1468f}, {"SV", s.SV, 0.84020f},   {"Twb", s.Twb, 13.787f},
+        {"Hfg", s.Hfg, 2452.6f}, {"DOS", s.DOS, 0.49416f}, {"H", s.H, 38.545f},
     };
     for (const Derived& d : derived) EXPECT_NEAR(d.value, d.expected, d.expected * 5e-5f) << d.name;
     EXPECT_EQ(chart().Half_Span, 10);
@@ -43,9 +43,9 @@ TEST_F(Start_State, TheStateSheetShowsTheStartStateWithItsMasks) {
         const char* text;
     };
     const Shown shown[] = {
-        {"Edit_tdb", "20"},     {"Edit_rh", "50"},      {"Edit_twb", "13.79"},  {"Edit_tdp", "9.15"},
-        {"Edit_ah", "0.0073"},  {"Edit_h", "38.545"},   {"Edit_sv", "0.8402"},  {"Edit_hfg", "2452.6"},
-        {"Edit_dos", "49.42"},  {"Edit_pws", "2.339"},  {"Edit_pw", "1.169"},
+        {"Edit_tdb", "20"},    {"Edit_rh", "50"},     {"Edit_twb", "13.79"}, {"Edit_tdp", "9.15"},
+        {"Edit_ah", "0.0073"}, {"Edit_h", "38.545"},  {"Edit_sv", "0.8402"}, {"Edit_hfg", "2452.6"},
+        {"Edit_dos", "49.42"}, {"Edit_pws", "2.339"}, {"Edit_pw", "1.169"},
     };
     for (const Shown& s : shown) EXPECT_EQ(text(s.edit), s.text) << s.edit;
 }

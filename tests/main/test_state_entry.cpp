@@ -10,8 +10,8 @@ namespace {
 
 using test_support::Recorded_Box;
 
-const Names Start_Texts = {"20", "50", "13.79", "9.15", "0.0073", "38.545", "0.8402", "2452.6", "49.42", "2.339",
-                           "1.169"};
+const Names Start_Texts = {"20",     "50",     "13.79", "9.15",  "0.0073", "38.545",
+                           "0.8402", "2452.6", "49.42", "2.339", "1.169"};
 
 // The nine fields that take an entry, with their rows.
 struct Entry_Field {
@@ -292,8 +292,8 @@ TEST_F(State_Entry_Test, TwbAndTdpAreBoundedByTheShownTdbNotTheStoredOne) {
     };
     // 20.004 shows as 20. Typing the shown Tdb passes when its float is not above the decimal.
     const Case cases[] = {
-        {"20.004", "20", true},  {"20.004", "20.003", false}, {"20.05", "20.05", true},
-        {"25.3", "25.3", true},  {"20.01", "20.01", false},   {"20.1", "20.1", false},
+        {"20.004", "20", true}, {"20.004", "20.003", false}, {"20.05", "20.05", true},
+        {"25.3", "25.3", true}, {"20.01", "20.01", false},   {"20.1", "20.1", false},
     };
     for (const char* edit : {"Edit_twb", "Edit_tdp"}) {
         for (const Case& c : cases) {

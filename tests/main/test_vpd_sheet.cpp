@@ -25,9 +25,18 @@ TEST_F(Vpd_Sheet_Test, TheLeafIsSaturatedAirAtItsTemperature) {
     };
     const Case cases[] = {
         {"30",
-         {{"Edit_vtdb2", "30"}, {"Edit_vrh2", "100"}, {"Edit_vtwb2", "30"}, {"Edit_vtdp2", "30"},
-          {"Edit_vah2", "0.0272"}, {"Edit_vh2", "99.69"}, {"Edit_vsv2", "0.8964"}, {"Edit_vhfg2", "2428.4"},
-          {"Edit_vdos2", "100"}, {"Edit_vpws2", "4.246"}, {"Edit_vpw2", "4.246"}, {"Edit_vvpd", "3.077"},
+         {{"Edit_vtdb2", "30"},
+          {"Edit_vrh2", "100"},
+          {"Edit_vtwb2", "30"},
+          {"Edit_vtdp2", "30"},
+          {"Edit_vah2", "0.0272"},
+          {"Edit_vh2", "99.69"},
+          {"Edit_vsv2", "0.8964"},
+          {"Edit_vhfg2", "2428.4"},
+          {"Edit_vdos2", "100"},
+          {"Edit_vpws2", "4.246"},
+          {"Edit_vpw2", "4.246"},
+          {"Edit_vvpd", "3.077"},
           {"Edit_vtdbd", "10"}}},
         // The air's own temperature: its Pws less its Pw.
         {"20", {{"Edit_vvpd", "1.169"}, {"Edit_vtdbd", "0"}, {"Edit_vpws2", "2.339"}}},
@@ -90,7 +99,7 @@ TEST_F(Vpd_Sheet_Test, ARefusedLeafTemperatureStillGivesADeficitUnlessItHasNoSat
         const char* deficit;  // after an air entry
     };
     const Case cases[] = {
-        {"70.01", "30.042"},  // no range test here: Pws 31.211 less Pw 1.169
+        {"70.01", "30.042"},    // no range test here: Pws 31.211 less Pw 1.169
         {"-273.15", "-1.169"},  // the float just above absolute zero: no vapour at all
         {"-273.16", "old"},     // below it the formula has no value: skipped without a message
         {"-500", "old"},

@@ -51,8 +51,8 @@ TEST(Text_To_Float, Accepts_The_Number_Grammar) {
 }
 
 TEST(Text_To_Float, Refuses_Other_Texts) {
-    for (const char* text : {"", " ", "-", "+", "1,5", "1.5.2", "abc", "1x", "1 5", "\t1", "1\t", "e5", "1e5e", "1e 5",
-                             "--1", "0x10", "inf", "nan", "1e5000", "-1e5000"}) {
+    for (const char* text : {"",    " ",  "-",    "+",    "1,5", "1.5.2", "abc", "1x",  "1 5",    "\t1",
+                             "1\t", "e5", "1e5e", "1e 5", "--1", "0x10",  "inf", "nan", "1e5000", "-1e5000"}) {
         EXPECT_THROW(numtext::text_to_float(text), Convert_Error) << '"' << text << '"';
     }
 }

@@ -53,7 +53,8 @@ protected:
         status.set_panel_text(0, "Panel one");
         status.set_panel_text(1, "Panel two");
 
-        for (ui::Win_Control* control : std::initializer_list<ui::Win_Control*>{&first, &second, &button, &tick, &step_bar})
+        for (ui::Win_Control* control :
+             std::initializer_list<ui::Win_Control*>{&first, &second, &button, &tick, &step_bar})
             log_focus(*control);
         first.OnKeyPress = [this](ui::Control&, char& key) {
             log.push_back("key " + std::to_string(static_cast<unsigned char>(key)));

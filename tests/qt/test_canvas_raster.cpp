@@ -109,7 +109,8 @@ TEST(Canvas_Raster, WidePensAddNeighboursAcrossTheMajorAxis) {
 TEST(Canvas_Raster, DottedLinesDrawEveryOtherPixelFromTheirStart) {
     const Drawing_Case cases[] = {
         {"rightwards", line(0, 1, 7, 1, 1, ui::Pen_Style::Dot), {"........", "P.P.P.P.", "........"}},
-        {"flat, leftwards", line(6, 4, 0, 1, 1, ui::Pen_Style::Dot),
+        {"flat, leftwards",
+         line(6, 4, 0, 1, 1, ui::Pen_Style::Dot),
          {".......", ".......", "..P....", "....P..", "......P"}},
         {"each line starts its dots anew",
          [](ui::Canvas& canvas) {
@@ -139,8 +140,7 @@ TEST(Canvas_Raster, AtADevicePixelRatioTheRecordIsDrawnAtTheDevicesResolution) {
          {"..........", "..........", "..PPPPPPPP", "..PPPPPPPP", "........PP", "........PP", "........PP",
           "........PP", "..........", ".........."},
          2},
-        {"diagonal at 2", line(0, 0, 3, 3),
-         {"P.....", "PP....", ".PP...", "..PP..", "...PP.", "....PP", ".....P"}, 2},
+        {"diagonal at 2", line(0, 0, 3, 3), {"P.....", "PP....", ".PP...", "..PP..", "...PP.", "....PP", ".....P"}, 2},
         {"dots and gaps of 2 at 2", line(0, 0, 4, 0, 1, ui::Pen_Style::Dot), {"PP..PP..", "PP..PP.."}, 2},
         // Record pixels 0..3 cover device pixels 0..5; the pen is round(1.5) = 2 wide.
         {"flat at 1.5", line(0, 1, 4, 1), {".......", "PPPPPP.", "PPPPPP.", "......."}, 1.5},
@@ -174,8 +174,9 @@ TEST(Canvas_Raster, LinesFarOutsideDrawOnlyTheirPixelsOnTheImage) {
         {"the whole row, width 2", line(INT_MIN, 3, INT_MAX, 3, 2), rows_3_and_4},
         {"the whole column, upwards", line(3, INT_MAX, 3, INT_MIN), column_3},
         {"below the int range's bottom, width 2", line(INT_MIN, INT_MAX, INT_MAX, INT_MAX, 2), nothing},
-        {"rising 8 over 2,000,000", line(-1000000, 0, 1000000, 8), {"........", "........", "........", "........",
-                                                                     "PPPPPPPP", "........", "........", "........"}},
+        {"rising 8 over 2,000,000",
+         line(-1000000, 0, 1000000, 8),
+         {"........", "........", "........", "........", "PPPPPPPP", "........", "........", "........"}},
         {"beside the image", line(-100000, 50, 100000, 60), nothing},
         {"a wild pen width", line(-5, -5, -1, -1, INT_MAX), nothing},
     };
@@ -189,8 +190,8 @@ TEST(Canvas_Raster, CuttingALineAtTheEdgesKeepsItsPixels) {
         int width;
         ui::Pen_Style style;
     };
-    const Pen_Case pens[] = {{1, ui::Pen_Style::Solid}, {1, ui::Pen_Style::Dot}, {2, ui::Pen_Style::Solid},
-                             {3, ui::Pen_Style::Solid}};
+    const Pen_Case pens[] = {
+        {1, ui::Pen_Style::Solid}, {1, ui::Pen_Style::Dot}, {2, ui::Pen_Style::Solid}, {3, ui::Pen_Style::Solid}};
     constexpr int offset = 50;
     std::uint32_t seed = 12345;
     const auto next_coordinate = [&seed] {
@@ -245,34 +246,43 @@ TEST(Canvas_Raster, FiguresCoverTheirBoxWithoutItsRightAndBottomEdges) {
     const std::vector<std::string> nothing(6, "........");
     const Drawing_Case cases[] = {
         {"rectangle, solid brush", figure(K::Rectangle, 1, 1, 6, 5, 1, solid), filled_rectangle},
-        {"rectangle, clear brush", figure(K::Rectangle, 1, 1, 6, 5, 1, clear),
+        {"rectangle, clear brush",
+         figure(K::Rectangle, 1, 1, 6, 5, 1, clear),
          {"........", ".PPPPP..", ".P...P..", ".P...P..", ".PPPPP..", "........"}},
         {"rectangle, corners swapped", figure(K::Rectangle, 6, 5, 1, 1, 1, solid), filled_rectangle},
-        {"rectangle, pen 2 inside the box", figure(K::Rectangle, 1, 1, 7, 6, 2, clear),
+        {"rectangle, pen 2 inside the box",
+         figure(K::Rectangle, 1, 1, 7, 6, 2, clear),
          {"........", ".PPPPPP.", ".PPPPPP.", ".PP..PP.", ".PPPPPP.", ".PPPPPP.", "........"}},
         {"rectangle without width", figure(K::Rectangle, 3, 1, 3, 5, 1, solid), nothing},
         {"rectangle without height", figure(K::Rectangle, 1, 3, 6, 3, 1, solid), nothing},
-        {"rectangle over the whole image", figure(K::Rectangle, -100000, -100000, 100000, 100000, 1, solid),
+        {"rectangle over the whole image",
+         figure(K::Rectangle, -100000, -100000, 100000, 100000, 1, solid),
          {"BBBB", "BBBB", "BBBB"}},
         {"ellipse, pen 1", figure(K::Ellipse, 1, 1, 9, 7, 1, solid), filled_ellipse},
         {"marker: 6 x 6, pen 2",
          figure(K::Ellipse, 4 - 3, 4 - 3, 4 + 3, 4 + 3, 2, solid),
          {"........", "..PPPP..", ".PPPPPP.", ".PPBBPP.", ".PPBBPP.", ".PPPPPP.", "..PPPP..", "........"}},
-        {"marker cut by the image's corner", figure(K::Ellipse, -3, -3, 3, 3, 2, solid),
+        {"marker cut by the image's corner",
+         figure(K::Ellipse, -3, -3, 3, 3, 2, solid),
          {"BPP.....", "PPP.....", "PP......", "........"}},
-        {"circle 12 x 12, pen 3", figure(K::Ellipse, 0, 0, 12, 12, 3, clear),
+        {"circle 12 x 12, pen 3",
+         figure(K::Ellipse, 0, 0, 12, 12, 3, clear),
          {"....PPPP.....", "..PPPPPPPP...", ".PPPPPPPPPP..", ".PPP....PPP..", "PPP......PPP.", "PPP......PPP.",
           "PPP......PPP.", "PPP......PPP.", ".PPP....PPP..", ".PPPPPPPPPP..", "..PPPPPPPP...", "....PPPP.....",
           "............."}},
-        {"ellipse 14 x 8, pen 2", figure(K::Ellipse, 0, 0, 14, 8, 2, solid),
+        {"ellipse 14 x 8, pen 2",
+         figure(K::Ellipse, 0, 0, 14, 8, 2, solid),
          {"....PPPPPP.....", "..PPPPPPPPPP...", ".PPPBBBBBBPPP..", "PPBBBBBBBBBBPP.", "PPBBBBBBBBBBPP.",
           ".PPPBBBBBBPPP..", "..PPPPPPPPPP...", "....PPPPPP.....", "..............."}},
-        {"ellipse over the whole int range", figure(K::Ellipse, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, solid),
+        {"ellipse over the whole int range",
+         figure(K::Ellipse, INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, solid),
          {"BBBB", "BBBB", "BBBB"}},
-        {"rounded rectangle, corners 4 x 4, clear brush", figure(K::Round_Rect, 1, 1, 9, 7, 1, clear, 4, 4),
+        {"rounded rectangle, corners 4 x 4, clear brush",
+         figure(K::Round_Rect, 1, 1, 9, 7, 1, clear, 4, 4),
          {"..........", "..PPPPPP..", ".P......P.", ".P......P.", ".P......P.", ".P......P.", "..PPPPPP..",
           ".........."}},
-        {"rounded rectangle, corners 8 x 6, pen 2", figure(K::Round_Rect, 0, 0, 14, 10, 2, solid, 8, 6),
+        {"rounded rectangle, corners 8 x 6, pen 2",
+         figure(K::Round_Rect, 0, 0, 14, 10, 2, solid, 8, 6),
          {"..PPPPPPPPPP...", ".PPPPPPPPPPPP..", "PPBBBBBBBBBBPP.", "PPBBBBBBBBBBPP.", "PPBBBBBBBBBBPP.",
           "PPBBBBBBBBBBPP.", "PPBBBBBBBBBBPP.", "PPBBBBBBBBBBPP.", ".PPPPPPPPPPPP..", "..PPPPPPPPPP...",
           "..............."}},
@@ -346,9 +356,8 @@ TEST_F(Canvas_Raster_Text, ASolidBrushFillsTheCellFromItsTopLeftCorner) {
         QRgb expected;
     };
     const Probe probes[] = {
-        {10, 8, brush_pixel},         {right, 8, brush_pixel},    {10, bottom, brush_pixel},
-        {right, bottom, brush_pixel}, {9, 8, background},         {10, 7, background},
-        {right + 1, 8, background},   {10, bottom + 1, background},
+        {10, 8, brush_pixel}, {right, 8, brush_pixel}, {10, bottom, brush_pixel},  {right, bottom, brush_pixel},
+        {9, 8, background},   {10, 7, background},     {right + 1, 8, background}, {10, bottom + 1, background},
     };
     for (const Probe& p : probes) EXPECT_EQ(image.pixel(p.x, p.y), p.expected) << p.x << "," << p.y;
     const std::vector<int> rows = inked_rows(image);
@@ -447,8 +456,9 @@ std::shared_ptr<const std::vector<std::uint8_t>> three_by_three() {
     auto bytes = std::make_shared<std::vector<std::uint8_t>>();
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 3; ++c)
-            bytes->insert(bytes->end(), {static_cast<std::uint8_t>(10 * r + c), static_cast<std::uint8_t>(100 + 10 * r + c),
-                                         static_cast<std::uint8_t>(200 + 10 * r + c)});
+            bytes->insert(bytes->end(),
+                          {static_cast<std::uint8_t>(10 * r + c), static_cast<std::uint8_t>(100 + 10 * r + c),
+                           static_cast<std::uint8_t>(200 + 10 * r + c)});
     return bytes;
 }
 
@@ -498,8 +508,8 @@ TEST(Canvas_Raster, APictureAtARatioIsEnlargedPixelByPixel) {
         QImage expected = blank(size + 1, size + 1);
         for (int y = 0; y < size; ++y)
             for (int x = 0; x < size; ++x)
-                expected.setPixel(x, y, picture_pixel(c.source[static_cast<std::size_t>(x)],
-                                                      c.source[static_cast<std::size_t>(y)]));
+                expected.setPixel(
+                    x, y, picture_pixel(c.source[static_cast<std::size_t>(x)], c.source[static_cast<std::size_t>(y)]));
         EXPECT_EQ(image, expected) << c.ratio;
     }
 }

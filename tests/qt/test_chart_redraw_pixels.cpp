@@ -8,15 +8,15 @@
 #include "app/math_error_boxes.h"
 #include "chart/chart_tables.h"
 #include "main/psy.h"
+#include "state/air_state.h"
 #include "tests/main/main_window_test_access.h"
+#include "tests/support/headless_front_end.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
 #include "ui/edit.h"
-#include "ui/static_controls.h"
-#include "state/air_state.h"
-#include "tests/support/headless_front_end.h"
 #include "ui/qt/canvas_raster.h"
 #include "ui/qt/fonts.h"
+#include "ui/static_controls.h"
 
 namespace {
 

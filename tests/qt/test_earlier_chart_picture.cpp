@@ -55,7 +55,9 @@ TEST(Earlier_Chart_Picture, StartChartIsWhiteWithBlackFrameAndColouredFamilies) 
 TEST(Earlier_Chart_Picture, LowPressureChartStopsAtTheLevelOfZeroPointTwentyNine) {
     const Earlier_Picture low(90, 65);
     EXPECT_TRUE(low.save("moistrel_chart_90kpa_tdb65.png"));
-    const auto row_of = [&low](float W) { return static_cast<int>(480 - static_cast<long double>(W) * low.chart.Y_Scale); };
+    const auto row_of = [&low](float W) {
+        return static_cast<int>(480 - static_cast<long double>(W) * low.chart.Y_Scale);
+    };
     EXPECT_GT(pixels_of(low.picture, Green, row_of(0.29f), row_of(0.29f)), 10);
     EXPECT_EQ(pixels_of(low.picture, Green, 0, row_of(0.29f) - 3), 0) << "nothing of the levels 0.30 and above";
 }

@@ -69,7 +69,8 @@ protected:
 
     static void choose(QMenu& menu, const QString& caption) {
         for (QAction* action : menu.actions())
-            if (action->text() == caption) return QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
+            if (action->text() == caption)
+                return QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(action).center());
         ADD_FAILURE() << "no entry " << caption.toStdString();
     }
 
@@ -131,8 +132,8 @@ TEST_F(Edit_Peer_Test, TheContextMenuOffersWhatAppliesAndRunsTheChosenCommandInT
     QGuiApplication::clipboard()->setText("abc");
     QTest::mouseDClick(&shown(), Qt::LeftButton, {}, point_at(2));
     open_menu([&](QMenu& menu) {
-        EXPECT_EQ(entries(menu), (std::vector<std::string>{"&Undo (off)", "-", "Cu&t", "&Copy", "&Paste", "&Delete", "-",
-                                                           "Select &All (off)"}));
+        EXPECT_EQ(entries(menu), (std::vector<std::string>{"&Undo (off)", "-", "Cu&t", "&Copy", "&Paste", "&Delete",
+                                                           "-", "Select &All (off)"}));
         save(menu, "test_edit_menu.png");
         choose(menu, "&Copy");
     });

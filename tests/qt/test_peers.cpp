@@ -48,8 +48,8 @@ TEST_F(Qt_Form_Test, ControlKeysReachTheKeyFilterAsControlCharacters) {
         int character;
     };
     const Case cases[] = {
-        {Qt::Key_V, Qt::ControlModifier, 22}, {Qt::Key_C, Qt::ControlModifier, 3},
-        {Qt::Key_Backspace, Qt::NoModifier, 8}, {Qt::Key_Return, Qt::NoModifier, 13},
+        {Qt::Key_V, Qt::ControlModifier, 22},    {Qt::Key_C, Qt::ControlModifier, 3},
+        {Qt::Key_Backspace, Qt::NoModifier, 8},  {Qt::Key_Return, Qt::NoModifier, 13},
         {Qt::Key_Enter, Qt::KeypadModifier, 13}, {Qt::Key_Escape, Qt::NoModifier, 27},
     };
     for (const Case& c : cases) {

@@ -67,8 +67,8 @@ TEST(Glyphs, EveryGlyphOfTheLayoutsHasAPictureOfItsSize) {
         QSize size;
     };
     const Case cases[] = {
-        {"arrow-up-left", {22, 19}}, {"arrow-up", {22, 19}},          {"arrow-up-right", {22, 19}},
-        {"arrow-left", {22, 19}},    {"circling-arrows", {21, 21}},   {"arrow-right", {22, 19}},
+        {"arrow-up-left", {22, 19}},   {"arrow-up", {22, 19}},        {"arrow-up-right", {22, 19}},
+        {"arrow-left", {22, 19}},      {"circling-arrows", {21, 21}}, {"arrow-right", {22, 19}},
         {"arrow-down-left", {22, 19}}, {"arrow-down", {22, 19}},      {"arrow-down-right", {22, 19}},
         {"magnifier-minus", {30, 30}}, {"magnifier-plus", {30, 30}},
     };
@@ -78,7 +78,8 @@ TEST(Glyphs, EveryGlyphOfTheLayoutsHasAPictureOfItsSize) {
         EXPECT_EQ(picture.size(), c.size) << c.name;
         // Each picture is drawn, clear of the edges, and no two are alike.
         EXPECT_GT(inked_pixels(picture), 40) << c.name;
-        EXPECT_EQ(inked_pixels(picture.copy(1, 1, c.size.width() - 2, c.size.height() - 2)), inked_pixels(picture)) << c.name;
+        EXPECT_EQ(inked_pixels(picture.copy(1, 1, c.size.width() - 2, c.size.height() - 2)), inked_pixels(picture))
+            << c.name;
         for (const QImage& other : pictures) EXPECT_NE(picture, other) << c.name;
         pictures.push_back(picture);
     }

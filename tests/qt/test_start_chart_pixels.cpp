@@ -6,11 +6,11 @@
 
 #include "app/math_error_boxes.h"
 #include "main/psy.h"
+#include "tests/support/headless_front_end.h"
 #include "ui/application.h"
 #include "ui/buttons.h"
-#include "ui/static_controls.h"
-#include "tests/support/headless_front_end.h"
 #include "ui/qt/canvas_raster.h"
+#include "ui/static_controls.h"
 
 namespace {
 
@@ -44,8 +44,7 @@ TEST(Start_Chart, SampledPixelsShowBackgroundFrameLegendAndMarker) {
         {5, 80, qRgb(192, 192, 192), "the left side of the legend frame"},
         {275, 400, qRgb(108, 189, 229), "the Tdb marker's vertical line at 20 degree C"},
     };
-    for (const auto& sample : samples)
-        EXPECT_EQ(image.pixel(sample.x, sample.y), sample.colour) << sample.what;
+    for (const auto& sample : samples) EXPECT_EQ(image.pixel(sample.x, sample.y), sample.colour) << sample.what;
 }
 
 // Rows of column x that hold a horizontal line one pixel thick: a run of one colour along the row

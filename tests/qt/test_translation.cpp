@@ -69,7 +69,9 @@ TEST(Key_Translation, KeysBecomeModelKeysOrTheCharactersTheyType) {
 TEST(Text, ModelTextsAreUtf8AndStrayBytesAreLatin1) {
     EXPECT_EQ(ui::qt::to_qstring("m3/kg DA"), "m3/kg DA");
     EXPECT_EQ(ui::qt::to_qstring("\xE6\x96\xB0\xE7\xB4\xB0\xE6\x98\x8E\xE9\xAB\x94"), QString::fromUtf8("新細明體"));
-    EXPECT_EQ(ui::qt::to_qstring("1\xE9" "2"), QString("1") + QChar(0xE9) + "2");
+    EXPECT_EQ(ui::qt::to_qstring("1\xE9"
+                                 "2"),
+              QString("1") + QChar(0xE9) + "2");
     // A sequence cut short, an overlong form and a surrogate are no UTF-8.
     EXPECT_EQ(ui::qt::to_qstring("\xE6\x96"), QString(QChar(0xE6)) + QChar(0x96));
     EXPECT_EQ(ui::qt::to_qstring("\xC0\xAF"), QString(QChar(0xC0)) + QChar(0xAF));
@@ -79,7 +81,10 @@ TEST(Text, ModelTextsAreUtf8AndStrayBytesAreLatin1) {
 
 TEST(Text, PositionsMapBetweenBytesAndQtUnits) {
     // "1", a three-byte character, "2", a four-byte one (two UTF-16 units), "3".
-    const std::string text = "1\xE4\xB8\xAD" "2\xF0\x9F\x98\x80" "3";
+    const std::string text =
+        "1\xE4\xB8\xAD"
+        "2\xF0\x9F\x98\x80"
+        "3";
     struct Case {
         int byte;
         int qt;
@@ -129,10 +134,14 @@ TEST(Fonts, TheLayoutsFacesFindTheDebianFonts) {
         const char* family;
     };
     const Case cases[] = {
-        {"MS Sans Serif", "Liberation Sans"}, {"Arial", "Liberation Sans"},
-        {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"},
-        {"新細明體", "Noto Sans CJK TC"}, {"細明體", "Noto Sans CJK TC"},
-        {"PMingLiU", "Noto Sans CJK TC"}, {"MingLiU", "Noto Sans CJK TC"},
+        {"MS Sans Serif", "Liberation Sans"},
+        {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
+        {"Courier New", "Liberation Mono"},
+        {"新細明體", "Noto Sans CJK TC"},
+        {"細明體", "Noto Sans CJK TC"},
+        {"PMingLiU", "Noto Sans CJK TC"},
+        {"MingLiU", "Noto Sans CJK TC"},
         // An installed face without a substitute is taken as it is named.
         {"Liberation Serif", "Liberation Serif"},
     };
@@ -152,7 +161,8 @@ std::vector<QString> drawing_families(const QFont& font, const QString& text) {
     std::vector<QString> families;
     for (const QGlyphRun& run : layout.glyphRuns()) {
         for (const quint32 glyph : run.glyphIndexes()) {
-            EXPECT_NE(glyph, 0u) << text.toStdString() << " has a missing glyph in " << run.rawFont().familyName().toStdString();
+            EXPECT_NE(glyph, 0u) << text.toStdString() << " has a missing glyph in "
+                                 << run.rawFont().familyName().toStdString();
         }
         families.push_back(run.rawFont().familyName().toLower());
     }

@@ -64,7 +64,8 @@ TEST_F(Dialog_Test, ClosingAModalWindowCancelsIt) {
 
 TEST_F(Dialog_Test, AModalFormCanRunAgain) {
     for (int run = 0; run < 2; ++run) {
-        when_dialog_runs([](QWidget& shown) { QTest::mouseClick(shown.findChild<QPushButton*>("Ok_Button"), Qt::LeftButton); });
+        when_dialog_runs(
+            [](QWidget& shown) { QTest::mouseClick(shown.findChild<QPushButton*>("Ok_Button"), Qt::LeftButton); });
         EXPECT_EQ(dialog.show_modal(), ui::Mr_Ok) << "run " << run;
     }
 }

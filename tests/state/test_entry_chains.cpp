@@ -23,12 +23,9 @@ TEST(Entry_Chains, EachEntryOfAWorkedValueGivesTheWorkedStateBack) {
         float Air_State::*field;
         double slack;
     } cases[] = {
-        {"Tdb", Enter_Tdb, &Air_State::Tdb, 1},
-        {"RH", Enter_RH, &Air_State::RH, 1},
-        {"AH", Enter_AH, &Air_State::AH, 1},
-        {"H", Enter_H, &Air_State::H, 1},
-        {"SV", Enter_SV, &Air_State::SV, 4},
-        {"DOS", Enter_DOS, &Air_State::DOS, 1},
+        {"Tdb", Enter_Tdb, &Air_State::Tdb, 1}, {"RH", Enter_RH, &Air_State::RH, 1},
+        {"AH", Enter_AH, &Air_State::AH, 1},    {"H", Enter_H, &Air_State::H, 1},
+        {"SV", Enter_SV, &Air_State::SV, 4},    {"DOS", Enter_DOS, &Air_State::DOS, 1},
         {"Pw", Enter_Pw, &Air_State::Pw, 1},
     };
     for (const auto& c : cases) {

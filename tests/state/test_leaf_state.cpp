@@ -35,9 +35,9 @@ TEST(Leaf_State, TheDeficitIsTheLeafSaturationPressureLessTheAirVapourPressure) 
         float Tleaf;
         float deficit;
     } cases[] = {
-        {20, 1.1694f},   // the air's own temperature: Pws - Pw
-        {30, 3.0766f},   // 4.2460 - 1.1694
-        {10, 0.0586f},   // 1.2280 - 1.1694
+        {20, 1.1694f},         // the air's own temperature: Pws - Pw
+        {30, 3.0766f},         // 4.2460 - 1.1694
+        {10, 0.0586f},         // 1.2280 - 1.1694
         {-273.15f, -1.1694f},  // no vapour at all just above absolute zero
     };
     for (const auto& c : cases) {

@@ -39,12 +39,9 @@ TEST(Hold_Physical_Range_Test, AStateAcrossSaturationIsTheSaturatedOneAcrossZero
         float value;
         bool saturated;
     } cases[] = {
-        {"Pw above Pws", &Air_State::Pw, 2.34f, true},
-        {"RH above 100", &Air_State::RH, 100.02f, true},
-        {"Pw below 0", &Air_State::Pw, -1e-9f, false},
-        {"AH below 0", &Air_State::AH, -1e-9f, false},
-        {"RH below 0", &Air_State::RH, -0.05f, false},
-        {"DOS below 0", &Air_State::DOS, -0.0005f, false},
+        {"Pw above Pws", &Air_State::Pw, 2.34f, true}, {"RH above 100", &Air_State::RH, 100.02f, true},
+        {"Pw below 0", &Air_State::Pw, -1e-9f, false}, {"AH below 0", &Air_State::AH, -1e-9f, false},
+        {"RH below 0", &Air_State::RH, -0.05f, false}, {"DOS below 0", &Air_State::DOS, -0.0005f, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

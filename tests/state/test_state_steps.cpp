@@ -107,9 +107,7 @@ TEST(RH_From_Twb_Test, AboveZeroTheFitAtZeroAndBelowTheRHWhoseWetBulbItIs) {
 // Between 0 and about 8.5 degC the fit falls below 0 for most wet bulbs; the air whose wet bulb
 // is typed is found as below 0 degC.
 TEST(RH_From_Twb_Test, WhereTheFitGivesNoHumidityAboveZeroTheRHWhoseWetBulbItIs) {
-    const struct {
-        float Tdb, Twb;
-    } cases[] = {{5, 3}, {0.5f, 0}, {4, 2}, {2, 1}};
+    const struct { float Tdb, Twb; } cases[] = {{5, 3}, {0.5f, 0}, {4, 2}, {2, 1}};
     for (const auto& c : cases) {
         const Air_State state = standard_state(c.Tdb, 50);
         ASSERT_EQ(Calc_Property(Kind_RH_Twb, c.Tdb, c.Twb), 0) << c.Tdb << " / " << c.Twb;
@@ -127,8 +125,8 @@ TEST(RH_From_Twb_Test, TheFitStandsOnlyFrom9DegCAndWhereItsAirHasTheTypedWetBulb
     const struct {
         float Tdb, Twb;
         bool fitted;
-    } cases[] = {{6, 5, false},  {7, 6, false},  {8, 3, false},  {1e-21f, -1, false}, {1e-40f, -1, false},
-                 {70, 69, false}, {30, 25, true}, {10, 8, true},  {40, 30, true}};
+    } cases[] = {{6, 5, false},   {7, 6, false},  {8, 3, false}, {1e-21f, -1, false}, {1e-40f, -1, false},
+                 {70, 69, false}, {30, 25, true}, {10, 8, true}, {40, 30, true}};
     for (const auto& c : cases) {
         const Air_State state = standard_state(c.Tdb, 50);
         const float RH = RH_From_Twb(state, c.Twb);

@@ -22,9 +22,7 @@ ui::Action& Driver::action(const std::string& name) const {
     return *action;
 }
 
-std::string Driver::focused_name() const {
-    return form_.focused() ? form_.focused()->name() : std::string();
-}
+std::string Driver::focused_name() const { return form_.focused() ? form_.focused()->name() : std::string(); }
 
 void Driver::press_into(const std::string& name) { ui::user::press_into(get<ui::Win_Control>(name)); }
 

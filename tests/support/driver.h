@@ -16,7 +16,9 @@ public:
 
     ui::Form& form() const { return form_; }
     template <class T>
-    T& get(const std::string& name) const { return form_.get<T>(name); }
+    T& get(const std::string& name) const {
+        return form_.get<T>(name);
+    }
     std::string text(const std::string& name) const;
     ui::Action& action(const std::string& name) const;
     std::string focused_name() const;

@@ -33,19 +33,34 @@ using Table_Cells = Math_Report_Capture;
 TEST_F(Table_Cells, TheValuesOfEveryTableAtKnownStates) {
     const std::vector<Cell_Case> cases = {
         // Tdb 30, RH 50 and Tdb 30, Twb 20.
-        {Table_twb, 30, 50, "21.84"},   {Table_wbd, 30, 50, "8.16"},    {Table_vpd1, 30, 50, "2.123"},
-        {Table_vpd2, 30, 50, "0.495"},  {Table_tdp1, 30, 50, "18.29"},  {Table_thi1, 30, 50, "77.79"},
-        {Table_ahd1, 30, 50, "14.022"}, {Table_ahd2, 30, 50, "3.318"},  {Table_rh, 30, 20, "39.89"},
-        {Table_tdp2, 30, 20, "14.73"},  {Table_thi2, 30, 20, "76.5"},
+        {Table_twb, 30, 50, "21.84"},
+        {Table_wbd, 30, 50, "8.16"},
+        {Table_vpd1, 30, 50, "2.123"},
+        {Table_vpd2, 30, 50, "0.495"},
+        {Table_tdp1, 30, 50, "18.29"},
+        {Table_thi1, 30, 50, "77.79"},
+        {Table_ahd1, 30, 50, "14.022"},
+        {Table_ahd2, 30, 50, "3.318"},
+        {Table_rh, 30, 20, "39.89"},
+        {Table_tdp2, 30, 20, "14.73"},
+        {Table_thi2, 30, 20, "76.5"},
         // Saturated air at Tdb 20: some tables compute, the others show zero or the Tdb itself.
-        {Table_twb, 20, 100, "20"},     {Table_wbd, 20, 100, "0"},      {Table_vpd1, 20, 100, "0"},
-        {Table_vpd2, 20, 100, "0"},     {Table_tdp1, 20, 100, "20"},    {Table_thi1, 20, 100, "68.35"},
-        {Table_ahd1, 20, 100, "0"},     {Table_ahd2, 20, 100, "0"},
+        {Table_twb, 20, 100, "20"},
+        {Table_wbd, 20, 100, "0"},
+        {Table_vpd1, 20, 100, "0"},
+        {Table_vpd2, 20, 100, "0"},
+        {Table_tdp1, 20, 100, "20"},
+        {Table_thi1, 20, 100, "68.35"},
+        {Table_ahd1, 20, 100, "0"},
+        {Table_ahd2, 20, 100, "0"},
         // On the diagonal Twb = Tdb the RH is 100, Tdp2 is the Tdb, THI2 is computed.
-        {Table_rh, 25, 25, "100"},      {Table_tdp2, 20, 20, "20"},     {Table_tdp2, -5, -5, "-5"},
+        {Table_rh, 25, 25, "100"},
+        {Table_tdp2, 20, 20, "20"},
+        {Table_tdp2, -5, -5, "-5"},
     };
     for (const Cell_Case& c : cases)
-        EXPECT_EQ(cell(c.kind, c.tdb, c.row), c.expected) << sheet_definition(c.kind).tag << " " << c.tdb << " " << c.row;
+        EXPECT_EQ(cell(c.kind, c.tdb, c.row), c.expected)
+            << sheet_definition(c.kind).tag << " " << c.tdb << " " << c.row;
     EXPECT_NE(cell(Table_thi2, 20, 20), "N/A");
     EXPECT_TRUE(reports.empty());
 }
@@ -80,7 +95,8 @@ TEST_F(Table_Cells, RowsAboveTheTdbAndBelowTheLowestWetBulbHaveNoValueInEveryTwb
         Air_State column;
         column.Tdb = 20;
         column.Pws = Calc_Property(Kind_Pws, 20);
-        const float lowest = Calc_Property(Kind_Twb, 20, Calc_Property(Kind_Tdp, 20, Calc_Property(Kind_Pw_RH, column.Pws, 0.01f)));
+        const float lowest =
+            Calc_Property(Kind_Twb, 20, Calc_Property(Kind_Tdp, 20, Calc_Property(Kind_Pw_RH, column.Pws, 0.01f)));
         for (std::int64_t r = 1; r < texts.rows(); ++r) {
             const int twb = -10 + static_cast<int>(r) - 1;
             const bool none = twb > 20 || static_cast<float>(twb) < lowest;
@@ -107,9 +123,11 @@ TEST_F(Table_Cells, TwbRowTablesTakeTheRhAsTheTwbEntryDoes) {
         EXPECT_EQ(cell(Table_rh, c.tdb, c.twb), saturated ? "100" : numtext::format_mask(rh, "###0.##"))
             << c.tdb << " " << c.twb;
         const float tdp = Calc_Property(Kind_Tdp, state.Tdb, Calc_Property(Kind_Pw_RH, state.Pws, rh));
-        EXPECT_EQ(cell(Table_tdp2, c.tdb, c.twb), saturated ? std::to_string(c.tdb) : numtext::format_mask(tdp, "###0.##"))
+        EXPECT_EQ(cell(Table_tdp2, c.tdb, c.twb),
+                  saturated ? std::to_string(c.tdb) : numtext::format_mask(tdp, "###0.##"))
             << c.tdb << " " << c.twb;
-        EXPECT_EQ(cell(Table_thi2, c.tdb, c.twb), numtext::format_mask(Calc_Property(Kind_THI, state.Tdb, tdp), "###0.##"))
+        EXPECT_EQ(cell(Table_thi2, c.tdb, c.twb),
+                  numtext::format_mask(Calc_Property(Kind_THI, state.Tdb, tdp), "###0.##"))
             << c.tdb << " " << c.twb;
     }
     EXPECT_TRUE(reports.empty());
@@ -165,8 +183,8 @@ TEST_F(Table_Cells, CellsOutsideTheEnginesDomainShowNoValueAndReportNothing) {
     for (const Table_Kind kind : rh_row_tables) {
         EXPECT_EQ(cell(kind, 20, -1), "N/A") << sheet_definition(kind).tag;
         EXPECT_EQ(cell(kind, -30, -100), "N/A") << sheet_definition(kind).tag;
-        const std::string at_dry_air = kind == Table_vpd1 ? numtext::format_mask(Calc_Property(Kind_Pws, 20), "###0.###")
-                                                          : "N/A";
+        const std::string at_dry_air =
+            kind == Table_vpd1 ? numtext::format_mask(Calc_Property(Kind_Pws, 20), "###0.###") : "N/A";
         EXPECT_EQ(cell(kind, 20, 0), at_dry_air) << sheet_definition(kind).tag;
     }
     // A Tdb below absolute zero, and a wet bulb whose column has no lowest wet bulb.
@@ -185,9 +203,9 @@ TEST(Table_Checks, LimitsInOrderAndTheSizeLimitWithoutOverflow) {
         {{20, 10, 1}, {100, 50, 1}, Table_Refusal::Tdb_Order},
         {{20, 40, 1}, {100, 50, 5}, Table_Refusal::Row_Order},
         {{25, 25, 1}, {50, 50, 1}, Table_Refusal::None},
-        {{0, 998, 1}, {0, 998, 1}, Table_Refusal::None},           // 1000 x 1000 cells
-        {{0, 998, 1}, {0, 999, 1}, Table_Refusal::Too_Large},      // 1000 x 1001
-        {{0, 499998, 1}, {7, 7, 1}, Table_Refusal::None},          // 500000 x 2
+        {{0, 998, 1}, {0, 998, 1}, Table_Refusal::None},       // 1000 x 1000 cells
+        {{0, 998, 1}, {0, 999, 1}, Table_Refusal::Too_Large},  // 1000 x 1001
+        {{0, 499998, 1}, {7, 7, 1}, Table_Refusal::None},      // 500000 x 2
         {{INT_MIN, INT_MAX, 1}, {INT_MIN, INT_MAX, 1}, Table_Refusal::Too_Large},
         {{INT_MIN, INT_MAX, 10}, {0, 0, 1}, Table_Refusal::Too_Large},
     };
@@ -195,7 +213,8 @@ TEST(Table_Checks, LimitsInOrderAndTheSizeLimitWithoutOverflow) {
 }
 
 TEST(Table_Checks, ALoopEndsAtTheLargestIntegerWithoutWrapping) {
-    const Table_Texts texts = compute_table(Table_vpd1, {INT_MAX - 6, INT_MAX, 3}, {INT_MAX - 1, INT_MAX, 1}, Standard_Patm);
+    const Table_Texts texts =
+        compute_table(Table_vpd1, {INT_MAX - 6, INT_MAX, 3}, {INT_MAX - 1, INT_MAX, 1}, Standard_Patm);
     EXPECT_EQ(texts.cols(), 4);
     EXPECT_EQ(texts.rows(), 3);
     EXPECT_EQ(texts.at(3, 0), std::to_string(INT_MAX));

@@ -44,9 +44,9 @@ TEST_F(Table_Inputs, EnterCyclesThroughTheSixInputsOfItsOwnGroup) {
             driver.enter();
             visited.push_back(driver.focused_name());
         }
-        EXPECT_EQ(visited, (Texts{"Edit_" + tag + "2tdb", "Edit_" + tag + "1" + quantity, "Edit_" + tag + "2" + quantity,
-                                  "Bar_" + tag + "1step", "Bar_" + tag + "2step", "Edit_" + tag + "1tdb",
-                                  "Edit_" + tag + "2tdb"}));
+        EXPECT_EQ(visited, (Texts{"Edit_" + tag + "2tdb", "Edit_" + tag + "1" + quantity,
+                                  "Edit_" + tag + "2" + quantity, "Bar_" + tag + "1step", "Bar_" + tag + "2step",
+                                  "Edit_" + tag + "1tdb", "Edit_" + tag + "2tdb"}));
     }
     EXPECT_EQ(messages(), (Texts{"Upper Limit of Tdb", "Range : -40  <--> 70", "degree C"}));
 }
@@ -109,11 +109,18 @@ TEST_F(Table_Inputs, EnteringAnInputWritesItsHintLines) {
         std::vector<Texts> hints;
     } cases[] = {
         {Table_vpd2,
-         {tdb_low, tdb_high, {"Lower Limit of RH", "Range : 0  <--> 100 %", ""},
-          {"Upper Limit of RH", "Range : 0  <--> 100 %", ""}, tdb_step, {"Interval between", "two RH rows.", "Unit : %"}}},
+         {tdb_low,
+          tdb_high,
+          {"Lower Limit of RH", "Range : 0  <--> 100 %", ""},
+          {"Upper Limit of RH", "Range : 0  <--> 100 %", ""},
+          tdb_step,
+          {"Interval between", "two RH rows.", "Unit : %"}}},
         {Table_rh,
-         {tdb_low, tdb_high, {"Lower Limit of Twb", "Range : -40  <--> 70", "degree C"},
-          {"Upper Limit of Twb", "Range : -40  <--> 70", "degree C"}, tdb_step,
+         {tdb_low,
+          tdb_high,
+          {"Lower Limit of Twb", "Range : -40  <--> 70", "degree C"},
+          {"Upper Limit of Twb", "Range : -40  <--> 70", "degree C"},
+          tdb_step,
           {"Interval between", "two Twb rows.", "Unit : degree C"}}},
     };
     for (const auto& c : cases) {

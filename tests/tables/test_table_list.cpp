@@ -158,8 +158,8 @@ TEST_F(Table_List, ThePressureIsTheSettingsDialogsWhereItWouldTakeItElseTheMainW
         std::string kpa_text;
         std::string label;
     } cases[] = {
-        {"101.325", "Patm : 101.325 kPa"}, {"90", "Patm : 90 kPa"},       {"90.12345", "Patm : 90.123 kPa"},
-        {"", "Patm : 95.5 kPa"},           {"abc", "Patm : 95.5 kPa"},    {"31.198", "Patm : 95.5 kPa"},
+        {"101.325", "Patm : 101.325 kPa"}, {"90", "Patm : 90 kPa"},     {"90.12345", "Patm : 90.123 kPa"},
+        {"", "Patm : 95.5 kPa"},           {"abc", "Patm : 95.5 kPa"},  {"31.198", "Patm : 95.5 kPa"},
         {"-5", "Patm : 95.5 kPa"},         {"1e40", "Patm : 95.5 kPa"},
     };
     for (const auto& c : cases) {

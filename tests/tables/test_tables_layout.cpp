@@ -29,7 +29,8 @@ TEST_F(Layout, TheWindowIsSizeableWithoutMinimiseButton) {
 TEST_F(Layout, TheWindowsControlsInCreationAndTabOrder) {
     EXPECT_EQ(names_of(window.children()),
               (Texts{"label_patm", "GroupBox1", "Btn_count", "Btn_exit", "Btn_cls", "psytable", "gtable"}));
-    EXPECT_EQ(names_of(window.tab_list()), (Texts{"psytable", "Btn_count", "Btn_exit", "gtable", "Btn_cls", "GroupBox1"}));
+    EXPECT_EQ(names_of(window.tab_list()),
+              (Texts{"psytable", "Btn_count", "Btn_exit", "gtable", "Btn_cls", "GroupBox1"}));
     const struct {
         std::string name;
         ui::Rect bounds;
@@ -77,20 +78,47 @@ TEST_F(Layout, EverySheetHoldsOneGroupOfTwelveLabelsThenSixInputs) {
         EXPECT_EQ(inputs.group->bounds(), (ui::Rect{8, 0, 361, 89}));
 
         const auto& l = definition.label_names;
-        const Texts names = {std::string(l[0]), "Label_" + tag + "1step", "Label_" + tag + "2step", std::string(l[1]),
-                             std::string(l[2]), std::string(l[3]), std::string(l[4]), std::string(l[5]),
-                             std::string(l[6]), std::string(l[7]), std::string(l[8]), std::string(l[9]),
-                             "Edit_" + tag + "1tdb", "Edit_" + tag + "2tdb", "Edit_" + tag + "1" + quantity,
-                             "Edit_" + tag + "2" + quantity, "Bar_" + tag + "1step", "Bar_" + tag + "2step"};
+        const Texts names = {std::string(l[0]),
+                             "Label_" + tag + "1step",
+                             "Label_" + tag + "2step",
+                             std::string(l[1]),
+                             std::string(l[2]),
+                             std::string(l[3]),
+                             std::string(l[4]),
+                             std::string(l[5]),
+                             std::string(l[6]),
+                             std::string(l[7]),
+                             std::string(l[8]),
+                             std::string(l[9]),
+                             "Edit_" + tag + "1tdb",
+                             "Edit_" + tag + "2tdb",
+                             "Edit_" + tag + "1" + quantity,
+                             "Edit_" + tag + "2" + quantity,
+                             "Bar_" + tag + "1step",
+                             "Bar_" + tag + "2step"};
         EXPECT_EQ(names_of(inputs.group->children()), names) << tag;
         EXPECT_EQ(names_of(inputs.group->tab_list()), Texts(names.begin() + 12, names.end())) << tag;
 
         Texts captions;
         for (const ui::Control* child : inputs.group->children()) captions.push_back(child->caption());
-        const Texts expected = {"Interval", "1", rh_rows ? "5" : "1", "Lower Limit", "Upper Limit", "Tdb",
-                                rh_rows ? "RH" : "Twb", "Col. :", "Row :", "Units", "degree C",
-                                rh_rows ? "%" : "degree C", "20", "40", rh_rows ? "50" : "20",
-                                rh_rows ? "100" : "40", "", ""};
+        const Texts expected = {"Interval",
+                                "1",
+                                rh_rows ? "5" : "1",
+                                "Lower Limit",
+                                "Upper Limit",
+                                "Tdb",
+                                rh_rows ? "RH" : "Twb",
+                                "Col. :",
+                                "Row :",
+                                "Units",
+                                "degree C",
+                                rh_rows ? "%" : "degree C",
+                                "20",
+                                "40",
+                                rh_rows ? "50" : "20",
+                                rh_rows ? "100" : "40",
+                                "",
+                                ""};
         EXPECT_EQ(captions, expected) << tag;
         EXPECT_EQ(inputs.col_step->position(), 1);
         EXPECT_EQ(inputs.row_step->position(), rh_rows ? 5 : 1);

@@ -285,8 +285,7 @@ TEST_F(Edit_Selection_Test, AReadOnlyFieldSelectsAndCopiesButNoKeyOrCommandEdits
     driver.type("7\b");
     driver.press(Key::Delete);
     front_end.set_clipboard_text("9");
-    for (const Edit_Command command : {Edit_Command::Cut, Edit_Command::Paste, Edit_Command::Delete})
-        choose(command);
+    for (const Edit_Command command : {Edit_Command::Cut, Edit_Command::Paste, Edit_Command::Delete}) choose(command);
     EXPECT_EQ(number.text(), "20.125");
     EXPECT_EQ(selection_of(number), (Selection{1, 3, 4}));
     EXPECT_EQ(front_end.clipboard_text(), "9");

@@ -18,9 +18,7 @@ protected:
     ui::Button& ok = form.create<ui::Button>(nullptr, "Ok");
 };
 
-TEST_F(Focus_Test, ShowingFocusesTheFirstControlInTabOrder) {
-    EXPECT_EQ(driver.focused_name(), "A");
-}
+TEST_F(Focus_Test, ShowingFocusesTheFirstControlInTabOrder) { EXPECT_EQ(driver.focused_name(), "A"); }
 
 TEST_F(Focus_Test, TheLeftControlsExitRunsBeforeTheNextControlsEnter) {
     driver.tab();
@@ -35,7 +33,7 @@ TEST_F(Focus_Test, AnExceptionInAnExitKeepsTheFocusAndIsShownInTheExceptionBox) 
     EXPECT_TRUE(log.empty()) << "neither the button's enter nor its click may run";
     ASSERT_EQ(front_end.boxes.size(), 1u);
     EXPECT_EQ(front_end.boxes[0], (test_support::Recorded_Box{"'x' is not a valid floating point value.", "Testprog",
-                                                               ui::Message_Icon::Stop}));
+                                                              ui::Message_Icon::Stop}));
 }
 
 TEST_F(Focus_Test, AClickTakesTheFocusBeforeItClicks) {
@@ -152,7 +150,9 @@ TEST_F(Focus_Test, AFocusMoveRecordsTheInputThatMadeItForTheView) {
 class Page_Test : public Window_Test {
 protected:
     Page_Test() {
-        pages.OnChange = [this](ui::Control&) { log.push_back("change to page " + std::to_string(pages.active_page_index())); };
+        pages.OnChange = [this](ui::Control&) {
+            log.push_back("change to page " + std::to_string(pages.active_page_index()));
+        };
         for (ui::Edit* e : {&first, &second}) {
             e->OnExit = [this](ui::Control& sender) {
                 log.push_back("exit " + sender.name() + " on page " + std::to_string(pages.active_page_index()));
@@ -292,7 +292,7 @@ TEST_F(Page_Test, CtrlWithTabOrPageKeysStepsThroughThePagesWrappingFromAnyContro
         int page;
     };
     const Case cases[] = {
-        {ui::Key::Tab, false, 1},      {ui::Key::Page_Down, false, 2}, {ui::Key::Tab, false, 0},
+        {ui::Key::Tab, false, 1},     {ui::Key::Page_Down, false, 2}, {ui::Key::Tab, false, 0},
         {ui::Key::Back_Tab, true, 2}, {ui::Key::Page_Up, false, 1},   {ui::Key::Page_Up, false, 0},
     };
     Log expected;
@@ -322,8 +322,8 @@ TEST_F(Page_Test, ACtrlTabFromAFieldOfThePageLeavesItOnTheOldPageThenEntersTheNe
 TEST_F(Page_Test, LeftAndRightStepThroughThePagesOnlyWhileThePageControlHasTheFocus) {
     driver.press_into("Pages");
     log.clear();
-    for (const auto& [key, page] : {std::pair{ui::Key::Right, 1}, {ui::Key::Right, 2}, {ui::Key::Right, 0},
-                                    {ui::Key::Left, 2}}) {
+    for (const auto& [key, page] :
+         {std::pair{ui::Key::Right, 1}, {ui::Key::Right, 2}, {ui::Key::Right, 0}, {ui::Key::Left, 2}}) {
         driver.press(key);
         EXPECT_EQ(pages.active_page_index(), page);
     }

@@ -203,23 +203,18 @@ TEST_F(Big_Grid_Test, KeysMoveTheCurrentCellAndKeepItInView) {
         bool ctrl;
         std::array<int, 4> expected;  // column, row, first column shown, first row shown
     } steps[] = {
-        {ui::Key::Page_Down, false, {1, 14, 1, 14}},
-        {ui::Key::Page_Down, false, {1, 27, 1, 27}},
-        {ui::Key::Page_Up, false, {1, 14, 1, 14}},
-        {ui::Key::Up, false, {1, 13, 1, 13}},
-        {ui::Key::Down, false, {1, 14, 1, 13}},
-        {ui::Key::End, false, {111, 14, 100, 13}},
-        {ui::Key::Left, false, {110, 14, 100, 13}},
-        {ui::Key::Home, false, {1, 14, 1, 13}},
-        {ui::Key::End, true, {111, 101, 100, 89}},
-        {ui::Key::Page_Down, false, {111, 101, 100, 89}},
-        {ui::Key::Page_Up, false, {111, 88, 100, 76}},
-        {ui::Key::Home, true, {1, 1, 1, 1}},
+        {ui::Key::Page_Down, false, {1, 14, 1, 14}},   {ui::Key::Page_Down, false, {1, 27, 1, 27}},
+        {ui::Key::Page_Up, false, {1, 14, 1, 14}},     {ui::Key::Up, false, {1, 13, 1, 13}},
+        {ui::Key::Down, false, {1, 14, 1, 13}},        {ui::Key::End, false, {111, 14, 100, 13}},
+        {ui::Key::Left, false, {110, 14, 100, 13}},    {ui::Key::Home, false, {1, 14, 1, 13}},
+        {ui::Key::End, true, {111, 101, 100, 89}},     {ui::Key::Page_Down, false, {111, 101, 100, 89}},
+        {ui::Key::Page_Up, false, {111, 88, 100, 76}}, {ui::Key::Home, true, {1, 1, 1, 1}},
         {ui::Key::Page_Up, false, {1, 1, 1, 1}},
     };
     for (const auto& step : steps) {
         driver.press(step.key, {.ctrl = step.ctrl});
-        EXPECT_EQ(place(), step.expected) << "after key " << static_cast<int>(step.key) << (step.ctrl ? " with Ctrl" : "");
+        EXPECT_EQ(place(), step.expected)
+            << "after key " << static_cast<int>(step.key) << (step.ctrl ? " with Ctrl" : "");
     }
     for (int col = 2; col <= 13; ++col) driver.press(ui::Key::Right);
     EXPECT_EQ(place(), (std::array{13, 1, 2, 1})) << "the thirteenth column scrolls the first out";

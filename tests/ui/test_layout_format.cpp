@@ -39,29 +39,30 @@ using Layout = ui::layout::Layout<Sample_Form, Numbered_Labels>;
 
 constexpr Layout::Entry Window_Entries[] = {
     Control_Layout{.field = &Sample_Form::Ok,
-                 .name = "Ok",
-                 .bounds = {300, 8, 75, 25},
-                 .caption = "OK",
-                 .tab_order = 1,
-                 .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
+                   .name = "Ok",
+                   .bounds = {300, 8, 75, 25},
+                   .caption = "OK",
+                   .tab_order = 1,
+                   .button = {.modal_result = ui::Mr_Ok, .is_default = true}},
     Control_Layout{.field = &Sample_Form::Group,
-                 .name = "Group",
-                 .bounds = {8, 8, 280, 200},
-                 .caption = "Values",
-                 .tab_order = 0,
-                 .font = {.name = "Arial", .height = 13, .bold = true},
-                 .anchors = ui::All_Sides},
+                   .name = "Group",
+                   .bounds = {8, 8, 280, 200},
+                   .caption = "Values",
+                   .tab_order = 0,
+                   .font = {.name = "Arial", .height = 13, .bold = true},
+                   .anchors = ui::All_Sides},
 };
 
 constexpr Layout::Entry Group_Entries[] = {
     Numbered_Labels{2},
     Control_Layout{.field = &Sample_Form::Second, .name = "Second", .bounds = {50, 20, 60, 17}, .tab_order = 1},
-    Control_Layout{.field = &Sample_Form::First, .name = "First", .bounds = {50, 0, 60, 17}, .caption = "12", .tab_order = 0},
+    Control_Layout{
+        .field = &Sample_Form::First, .name = "First", .bounds = {50, 0, 60, 17}, .caption = "12", .tab_order = 0},
     Control_Layout{.field = &Sample_Form::Grid,
-                 .name = "Grid",
-                 .bounds = {8, 50, 260, 140},
-                 .anchors = ui::All_Sides,
-                 .grid = {.cols = 5, .rows = 6, .col_width = 40, .row_height = 15, .fixed_color = ui::Color_Silver}},
+                   .name = "Grid",
+                   .bounds = {8, 50, 260, 140},
+                   .anchors = ui::All_Sides,
+                   .grid = {.cols = 5, .rows = 6, .col_width = 40, .row_height = 15, .fixed_color = ui::Color_Silver}},
 };
 
 constexpr Layout::Container Containers[] = {

@@ -19,8 +19,7 @@ std::string starting_program;
 std::vector<Held_Message> held_messages;
 
 std::string no_display_message(const std::string& program) {
-    return program +
-           " needs a display to show its window: set DISPLAY or WAYLAND_DISPLAY, or start it under xvfb-run.";
+    return program + " needs a display to show its window: set DISPLAY or WAYLAND_DISPLAY, or start it under xvfb-run.";
 }
 
 void hold_message(QtMsgType type, const QMessageLogContext& context, const QString& text) {

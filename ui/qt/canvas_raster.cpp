@@ -172,8 +172,7 @@ void draw_line(Surface& surface, const ui::Canvas_Op& op, const Raster_Scale& sc
     const bool steep = is_steep(from, to);
     for (int shift = -(width - 1) / 2; shift <= width / 2; ++shift) {
         const Point beside = steep ? Point{shift, 0} : Point{0, shift};
-        draw_thin_line(surface, {from.x + beside.x, from.y + beside.y}, {to.x + beside.x, to.y + beside.y}, color,
-                       dot);
+        draw_thin_line(surface, {from.x + beside.x, from.y + beside.y}, {to.x + beside.x, to.y + beside.y}, color, dot);
     }
 }
 
@@ -212,7 +211,11 @@ struct Rounded_Box {
 
     // The box that stays inside an outline of that width, its corners rounded alike.
     Rounded_Box inset(int width) const {
-        return {left + width, top + width, right - width, bottom - width, std::max(corner_width - 2 * width, 0),
+        return {left + width,
+                top + width,
+                right - width,
+                bottom - width,
+                std::max(corner_width - 2 * width, 0),
                 std::max(corner_height - 2 * width, 0)};
     }
 
@@ -236,8 +239,8 @@ struct Rounded_Box {
 // The corners on their device pixels, first moved into the limit's range.
 Rounded_Box figure_box(const ui::Canvas_Op& op, const Raster_Scale& scale) {
     const auto limited = [&scale](int value) {
-        return static_cast<int>(std::clamp<std::int64_t>(scale.edge(value), -figure_coordinate_limit,
-                                                         figure_coordinate_limit));
+        return static_cast<int>(
+            std::clamp<std::int64_t>(scale.edge(value), -figure_coordinate_limit, figure_coordinate_limit));
     };
     const int x1 = limited(op.x1), y1 = limited(op.y1), x2 = limited(op.x2), y2 = limited(op.y2);
     Rounded_Box box{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), 0, 0};

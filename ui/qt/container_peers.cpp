@@ -154,7 +154,9 @@ Tab_Sheet_Peer::Tab_Sheet_Peer(ui::Tab_Sheet& sheet, QWidget& parent, Peer_Host&
     setAutoFillBackground(true);
 }
 
-Page_Control_Peer* Tab_Sheet_Peer::page_control_peer() const { return dynamic_cast<Page_Control_Peer*>(parentWidget()); }
+Page_Control_Peer* Tab_Sheet_Peer::page_control_peer() const {
+    return dynamic_cast<Page_Control_Peer*>(parentWidget());
+}
 
 QRect Tab_Sheet_Peer::placement() const {
     if (const Page_Control_Peer* pages = page_control_peer()) return pages->page_area();

@@ -25,9 +25,9 @@ struct Command_Entry {
 
 // The desktop's captions; no shortcut is shown, since the keys type control characters here.
 constexpr Command_Entry command_entries[] = {
-    {ui::Edit_Command::Undo, "&Undo", false},       {ui::Edit_Command::Cut, "Cu&t", true},
-    {ui::Edit_Command::Copy, "&Copy", false},       {ui::Edit_Command::Paste, "&Paste", false},
-    {ui::Edit_Command::Delete, "&Delete", false},   {ui::Edit_Command::Select_All, "Select &All", true},
+    {ui::Edit_Command::Undo, "&Undo", false},     {ui::Edit_Command::Cut, "Cu&t", true},
+    {ui::Edit_Command::Copy, "&Copy", false},     {ui::Edit_Command::Paste, "&Paste", false},
+    {ui::Edit_Command::Delete, "&Delete", false}, {ui::Edit_Command::Select_All, "Select &All", true},
 };
 
 const Command_Entry& entry_of(ui::Edit_Command command) {

@@ -46,8 +46,7 @@ void draw_arrow(QPainter& painter, const QSizeF& size, int direction) {
     painter.rotate(-direction);
     // A slanted arrow is a little shorter so that its head stays inside the picture.
     const double half = direction % 90 == 0 ? 8.0 : 7.5;
-    const QPolygonF arrow{{-half, -1.6}, {1.0, -1.6}, {1.0, -5.5}, {half, 0.0},
-                          {1.0, 5.5},    {1.0, 1.6},  {-half, 1.6}};
+    const QPolygonF arrow{{-half, -1.6}, {1.0, -1.6}, {1.0, -5.5}, {half, 0.0}, {1.0, 5.5}, {1.0, 1.6}, {-half, 1.6}};
     painter.setPen(QPen(ink_edge, 0.8, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(ink);
     painter.drawPolygon(arrow);
@@ -69,8 +68,8 @@ void draw_circling_arrows(QPainter& painter, const QSizeF& size) {
         const QPointF base = centre + outward * radius;
         painter.setPen(Qt::NoPen);
         painter.setBrush(ink);
-        painter.drawPolygon(QPolygonF{base + along * 3.5, base + outward * 3.5 - along * 0.5,
-                                      base - outward * 3.5 - along * 0.5});
+        painter.drawPolygon(
+            QPolygonF{base + along * 3.5, base + outward * 3.5 - along * 0.5, base - outward * 3.5 - along * 0.5});
     }
 }
 

@@ -12,11 +12,16 @@ struct Named_Key {
 };
 
 constexpr Named_Key named_keys[] = {
-    {Qt::Key_Backtab, ui::Key::Back_Tab}, {Qt::Key_Left, ui::Key::Left},
-    {Qt::Key_Right, ui::Key::Right},      {Qt::Key_Up, ui::Key::Up},
-    {Qt::Key_Down, ui::Key::Down},        {Qt::Key_Home, ui::Key::Home},
-    {Qt::Key_End, ui::Key::End},          {Qt::Key_PageUp, ui::Key::Page_Up},
-    {Qt::Key_PageDown, ui::Key::Page_Down}, {Qt::Key_Delete, ui::Key::Delete},
+    {Qt::Key_Backtab, ui::Key::Back_Tab},
+    {Qt::Key_Left, ui::Key::Left},
+    {Qt::Key_Right, ui::Key::Right},
+    {Qt::Key_Up, ui::Key::Up},
+    {Qt::Key_Down, ui::Key::Down},
+    {Qt::Key_Home, ui::Key::Home},
+    {Qt::Key_End, ui::Key::End},
+    {Qt::Key_PageUp, ui::Key::Page_Up},
+    {Qt::Key_PageDown, ui::Key::Page_Down},
+    {Qt::Key_Delete, ui::Key::Delete},
 };
 
 struct Character_Key {
@@ -25,7 +30,10 @@ struct Character_Key {
 };
 
 constexpr Character_Key character_keys[] = {
-    {Qt::Key_Backspace, '\b'}, {Qt::Key_Return, '\r'}, {Qt::Key_Enter, '\r'}, {Qt::Key_Escape, 27},
+    {Qt::Key_Backspace, '\b'},
+    {Qt::Key_Return, '\r'},
+    {Qt::Key_Enter, '\r'},
+    {Qt::Key_Escape, 27},
 };
 
 bool printable_latin1(char32_t code) { return (code >= 32 && code < 127) || (code >= 160 && code <= 255); }
@@ -54,7 +62,8 @@ Key_Input translate_key(int qt_key, Qt::KeyboardModifiers modifiers, const QStri
     for (const Character_Key& character : character_keys)
         if (character.qt_key == qt_key) return {std::nullopt, std::string(1, character.character)};
     if (modifiers.testFlag(Qt::ControlModifier)) {
-        if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return {std::nullopt, std::string(1, static_cast<char>(qt_key - Qt::Key_A + 1))};
+        if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z)
+            return {std::nullopt, std::string(1, static_cast<char>(qt_key - Qt::Key_A + 1))};
         return {};
     }
     Key_Input input;

@@ -6,8 +6,7 @@
 
 namespace ui::qt {
 
-Peer::Peer(ui::Control& control, QWidget& widget, Peer_Host& host)
-    : control_(control), widget_(widget), host_(host) {
+Peer::Peer(ui::Control& control, QWidget& widget, Peer_Host& host) : control_(control), widget_(widget), host_(host) {
     widget_.setObjectName(to_qstring(control.name()));
     // The focus is the model's: Qt moves it only when the model says.
     widget_.setFocusPolicy(Qt::NoFocus);

@@ -29,8 +29,7 @@ Peer* make_peer(ui::Control& control, QWidget& parent, Peer_Host& host) {
     case ui::Control_Kind::Page_Control:
         return new Page_Control_Peer(static_cast<ui::Page_Control&>(control), parent, host);
     case ui::Control_Kind::Tab_Sheet: return new Tab_Sheet_Peer(static_cast<ui::Tab_Sheet&>(control), parent, host);
-    case ui::Control_Kind::Status_Bar:
-        return new Status_Bar_Peer(static_cast<ui::Status_Bar&>(control), parent, host);
+    case ui::Control_Kind::Status_Bar: return new Status_Bar_Peer(static_cast<ui::Status_Bar&>(control), parent, host);
     case ui::Control_Kind::String_Grid:
         return new String_Grid_Peer(static_cast<ui::String_Grid&>(control), parent, host);
     case ui::Control_Kind::Form: return nullptr;  // a form is a window of its own

@@ -109,7 +109,9 @@ void Qt_Front_End::quit() {
 
 std::string Qt_Front_End::clipboard_text() const { return model_text(QGuiApplication::clipboard()->text()); }
 
-void Qt_Front_End::set_clipboard_text(const std::string& text) { QGuiApplication::clipboard()->setText(to_qstring(text)); }
+void Qt_Front_End::set_clipboard_text(const std::string& text) {
+    QGuiApplication::clipboard()->setText(to_qstring(text));
+}
 
 void Qt_Front_End::run_modal(ui::Form& form) {
     Form_Window& window = window_for(form, true);

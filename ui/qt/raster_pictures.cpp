@@ -19,7 +19,9 @@ bool holds_whole_picture(const ui::Canvas_Op& op) {
 // Blue, green and red bytes, rows top first, as 32-bit pixels at the scale: each device pixel
 // takes the picture pixel its centre lies in, so a whole ratio repeats every pixel alike.
 QImage to_32_bits(const std::vector<std::uint8_t>& pixels, int width, int height, const Raster_Scale& scale) {
-    const auto scaled = [&scale](int length) { return static_cast<int>(std::max<std::int64_t>(scale.edge(length), 1)); };
+    const auto scaled = [&scale](int length) {
+        return static_cast<int>(std::max<std::int64_t>(scale.edge(length), 1));
+    };
     QImage picture(scaled(width), scaled(height), QImage::Format_RGB32);
     if (picture.isNull()) return picture;
     const auto source_of = [&scale](int device, int length) {
@@ -32,7 +34,8 @@ QImage to_32_bits(const std::vector<std::uint8_t>& pixels, int width, int height
         const std::uint8_t* const source = pixels.data() + static_cast<std::size_t>(source_of(y, height)) * row_bytes;
         QRgb* const target = reinterpret_cast<QRgb*>(picture.scanLine(y));
         for (int x = 0; x < picture.width(); ++x) {
-            const std::uint8_t* const pixel = source + static_cast<std::size_t>(source_columns[static_cast<std::size_t>(x)]) * 3;
+            const std::uint8_t* const pixel =
+                source + static_cast<std::size_t>(source_columns[static_cast<std::size_t>(x)]) * 3;
             target[x] = qRgb(pixel[2], pixel[1], pixel[0]);
         }
     }

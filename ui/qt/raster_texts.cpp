@@ -34,8 +34,8 @@ Text_Face::Text_Face(const ui::Font& font, const QPaintDevice& image, double rat
 
 // The colour plays no part in the layout.
 bool Text_Face::has_face_of(const ui::Font& font, int dpi, double ratio) const {
-    return dpi == dpi_ && ratio == ratio_ && font.name == model_.name && font.size == model_.size && font.height == model_.height &&
-           font.bold == model_.bold && font.italic == model_.italic;
+    return dpi == dpi_ && ratio == ratio_ && font.name == model_.name && font.size == model_.size &&
+           font.height == model_.height && font.bold == model_.bold && font.italic == model_.italic;
 }
 
 const Text_Layout& Text_Face::layout(const std::string& text) {

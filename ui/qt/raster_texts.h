@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QFont>
-#include <QPen>
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <QStaticText>
 
 #include <memory>

@@ -6,8 +6,8 @@
 #include <algorithm>
 
 #include "ui/qt/colors.h"
-#include "ui/qt/raster_scale.h"
 #include "ui/qt/mouse_input.h"
+#include "ui/qt/raster_scale.h"
 #include "ui/qt/text.h"
 #include "ui/user_input.h"
 
@@ -49,8 +49,7 @@ void Label_Peer::mouseReleaseEvent(QMouseEvent* event) {
     if (released_over(*this, *event)) forward([this] { ui::user::click(label_); });
 }
 
-Bevel_Peer::Bevel_Peer(ui::Bevel& bevel, QWidget& parent, Peer_Host& host)
-    : QFrame(&parent), Peer(bevel, *this, host) {
+Bevel_Peer::Bevel_Peer(ui::Bevel& bevel, QWidget& parent, Peer_Host& host) : QFrame(&parent), Peer(bevel, *this, host) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(1);
 }
@@ -65,7 +64,8 @@ void Image_Peer::show_state() {
 
 // The picture holds the device's pixels, so the canvas is drawn at the screen's resolution
 // rather than enlarged. It is kept from one change to the next because the canvas draws over
-// what it showed: a painter that redraws only a part relies on the rest staying. A new one, and one for another ratio, starts white.
+// what it showed: a painter that redraws only a part relies on the rest staying. A new one, and one for another ratio,
+// starts white.
 void Image_Peer::draw_picture() {
     shown_ratio_ = devicePixelRatioF();
     const Raster_Scale scale(shown_ratio_);

@@ -1,7 +1,7 @@
 #include "ui/qt/status_bar_peer.h"
 
-#include <QPainter>
 #include <qdrawutil.h>
+#include <QPainter>
 
 #include "ui/qt/text.h"
 

@@ -78,10 +78,11 @@ void String_Grid_Peer::show_sizes() {
     horizontalHeader()->setFixedHeight(row_pitch);
     verticalHeader()->setFixedWidth(col_pitch);
     const QString fixed = to_qcolor(grid_.fixed_color()).name();
-    const QString style = QStringLiteral("QTableView { gridline-color: #a0a0a0; }"
-                                 "QHeaderView::section, QTableCornerButton::section {"
-                                 " background-color: %1; color: black; padding: 0px 0px 0px 2px;"
-                                 " border: none; border-right: 1px solid #808080; border-bottom: 1px solid #808080; }")
+    const QString style = QStringLiteral(
+                              "QTableView { gridline-color: #a0a0a0; }"
+                              "QHeaderView::section, QTableCornerButton::section {"
+                              " background-color: %1; color: black; padding: 0px 0px 0px 2px;"
+                              " border: none; border-right: 1px solid #808080; border-bottom: 1px solid #808080; }")
                               .arg(fixed);
     if (styleSheet() != style) setStyleSheet(style);
 }
@@ -155,9 +156,8 @@ void String_Grid_Peer::select_to(const QModelIndex& cell) {
     const int anchor_row = drag_anchor_.row() + fixed_row;
     const int col = cell.column() + fixed_col;
     const int row = cell.row() + fixed_row;
-    forward([this, anchor_col, anchor_row, col, row] {
-        ui::user::select_cells(grid_, anchor_col, anchor_row, col, row);
-    });
+    forward(
+        [this, anchor_col, anchor_row, col, row] { ui::user::select_cells(grid_, anchor_col, anchor_row, col, row); });
 }
 
 void String_Grid_Peer::mousePressEvent(QMouseEvent* event) {

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "chart/chart_tables.h"
 #include "chart/derive_state.h"
 #include "chart/pixel_mapping.h"
 #include "chart/pointer_state.h"
-#include "chart/chart_tables.h"
 #include "earlier/chart/pointer_texts.h"
 #include "engine/float_env.h"
 #include "engine/property.h"

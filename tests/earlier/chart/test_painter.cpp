@@ -89,9 +89,9 @@ TEST_F(Earlier_Chart_Test, AxisIsCentredOnTdbWithEachEdgeTruncatedOnItsOwn) {
         int tmax;
         bool cut;
     } cases[] = {
-        {10, 20, 10, 30, false},    {10, 5.5f, -4, 15, false},  {10, -15.5f, -25, -5, false},
-        {10, 65, 50, 70, false},    {10, -40, -40, -20, false}, {5, 20, 15, 25, false},
-        {55, 20, -40, 70, false},   {60, 20, -40, 70, true},    {60, -30, -40, 70, true},
+        {10, 20, 10, 30, false},  {10, 5.5f, -4, 15, false},  {10, -15.5f, -25, -5, false},
+        {10, 65, 50, 70, false},  {10, -40, -40, -20, false}, {5, 20, 15, 25, false},
+        {55, 20, -40, 70, false}, {60, 20, -40, 70, true},    {60, -30, -40, 70, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.half_span) + " " + std::to_string(c.tdb));
@@ -229,7 +229,7 @@ TEST_F(Earlier_Chart_Test, AHLinesUpToTheRightEdgesSaturationLabelledInKilograms
     } cases[] = {
         {Standard_Patm, 20, 3, "0.02"},  // 100 x Wsat at 30 degree C is about 2.72
         {Standard_Patm, 65, 28, "0.27"},
-        {90, 65, 30, "0.29"},            // 33 levels would reach the right edge: the tables hold 30
+        {90, 65, 30, "0.29"},  // 33 levels would reach the right edge: the tables hold 30
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.Patm) + " " + std::to_string(c.tdb));
@@ -286,14 +286,15 @@ TEST_F(Earlier_Chart_Test, EnthalpyAndVolumeLinesAreDrawnWholeAndLabelledWithSix
                 const int sx = static_cast<int>((family.start_x[i] - origin) * chart.X_Scale);
                 from_left += sx < 0;
                 lines.push_back(move(sx, y_w(family.start_y[i])));
-                lines.push_back(line(static_cast<int>((family.end_x[i] - origin) * chart.X_Scale), y_w(family.end_y[i])));
+                lines.push_back(
+                    line(static_cast<int>((family.end_x[i] - origin) * chart.X_Scale), y_w(family.end_y[i])));
                 const long double mx = (static_cast<long double>(family.start_x[i]) + family.end_x[i]) * 0.5L;
                 const long double my = (static_cast<long double>(family.start_y[i]) + family.end_y[i]) * 0.5L;
                 const int lx = family.at_midpoint ? static_cast<int>((mx - chart.Tmin_Index) * chart.X_Scale)
                                                   : x_u(family.start_x[i]);
                 const int ly = family.at_midpoint ? static_cast<int>(480 - my * chart.Y_Scale) : y_w(family.start_y[i]);
-                const std::string value = numtext::format_general(
-                    family.saturation_value(state.Patm, static_cast<float>(i - 40)));
+                const std::string value =
+                    numtext::format_general(family.saturation_value(state.Patm, static_cast<float>(i - 40)));
                 labels.push_back(text(lx, ly, value.substr(0, 6)));
             }
             EXPECT_GE(from_left, 1) << "lines starting left of the plot are drawn from a negative x";
