@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a command needs and skips what is present.
 #   setup.sh run    building and running the program
-#   setup.sh test   that, and the tests' and benchmarks' libraries
+#   setup.sh test   that, the tests' and benchmarks' libraries, and the format check's clang-format
 set -euo pipefail
 purpose=${1:-test}
 packages=(build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-liberation fonts-noto-cjk fonts-dejavu-core)
 case "$purpose" in
   run) ;;
-  test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev) ;;
+  test) packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang-format) ;;
   *) echo "setup.sh: unknown purpose '$purpose' (run or test)" >&2; exit 2 ;;
 esac
 missing=()
