@@ -3,6 +3,9 @@
 #include "chart/chart_tables.h"
 #include "state/air_state.h"
 
+using state::Air_State;
+using state::Derive_From_Tdb_RH;
+
 namespace {
 
 constexpr float Standard_Patm = 101.325f;

@@ -12,6 +12,9 @@
 #include "engine/property.h"
 #include "state/air_state.h"
 
+using state::Air_State;
+using state::Derive_From_Tdb_RH;
+
 #ifdef HYGRODEX_WITH_PSYCHROLIB
 extern "C" {
 #include "psychrolib.h"

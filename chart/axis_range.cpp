@@ -3,6 +3,8 @@
 #include "engine/float_env.h"
 #include "state/entry_ranges.h"
 
+using state::Tdb_Range;
+
 namespace {
 
 constexpr int Axis_Low = static_cast<int>(Tdb_Range.lowest);  // degree C

@@ -7,7 +7,7 @@
 // The chart's data beside the current state: the axis of the last drawing, its scales, and the
 // line tables in chart coordinates (temperature index i = T + 40, humidity ratio in kg/kg).
 // Temperature indexes 0..110: a degree each of the dry-bulb range, -40..70 degree C.
-inline constexpr int Index_Count = static_cast<int>(Tdb_Range.highest - Tdb_Range.lowest) + 1;
+inline constexpr int Index_Count = static_cast<int>(state::Tdb_Range.highest - state::Tdb_Range.lowest) + 1;
 inline constexpr int RH_Rows = 11;                  // RH 0, 10, .., 100 %
 inline constexpr int Level_Count = 10;              // [0] a base value, [1..9] the lines
 inline constexpr int Line_Count = Index_Count + 1;  // [0..110] by saturation index, [111] the state's line
@@ -16,7 +16,7 @@ inline constexpr int State_Line = Index_Count;
 inline constexpr int Saturation_Row = RH_Rows - 1;  // W_Grid's row of RH 100 %
 
 // Temperature index = T + 40.
-inline constexpr int Temperature_Index_Offset = -static_cast<int>(Tdb_Range.lowest);
+inline constexpr int Temperature_Index_Offset = -static_cast<int>(state::Tdb_Range.lowest);
 
 // The plot's right edge and bottom axis in image pixels.
 inline constexpr int Plot_Right = 550;

@@ -8,6 +8,8 @@
 #include "engine/property.h"
 #include "numtext/text_to_number.h"
 
+using state::Air_State;
+
 namespace {
 
 struct Marker_Context {

@@ -16,6 +16,8 @@
 #include "numtext/int_text.h"
 #include "numtext/mask_format.h"
 
+using state::Air_State;
+
 namespace {
 
 bool outside(std::int64_t Tmin, std::int64_t Tmax, float Tdb) {

@@ -21,8 +21,8 @@ public:
     // Needs W_Grid, Sat_X and Sat_Y built and Half_Span in 5..60. A sheet text of modes 1 to 3 that is
     // not a number ends the painting; what was drawn up to it stays, and the outcome carries the
     // numtext::Convert_Error for the window to raise.
-    Chart_Outcome Draw_Chart(const Chart_Inputs& inputs, ui::Image& image, Chart_Fields& chart, const Air_State& state,
-                             int mode);
+    Chart_Outcome Draw_Chart(const Chart_Inputs& inputs, ui::Image& image, Chart_Fields& chart,
+                             const state::Air_State& state, int mode);
 
 private:
     Kept_Picture background_;

@@ -13,7 +13,7 @@ struct Chart_Point {
 
 // The temperature of index 0. No point lies left of it: the saturation pressure of a temperature
 // far beyond it (down to absolute zero) is not defined.
-inline constexpr float Lowest_Temperature = Tdb_Range.lowest;
+inline constexpr float Lowest_Temperature = state::Tdb_Range.lowest;
 
 // The driest state at a temperature, which every point on or below the bottom axis is.
 inline constexpr float Driest_RH = 0.001f;

@@ -8,6 +8,11 @@
 #include "state/air_state.h"
 #include "state/state_steps.h"
 
+using state::AH_From_H;
+using state::Air_State;
+using state::Enthalpy_Rule;
+using state::RH_From_Pw;
+
 namespace {
 
 using engine::divide;

@@ -18,8 +18,8 @@ struct Crosshair_Move {
 };
 
 struct Crosshair_Target {
-    Chart_Point point;       // kept values (Tdb along a temperature line, RH along its curve) unchanged
-    Enthalpy_Rule enthalpy;  // Keep while the state moves along its enthalpy line
+    Chart_Point point;              // kept values (Tdb along a temperature line, RH along its curve) unchanged
+    state::Enthalpy_Rule enthalpy;  // Keep while the state moves along its enthalpy line
 };
 
 // Where a move of step pixels takes the state, with the axis and scales of the last drawing.
@@ -27,4 +27,4 @@ struct Crosshair_Target {
 // move down that reaches the bottom axis or a humidity ratio of 0 gives the driest state (fully
 // derived, also on the enthalpy line). A move across the saturation curve ends on it; upwards
 // along the enthalpy line it stops at the line's saturation point, the state's wet bulb.
-Crosshair_Target Step_Target(const Chart_Fields& chart, const Air_State& state, Crosshair_Move move, int step);
+Crosshair_Target Step_Target(const Chart_Fields& chart, const state::Air_State& state, Crosshair_Move move, int step);

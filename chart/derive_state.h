@@ -6,4 +6,5 @@
 // Makes the point the state at the state's own pressure: RH, Tdb and Pws in this order, then the
 // derivation with the point's vapour pressure. The state changes only when the whole derivation
 // succeeds, and ends in the physical range (Hold_Physical_Range).
-void Set_Point(Air_State& state, const Chart_Point& point, Enthalpy_Rule enthalpy = Enthalpy_Rule::Derive);
+void Set_Point(state::Air_State& state, const Chart_Point& point,
+               state::Enthalpy_Rule enthalpy = state::Enthalpy_Rule::Derive);

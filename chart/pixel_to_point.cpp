@@ -7,6 +7,7 @@
 
 using engine::divide;
 using engine::to_single;
+using state::RH_From_Pw;
 
 Chart_Point Map_Pixel(const Chart_Fields& chart, float Patm, int X, int Y) {
     Chart_Point point;

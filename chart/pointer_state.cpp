@@ -3,6 +3,8 @@
 #include "chart/derive_state.h"
 #include "chart/pixel_to_point.h"
 
+using state::Air_State;
+
 Air_State State_Under_Pointer(const Chart_Fields& chart, float Patm, int X, int Y) {
     Air_State point;
     point.Patm = Patm;

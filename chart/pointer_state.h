@@ -5,4 +5,4 @@
 
 // The whole state under a pointer position at the pressure Patm, for a readout that leaves the
 // current state as it is.
-Air_State State_Under_Pointer(const Chart_Fields& chart, float Patm, int X, int Y);
+state::Air_State State_Under_Pointer(const Chart_Fields& chart, float Patm, int X, int Y);

@@ -3,6 +3,8 @@
 #include "engine/float_env.h"
 #include "numtext/format_string.h"
 
+using state::Air_State;
+
 std::string Crosshair_Text(float Tdb, float RH) {
     return numtext::format_string("Crosshair: Tdb:%2.2f ,RH:%3.2f", {Tdb, RH});
 }

@@ -10,4 +10,4 @@
 std::string Crosshair_Text(float Tdb, float RH);
 
 // Status panel 1 while the pointer moves: the whole state under it, DOS in %.
-std::string Pointer_Readout(const Air_State& point);
+std::string Pointer_Readout(const state::Air_State& point);

@@ -4,6 +4,8 @@
 #include "numtext/general_format.h"
 #include "state/entry_limits.h"
 
+using state::Saturation_AH;
+
 float Saturation_Enthalpy(float Patm, float T) { return Calc_Property(Kind_H, T, Saturation_AH(Patm, T)); }
 
 float Saturation_Volume(float Patm, float T) { return Calc_Property(Kind_SV, Patm, T, Saturation_AH(Patm, T)); }

@@ -9,7 +9,7 @@
 namespace commands {
 
 // A limit of an entered value at the stored state; the value is refused beyond it.
-using Entry_Limit = double (*)(const Air_State& state, Wet_Entry_Rule rule);
+using Entry_Limit = double (*)(const state::Air_State& state, state::Wet_Entry_Rule rule);
 
 // How a window takes one editable property of its state: both windows' entry tables are made of
 // these rows.
@@ -18,37 +18,37 @@ struct Entry_Rule {
     Entry_Limit upper_limit;
     Entry_Limit lower_limit;
     // Stores the accepted value and derives the properties that depend on it.
-    void (*store)(Air_State& state, float value, Wet_Entry_Rule rule);
+    void (*store)(state::Air_State& state, float value, state::Wet_Entry_Rule rule);
 };
 
 // The pieces the rows are written with.
 template <float Limit>
-double fixed(const Air_State&, Wet_Entry_Rule) {
+double fixed(const state::Air_State&, state::Wet_Entry_Rule) {
     return Limit;
 }
 
-template <const Entry_Range& Range>
-double highest(const Air_State&, Wet_Entry_Rule) {
+template <const state::Entry_Range& Range>
+double highest(const state::Air_State&, state::Wet_Entry_Rule) {
     return Range.highest;
 }
 
-template <const Entry_Range& Range>
-double lowest(const Air_State&, Wet_Entry_Rule) {
+template <const state::Entry_Range& Range>
+double lowest(const state::Air_State&, state::Wet_Entry_Rule) {
     return Range.lowest;
 }
 
-template <float (*Limit)(const Air_State&)>
-double of_state(const Air_State& state, Wet_Entry_Rule) {
+template <float (*Limit)(const state::Air_State&)>
+double of_state(const state::Air_State& state, state::Wet_Entry_Rule) {
     return Limit(state);
 }
 
 // Limits that are properties of the stored state.
-inline float Stored_Tdb(const Air_State& state) { return state.Tdb; }
-inline float Stored_Pws(const Air_State& state) { return state.Pws; }
+inline float Stored_Tdb(const state::Air_State& state) { return state.Tdb; }
+inline float Stored_Pws(const state::Air_State& state) { return state.Pws; }
 
 // A chain that no wet-entry rule concerns.
-template <void (*Chain)(Air_State&, float)>
-void ruleless(Air_State& state, float value, Wet_Entry_Rule) {
+template <void (*Chain)(state::Air_State&, float)>
+void ruleless(state::Air_State& state, float value, state::Wet_Entry_Rule) {
     Chain(state, value);
 }
 
@@ -63,7 +63,7 @@ struct Entry_Report {
 // The steps of an entry once its text is a number: Pws first where the rule says so, then the upper
 // limit and the lower one at the stored state (both inclusive, the upper tested first), then the
 // report or the store. The window's refresh follows.
-void Enter_Property(Air_State& state, float value, const Entry_Rule& rule, Wet_Entry_Rule wet,
+void Enter_Property(state::Air_State& state, float value, const Entry_Rule& rule, state::Wet_Entry_Rule wet,
                     const Entry_Report& report);
 
 }  // namespace commands

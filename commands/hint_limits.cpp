@@ -4,6 +4,15 @@
 
 #include "state/entry_limits.h"
 
+using state::AH_Sat;
+using state::Air_State;
+using state::H_Min;
+using state::H_Sat;
+using state::SV_Min;
+using state::SV_Sat;
+using state::Tdp_Min;
+using state::Twb_Min;
+
 namespace commands {
 
 namespace {

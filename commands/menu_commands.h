@@ -37,11 +37,11 @@ void Show_About(About_Box* about_box) {
 // when every step went through: an error half-way leaves the window as it was. At RH 100 the dew
 // point and the wet bulb are what their fits give. The window shows the new state afterwards.
 template <class Settings, class... Tables>
-void Set_Patm(Air_State& window_state, const Settings* settings, void (*calc_tables)(float Patm, Tables&...),
+void Set_Patm(state::Air_State& window_state, const Settings* settings, void (*calc_tables)(float Patm, Tables&...),
               Tables&... tables) {
-    Air_State state = window_state;
+    state::Air_State state = window_state;
     state.Patm = numtext::text_to_single(ui::connected(settings).edit_patm->text());
-    Derive_From_Tdb_RH(state);
+    state::Derive_From_Tdb_RH(state);
     std::tuple<Tables...> aside{tables...};
     std::apply([&](Tables&... computed) { calc_tables(state.Patm, computed...); }, aside);
     window_state = state;

@@ -2,6 +2,9 @@
 
 #include "commands/zoom_buttons.h"
 
+using state::Air_State;
+using state::State_From_Tdb_RH;
+
 namespace commands {
 
 namespace {

@@ -6,6 +6,9 @@
 #include "state/entry_limits.h"
 #include "ui/application.h"
 
+using state::Highest_Patm;
+using state::Patm_Acceptable;
+
 void Keep_Open(ui::Form& dialog, ui::Edit& edit) {
     dialog.set_modal_result(ui::Mr_None);
     edit.set_focus();

@@ -4,6 +4,19 @@
 #include "state/entry_limits.h"
 #include "state/entry_ranges.h"
 
+using state::AH_Sat;
+using state::Enter_AH;
+using state::Enter_DOS;
+using state::Enter_Pw;
+using state::Enter_RH;
+using state::Enter_Tdb;
+using state::Enter_Tdp;
+using state::Enter_Twb;
+using state::Percent_Range;
+using state::Tdb_Range;
+using state::Tdp_Min;
+using state::Twb_Min;
+
 namespace moistrel {
 
 namespace {

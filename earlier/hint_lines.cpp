@@ -7,6 +7,8 @@
 #include "ui/containers.h"
 #include "ui/static_controls.h"
 
+using state::Air_State;
+
 namespace moistrel {
 
 namespace {

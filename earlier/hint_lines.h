@@ -20,7 +20,7 @@ struct Range_Hint {
 
 const Range_Hint& Range_Hint_Of(Entry entry);
 // The second line of the hint at the state.
-std::string Range_Line(const Range_Hint& hint, const Air_State& state);
+std::string Range_Line(const Range_Hint& hint, const state::Air_State& state);
 // Every range hint, in the panel's order.
 std::span<const Range_Hint> Range_Hints();
 

@@ -6,6 +6,8 @@
 #include "ui/edit.h"
 #include "ui/static_controls.h"
 
+using state::Wet_Entry_Rule;
+
 namespace moistrel {
 
 // No empty guard and no change test: every exit converts the shown text, so a field left as it

@@ -46,7 +46,7 @@ public:
 
     // What tests and benchmarks read of the window; nothing changes the window through it.
     struct View {
-        const Air_State& State;
+        const state::Air_State& State;
         const Chart_Fields& Chart;
         const AH_Lines& AH_Tables;
     };
@@ -134,7 +134,7 @@ private:
     ui::Action* Exit = nullptr;
 
     // The current state.
-    Air_State State;
+    state::Air_State State;
 
     // The chart's axis, scales and line tables, and its humidity-ratio lines.
     Chart_Fields Chart;

@@ -4,6 +4,8 @@
 #include "earlier/shown_text.h"
 #include "ui/edit.h"
 
+using state::Air_State;
+
 namespace moistrel {
 
 namespace {

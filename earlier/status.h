@@ -27,7 +27,7 @@ private:
     template <class About_Box, class Settings>
     friend void commands::Connect_Dialogs(About_Box*&, Settings*&, About_Box&, Settings&, std::function<void()>);
     template <class Settings, class... Tables>
-    friend void commands::Set_Patm(Air_State&, const Settings*, void (*)(float, Tables&...), Tables&...);
+    friend void commands::Set_Patm(state::Air_State&, const Settings*, void (*)(float, Tables&...), Tables&...);
 
     void Create_Layout();
 

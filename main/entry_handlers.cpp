@@ -7,6 +7,10 @@
 #include "state/entry_ranges.h"
 #include "ui/application.h"
 
+using state::Too_High_Message;
+using state::Too_Low_Message;
+using state::Wet_Entry_Rule;
+
 void TForm1::Enter_Property(Row row, const State_Column& column) {
     const std::string text = column[row].text();
     if (!text.empty()) {

@@ -9,6 +9,9 @@
 #include "main/psy.h"
 #include "ui/containers.h"
 
+using state::Air_State;
+using state::Percent_Range;
+
 // The guidance the main window gives: three message lines for the field that takes the focus,
 // and a line in the status bar for the side-panel control under the pointer. Both only write
 // texts; the ranges are those of the current state, the same on every sheet.

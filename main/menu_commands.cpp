@@ -6,6 +6,8 @@
 #include "tables/tables.h"
 #include "ui/connected.h"
 
+using state::Patm_Acceptable;
+
 void TForm1::ExitExecute() { commands::Exit_Program(*this); }
 
 void TForm1::Connect_Tables(Tpsytable& tables) {

@@ -11,6 +11,12 @@
 #include "ui/application.h"
 #include "ui/static_controls.h"
 
+using state::After_Pad_State;
+using state::After_Pad_Tdb;
+using state::Air_State;
+using state::Pad_Efficiency;
+using state::Percent_Range;
+
 // The sheet holds the pad's after-pad Tdb and efficiency only as its texts.
 namespace {
 

@@ -9,6 +9,8 @@
 #include "ui/buttons.h"
 #include "ui/static_controls.h"
 
+using state::Air_State;
+
 namespace {
 
 // One of the two state columns with the speed button under it.

@@ -8,6 +8,28 @@
 #include "state/entry_chains.h"
 #include "state/entry_ranges.h"
 
+using state::AH_Sat;
+using state::Air_State;
+using state::Enter_AH;
+using state::Enter_DOS;
+using state::Enter_H;
+using state::Enter_Pw;
+using state::Enter_RH;
+using state::Enter_SV;
+using state::Enter_Tdb;
+using state::Enter_Tdp;
+using state::Enter_Twb;
+using state::H_Min;
+using state::H_Sat;
+using state::Percent_Range;
+using state::SV_Min;
+using state::SV_Sat;
+using state::Tdb_Range;
+using state::Tdp_Min;
+using state::Twb_Min;
+using state::Wet_Entry_Rule;
+using state::Wet_Entry_Top;
+
 namespace {
 
 using commands::fixed;

@@ -51,7 +51,7 @@ public:
 
     // What tests and benchmarks read of the window; nothing changes the window through it.
     struct View {
-        const Air_State& State;
+        const state::Air_State& State;
         const Chart_Fields& Chart;
     };
     View view() const { return {State, Chart}; }
@@ -219,7 +219,7 @@ private:
     ui::Action* Exit = nullptr;
 
     // The current state.
-    Air_State State;
+    state::Air_State State;
 
     // The chart's axis, scales and line tables.
     Chart_Fields Chart;

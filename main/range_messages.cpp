@@ -2,6 +2,8 @@
 
 #include "state/entry_ranges.h"
 
+using state::Range_Message;
+
 bool Within_Limits(ui::Application& application, std::string_view name, double value, double lower, double upper) {
     const std::optional<std::string> message = Range_Message(name, value, lower, upper);
     if (message) application.error_box(*message);

@@ -3,6 +3,8 @@
 #include "engine/float_env.h"
 #include "numtext/text_to_number.h"
 
+using state::Air_State;
+
 bool Holds_State(const State_Column& column) {
     return !column[Row::Tdb].text().empty() && !column[Row::RH].text().empty();
 }

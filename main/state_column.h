@@ -18,10 +18,10 @@ struct State_Column {
 bool Holds_State(const State_Column& column);
 
 // Writes every row of the state into the column, each with its display mask.
-void Write_Column(const State_Column& column, const Air_State& state);
+void Write_Column(const State_Column& column, const state::Air_State& state);
 
 // Takes the eleven texts of the column into the state as they stand, rounded as they are, without
 // range tests or recomputing; DOS is read in % and held as a fraction; Patm is kept. Every text
 // is converted before any is stored: a text that is not a number raises the conversion error
 // and leaves the state as it was.
-void Load_Column(const State_Column& column, Air_State& state);
+void Load_Column(const State_Column& column, state::Air_State& state);

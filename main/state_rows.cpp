@@ -3,6 +3,8 @@
 #include "engine/float_env.h"
 #include "numtext/mask_format.h"
 
+using state::Air_State;
+
 namespace {
 
 constexpr bool rows_in_enum_order() {

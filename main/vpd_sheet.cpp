@@ -14,6 +14,12 @@
 #include "ui/buttons.h"
 #include "ui/static_controls.h"
 
+using state::Air_State;
+using state::Has_Saturation_Pressure;
+using state::Leaf_State;
+using state::Tdb_Range;
+using state::Vapour_Pressure_Deficit;
+
 // The sheet holds the leaf temperature and the deficit only as its texts.
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include "state/state_steps.h"
 
+namespace state {
+
 void Derive_From_Tdb_RH(Air_State& state) {
     using namespace step;
     Run_Whole_Chain(state, [](Air_State& s) {
@@ -52,3 +54,5 @@ void Derive_Common_Tail(Air_State& state) {
     using namespace step;
     Run_Steps(state, {AH_From_Pw, SV_From_AH, Hfg_From_Tdb, DOS_From_Pw, H_From_AH});
 }
+
+}  // namespace state

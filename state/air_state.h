@@ -1,5 +1,7 @@
 #pragma once
 
+namespace state {
+
 // One state of moist air. Every field is a 32-bit float; the order is fixed.
 struct Air_State {
     float Patm = 0;  // kPa
@@ -55,3 +57,5 @@ void Run_Whole_Chain(Air_State& state, Chain chain) {
     Hold_Physical_Range(next);
     state = next;
 }
+
+}  // namespace state

@@ -4,6 +4,8 @@
 
 #include "state/state_steps.h"
 
+namespace state {
+
 namespace {
 
 using namespace step;
@@ -96,3 +98,5 @@ void Enter_Pw(Air_State& state, float Pw) {
         state, &Air_State::Pw, Pw,
         {RH_From_Pw, AH_From_Pw, Tdp_From_Pw, SV_From_AH, Twb_From_Tdp, Hfg_From_Tdb, DOS_From_Pw, H_From_AH});
 }
+
+}  // namespace state

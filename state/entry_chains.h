@@ -3,6 +3,8 @@
 #include "state/air_state.h"
 #include "state/entry_limits.h"
 
+namespace state {
+
 // The chains that take one entered property into a state: each stores the value and derives
 // what depends on it, with Tdb held (with RH held for a Tdb entry). Patm is never changed. The
 // caller has tested the value against its limits (state/entry_limits.h).
@@ -23,3 +25,5 @@ void Enter_SV(Air_State& state, float SV);
 // DOS as a fraction 0..1; it is then replaced by the one of the derived Pw.
 void Enter_DOS(Air_State& state, float DOS);
 void Enter_Pw(Air_State& state, float Pw);
+
+}  // namespace state

@@ -7,6 +7,8 @@
 #include "numtext/text_to_number.h"
 #include "state/entry_ranges.h"
 
+namespace state {
+
 namespace {
 constexpr float Least_RH = 0.01f;  // %
 // The minimum enthalpy is computed on the double value of the constant.
@@ -44,3 +46,5 @@ float SV_Sat(const Air_State& state) { return Calc_Property(Kind_SV, state.Patm,
 float Lowest_Patm() { return Calc_Property(Kind_Pws, Tdb_Range.highest); }
 
 bool Patm_Acceptable(float P) { return P > Lowest_Patm() && P <= Highest_Patm; }
+
+}  // namespace state

@@ -2,6 +2,8 @@
 
 #include "state/air_state.h"
 
+namespace state {
+
 // The limits of a property's entry at a state, from its Patm, Tdb and Pws. The entries test
 // them and the hint lines show them.
 
@@ -41,3 +43,5 @@ constexpr float Highest_Patm = 1000;
 // Whether the settings dialogs take an atmospheric pressure of P kPa: above Lowest_Patm, at most
 // Highest_Patm.
 bool Patm_Acceptable(float P);
+
+}  // namespace state

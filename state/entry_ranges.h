@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+namespace state {
+
 // The fixed ranges of entered values, and the messages of a value beyond a limit.
 
 // A closed range: a value equal to a limit lies within it.
@@ -27,3 +29,5 @@ std::string Too_Low_Message(std::string_view name);
 // The message of a value beyond a limit, by the quantity's short name ("Tdb", "Eff."): the "too
 // high" one above upper (tested first), the "too low" one below lower, none within both.
 std::optional<std::string> Range_Message(std::string_view name, double value, double lower, double upper);
+
+}  // namespace state

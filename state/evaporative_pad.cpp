@@ -4,6 +4,8 @@
 #include "engine/property.h"
 #include "state/state_steps.h"
 
+namespace state {
+
 namespace {
 
 constexpr long double Percent = 0.01L;
@@ -48,3 +50,5 @@ float Pad_Efficiency(const Air_State& outdoor, float Tdb) {
     const long double cooling = static_cast<long double>(outdoor.Tdb) - Tdb;
     return engine::to_single(engine::divide(cooling, static_cast<long double>(outdoor.Tdb) - outdoor.Twb) * 100);
 }
+
+}  // namespace state

@@ -4,6 +4,8 @@
 
 #include "state/air_state.h"
 
+namespace state {
+
 // The air leaves an evaporative pad at the enthalpy it came with, cooler and more humid. The
 // pad's efficiency (%) is how far its Tdb falls from the outdoor Tdb towards the outdoor Twb.
 // Saturated outdoor air can be neither cooled nor moistened: it leaves the pad as it came.
@@ -19,3 +21,5 @@ std::optional<float> After_Pad_Tdb(const Air_State& outdoor, float efficiency);
 
 // The efficiency that cools the outdoor air to Tdb; 0 for saturated outdoor air.
 float Pad_Efficiency(const Air_State& outdoor, float Tdb);
+
+}  // namespace state

@@ -5,6 +5,8 @@
 #include "engine/property.h"
 #include "state/state_steps.h"
 
+namespace state {
+
 Air_State Leaf_State(float Patm, float Tleaf) {
     Air_State leaf;
     leaf.Patm = Patm;
@@ -22,3 +24,5 @@ float Vapour_Pressure_Deficit(float Tleaf, float air_Pw) {
 }
 
 bool Has_Saturation_Pressure(float T) { return T + engine::kelvin_offset > 0; }
+
+}  // namespace state

@@ -2,6 +2,8 @@
 
 #include "state/air_state.h"
 
+namespace state {
+
 // A leaf is taken as saturated air at its temperature; the vapour-pressure deficit is its
 // saturation pressure less the air's vapour pressure.
 
@@ -14,3 +16,5 @@ float Vapour_Pressure_Deficit(float Tleaf, float air_Pw);
 
 // Whether a temperature (degree C) has a saturation pressure: it has none at absolute zero and below.
 bool Has_Saturation_Pressure(float T);
+
+}  // namespace state

@@ -7,6 +7,8 @@
 #include "engine/physical_constants.h"
 #include "engine/property.h"
 
+namespace state {
+
 namespace {
 
 using engine::divide;
@@ -89,11 +91,11 @@ void Pws_From_Tdb(Air_State& s) { s.Pws = Calc_Property(Kind_Pws, s.Tdb); }
 void Pw_From_RH(Air_State& s) { s.Pw = Calc_Property(Kind_Pw_RH, s.Pws, s.RH); }
 void Pw_From_AH(Air_State& s) { s.Pw = Calc_Property(Kind_Pw_AH, s.Patm, s.AH); }
 void Pw_From_Tdp(Air_State& s) { s.Pw = Calc_Property(Kind_Pws, s.Tdp); }
-void RH_From_Pw(Air_State& s) { s.RH = ::RH_From_Pw(s.Pw, s.Pws); }
-void RH_From_Twb(Air_State& s) { s.RH = ::RH_From_Twb(s, s.Twb); }
+void RH_From_Pw(Air_State& s) { s.RH = state::RH_From_Pw(s.Pw, s.Pws); }
+void RH_From_Twb(Air_State& s) { s.RH = state::RH_From_Twb(s, s.Twb); }
 void AH_From_Pw(Air_State& s) { s.AH = Calc_Property(Kind_AH, s.Patm, s.Pw); }
 // An enthalpy or a volume at its lower limit is dry air, whatever the rounding of the inverse.
-void AH_From_H(Air_State& s) { s.AH = std::max(0.0f, ::AH_From_H(s.Tdb, s.H)); }
+void AH_From_H(Air_State& s) { s.AH = std::max(0.0f, state::AH_From_H(s.Tdb, s.H)); }
 
 void AH_From_SV(Air_State& s) {
     const long double dry_air_volume = divide(1000.0L * s.Patm * s.SV, Gas_Constant_Air * (s.Tdb + Kelvin_Offset));
@@ -112,3 +114,5 @@ void DOS_From_Pw(Air_State& s) { s.DOS = Calc_Property(Kind_DOS, s.Patm, s.Pws, 
 void H_From_AH(Air_State& s) { s.H = Calc_Property(Kind_H, s.Tdb, s.AH); }
 
 }  // namespace step
+
+}  // namespace state

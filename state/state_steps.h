@@ -4,6 +4,8 @@
 
 #include "state/air_state.h"
 
+namespace state {
+
 // The steps the recompute chains of a state are made of. Each stores one field from fields
 // already stored, as a 32-bit float, so later steps read the rounded values. Both programs run
 // them, in the orders their chains give.
@@ -41,7 +43,7 @@ void Pw_From_RH(Air_State& s);    // Kind_Pw_RH(Pws, RH)
 void Pw_From_AH(Air_State& s);    // Kind_Pw_AH(Patm, AH)
 void Pw_From_Tdp(Air_State& s);   // Kind_Pws(Tdp): the dew point's saturation pressure
 void RH_From_Pw(Air_State& s);    // Pw / Pws x 100, not capped at 100
-void RH_From_Twb(Air_State& s);   // ::RH_From_Twb of the stored Twb
+void RH_From_Twb(Air_State& s);   // state::RH_From_Twb of the stored Twb
 void AH_From_Pw(Air_State& s);    // Kind_AH(Patm, Pw)
 void AH_From_H(Air_State& s);     // the inverse of Kind_H in AH, at least 0
 void AH_From_SV(Air_State& s);    // the inverse of Kind_SV in AH, at least 0
@@ -54,3 +56,5 @@ void DOS_From_Pw(Air_State& s);   // Kind_DOS(Patm, Pws, Pw)
 void H_From_AH(Air_State& s);     // Kind_H(Tdb, AH)
 
 }  // namespace step
+
+}  // namespace state

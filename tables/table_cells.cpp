@@ -12,6 +12,11 @@
 #include "state/entry_limits.h"
 #include "state/state_steps.h"
 
+using state::Air_State;
+using state::RH_From_Twb;
+using state::Saturation_AH;
+using state::Twb_Min;
+
 namespace {
 
 constexpr std::string_view No_Value = "N/A";

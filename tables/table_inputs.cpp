@@ -11,6 +11,11 @@
 #include "ui/calling.h"
 #include "ui/enter_walk.h"
 
+using state::Entry_Range;
+using state::Percent_Range;
+using state::Range_Message;
+using state::Tdb_Range;
+
 // The input controls of the sheets: each step label follows its bar, a key filter keeps the keys
 // of a number and walks the sheet's group on Enter, leaving a limit edit warns of a value out of
 // range, and entering a control writes its hint lines. Each family is one routine; the tables

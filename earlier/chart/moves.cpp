@@ -4,6 +4,8 @@
 #include "engine/property.h"
 #include "numtext/int_text.h"
 
+using state::Air_State;
+
 namespace moistrel {
 
 namespace {

@@ -17,6 +17,8 @@
 #include "numtext/general_format.h"
 #include "numtext/int_text.h"
 
+using state::Air_State;
+
 namespace moistrel {
 
 namespace {

@@ -31,7 +31,7 @@ public:
     // red, T blue at every degree, AH green, H blue, SV black. Texts keep the canvas's font and brush.
     // Needs W_Grid, Sat_X, Sat_Y and the AH lines built and Half_Span in 5..60.
     Chart_Outcome Draw_Chart(const Line_Switches& switches, ui::Image& image, Chart_Fields& chart,
-                             const AH_Lines& ah_lines, const Air_State& state);
+                             const AH_Lines& ah_lines, const state::Air_State& state);
 
 private:
     Kept_Picture white_;

@@ -2,6 +2,8 @@
 
 #include "numtext/format_string.h"
 
+using state::Air_State;
+
 namespace moistrel {
 
 std::string Point_Text(float Tdb, float RH) {

@@ -14,6 +14,6 @@ inline constexpr const char* Pointer_Prompt = "按滑鼠按鍵決定欲查詢點
 std::string Point_Text(float Tdb, float RH);
 
 // Status panel 2 while the pointer moves: seven values of the state under it.
-std::string Pointer_Readout(const Air_State& point);
+std::string Pointer_Readout(const state::Air_State& point);
 
 }  // namespace moistrel

@@ -21,6 +21,9 @@
 #include "ui/application.h"
 #include "ui/form.h"
 
+using state::Air_State;
+using state::Derive_From_Tdb_RH;
+
 namespace {
 
 using namespace canvas_ops;

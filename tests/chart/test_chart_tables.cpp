@@ -12,6 +12,9 @@
 #include "engine/property.h"
 #include "state/air_state.h"
 
+using state::Air_State;
+using state::State_From_Tdb_RH;
+
 namespace {
 
 constexpr float Standard_Patm = 101.325f;

@@ -11,6 +11,11 @@
 #include "engine/property.h"
 #include "state/air_state.h"
 
+using state::Air_State;
+using state::Derive_State;
+using state::Enthalpy_Rule;
+using state::State_From_Tdb_RH;
+
 namespace {
 
 constexpr float Standard_Patm = 101.325f;

@@ -47,7 +47,7 @@ protected:
     std::string panel(int index) const { return driver.get<ui::Status_Bar>("StatusBar1").panel_text(index); }
 
     // What the window holds, read only.
-    const Air_State& state() const { return form.view().State; }
+    const state::Air_State& state() const { return form.view().State; }
     const Chart_Fields& chart() const { return form.view().Chart; }
 
     // The panel's texts in row order.

@@ -5,6 +5,8 @@
 #include "engine/property.h"
 #include "tests/earlier/earlier_chart_test.h"
 
+using state::Air_State;
+
 namespace {
 
 using ui::Mouse_Button;

@@ -11,6 +11,12 @@
 #include "tests/state/worked_state.h"
 #include "tests/support/random_draws.h"
 
+using state::AH_Sat;
+using state::Air_State;
+using state::Highest_Patm;
+using state::Lowest_Patm;
+using state::Wet_Entry_Rule;
+
 // A seeded walk of random user actions in Moistrel: entries in the state panel (inside, at and
 // beyond their limits, tiny, subnormal and huge, not a number, empty, untouched), Enter walks,
 // the chart's commands and move buttons, the pointer over the chart and the window, the settings

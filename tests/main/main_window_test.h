@@ -46,10 +46,10 @@ protected:
     std::string text(const std::string& name) const { return driver.text(name); }
 
     // What the window holds, read only.
-    const Air_State& state() const { return form.view().State; }
+    const state::Air_State& state() const { return form.view().State; }
     const Chart_Fields& chart() const { return form.view().Chart; }
     // The same, written past every user action (main_window_test_access.h).
-    Air_State& forced_state() { return Main_Window_Test_Access::State(form); }
+    state::Air_State& forced_state() { return Main_Window_Test_Access::State(form); }
     Chart_Fields& forced_chart() { return Main_Window_Test_Access::Chart(form); }
 
     // The name of the sheet in front.

@@ -39,7 +39,7 @@ protected:
 };
 
 // The state is finite and inside the physical range: RH 0..100, Pw 0..Pws, AH and DOS not below 0.
-inline ::testing::AssertionResult in_physical_range(const Air_State& s) {
+inline ::testing::AssertionResult in_physical_range(const state::Air_State& s) {
     for (const float field : fields(s))
         if (!std::isfinite(field)) return ::testing::AssertionFailure() << "a field is not finite";
     if (s.RH < 0 || s.RH > 100) return ::testing::AssertionFailure() << "RH " << s.RH;

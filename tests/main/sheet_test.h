@@ -16,7 +16,7 @@ inline const Names Start_Texts = {"20",     "50",     "13.79", "9.15",  "0.0073"
                                   "0.8402", "2452.6", "49.42", "2.339", "1.169"};
 inline const Names Empty_Column(Row_Count, "");
 
-inline std::array<float, 12> fields(const Air_State& s) {
+inline std::array<float, 12> fields(const state::Air_State& s) {
     return {s.Patm, s.RH, s.Tdb, s.Pws, s.Pw, s.AH, s.Tdp, s.SV, s.Twb, s.Hfg, s.DOS, s.H};
 }
 

@@ -5,6 +5,8 @@
 #include "engine/property.h"
 #include "tests/main/sheet_test.h"
 
+using state::Air_State;
+
 namespace {
 
 // A current-state column: the sheet it is on and how its edits are named.

@@ -4,6 +4,8 @@
 #include "engine/property.h"
 #include "tests/main/main_window_test.h"
 
+using state::Derive_From_Tdb_RH;
+
 namespace {
 
 class Crosshair_Steps_Test : public Main_Window_Test {

@@ -4,6 +4,8 @@
 #include "state/air_state.h"
 #include "tests/main/main_window_test.h"
 
+using state::Derive_From_Tdb_RH;
+
 namespace {
 
 using Lines = std::array<std::string, 3>;

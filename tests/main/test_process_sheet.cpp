@@ -2,6 +2,9 @@
 
 #include "tests/main/sheet_test.h"
 
+using state::Air_State;
+using state::Derive_From_Tdb_RH;
+
 namespace {
 
 // A second state as the Process sheet shows it: Tdb 25.5, RH 40, the rest rounded by the masks.

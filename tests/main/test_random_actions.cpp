@@ -8,6 +8,8 @@
 #include "tests/main/reliability_test.h"
 #include "tests/support/random_draws.h"
 
+using namespace state;
+
 // A seeded walk of random user actions: entries of every property (inside, at and beyond their
 // limits, untouched, not a number), sheet and column switches, crosshair steps, clicks on the
 // chart, zooms, the settings dialog, and the Pad and VPD sheets' own fields. After every action

@@ -4,6 +4,9 @@
 #include "state/state_steps.h"
 #include "tests/main/reliability_test.h"
 
+using state::Air_State;
+using state::Dew_Point;
+
 namespace {
 
 using Driver = test_support::Driver;

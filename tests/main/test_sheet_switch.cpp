@@ -3,6 +3,8 @@
 
 #include "tests/main/main_window_test.h"
 
+using state::Air_State;
+
 namespace {
 
 const Names Start_Texts = {"20",     "50",     "13.79", "9.15",  "0.0073", "38.545",

@@ -1,5 +1,7 @@
 #include "tests/main/main_window_test.h"
 
+using state::Air_State;
+
 namespace {
 
 // The State sheet's texts of the start state, in row order.

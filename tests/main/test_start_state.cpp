@@ -2,6 +2,8 @@
 
 #include "tests/main/main_window_test.h"
 
+using state::Air_State;
+
 namespace {
 
 TEST(Air_State_Layout, HoldsTwelveFloatsInTheFixedOrder) {

@@ -6,6 +6,10 @@
 #include "main/property_entry.h"
 #include "tests/main/main_window_test.h"
 
+using state::Air_State;
+using state::Derive_From_Tdb_RH;
+using state::Wet_Entry_Rule;
+
 namespace {
 
 using test_support::Recorded_Box;

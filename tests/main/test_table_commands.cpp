@@ -2,6 +2,8 @@
 
 #include "tests/main/tables_menu_test.h"
 
+using state::Air_State;
+
 namespace {
 
 using Driver = test_support::Driver;

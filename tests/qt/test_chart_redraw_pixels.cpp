@@ -18,6 +18,9 @@
 #include "ui/qt/fonts.h"
 #include "ui/static_controls.h"
 
+using state::Air_State;
+using state::Derive_From_Tdb_RH;
+
 namespace {
 
 QImage white_chart(int ratio) {

@@ -7,6 +7,8 @@
 #include "state/state_steps.h"
 #include "tests/state/worked_state.h"
 
+using namespace state;
+
 namespace {
 
 using Rule = Wet_Entry_Rule;

@@ -5,6 +5,10 @@
 #include <optional>
 #include <string>
 
+using state::Percent_Range;
+using state::Range_Message;
+using state::Tdb_Range;
+
 namespace {
 
 TEST(Range_Message, NamesTheLimitAValuePassesUpperFirstAndLetsTheLimitsThemselvesPass) {

@@ -7,6 +7,11 @@
 #include "engine/property.h"
 #include "tests/state/worked_state.h"
 
+using state::After_Pad_State;
+using state::After_Pad_Tdb;
+using state::Air_State;
+using state::Pad_Efficiency;
+
 namespace {
 
 // Outdoor air at 30 degC and 50 %: Twb 21.84, H 64.191.

@@ -6,6 +6,12 @@
 #include "state/entry_limits.h"
 #include "tests/state/worked_state.h"
 
+using state::Air_State;
+using state::Has_Saturation_Pressure;
+using state::Leaf_State;
+using state::Saturation_AH;
+using state::Vapour_Pressure_Deficit;
+
 namespace {
 
 // At 30 degC: Pws 4.246 kPa (steam tables 4.247), AH = 0.62198 x 4.246 / (101.325 - 4.246) = 0.0272.

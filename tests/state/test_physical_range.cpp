@@ -9,6 +9,8 @@
 #include "state/state_steps.h"
 #include "tests/state/worked_state.h"
 
+using namespace state;
+
 namespace {
 
 void expect_saturated(const Air_State& s) {

@@ -7,6 +7,13 @@
 #include "engine/property.h"
 #include "tests/state/worked_state.h"
 
+using state::Air_State;
+using state::Dew_Point;
+using state::Dry_Air_RH;
+using state::RH_From_Twb;
+using state::Run_Steps;
+using state::State_Step;
+
 namespace {
 
 TEST(Standard_Chain, DerivesTheWorkedStatesFromTdbAndRH) {
@@ -23,21 +30,21 @@ TEST(State_Steps, EachStoresItsFieldFromTheStoredOnes) {
         float Air_State::*field;
         float expected;
     } cases[] = {
-        {"Pws_From_Tdb", step::Pws_From_Tdb, &Air_State::Pws, 2.3388f},
-        {"Pw_From_RH", step::Pw_From_RH, &Air_State::Pw, 1.1694f},
-        {"Pw_From_AH", step::Pw_From_AH, &Air_State::Pw, 1.1694f},
-        {"RH_From_Pw", step::RH_From_Pw, &Air_State::RH, 50},
-        {"RH_From_Twb", step::RH_From_Twb, &Air_State::RH, 49.338f},  // the fits are no exact inverses
-        {"AH_From_Pw", step::AH_From_Pw, &Air_State::AH, 0.0072621f},
-        {"AH_From_H", step::AH_From_H, &Air_State::AH, 0.0072621f},
-        {"AH_From_SV", step::AH_From_SV, &Air_State::AH, 0.0072621f},
-        {"AH_From_DOS", step::AH_From_DOS, &Air_State::AH, 0.0072621f},
-        {"Tdp_From_Pw", step::Tdp_From_Pw, &Air_State::Tdp, 9.1468f},
-        {"Twb_From_Tdp", step::Twb_From_Tdp, &Air_State::Twb, 13.787f},
-        {"SV_From_AH", step::SV_From_AH, &Air_State::SV, 0.84020f},
-        {"Hfg_From_Tdb", step::Hfg_From_Tdb, &Air_State::Hfg, 2452.6f},
-        {"DOS_From_Pw", step::DOS_From_Pw, &Air_State::DOS, 0.49416f},
-        {"H_From_AH", step::H_From_AH, &Air_State::H, 38.545f},
+        {"Pws_From_Tdb", state::step::Pws_From_Tdb, &Air_State::Pws, 2.3388f},
+        {"Pw_From_RH", state::step::Pw_From_RH, &Air_State::Pw, 1.1694f},
+        {"Pw_From_AH", state::step::Pw_From_AH, &Air_State::Pw, 1.1694f},
+        {"RH_From_Pw", state::step::RH_From_Pw, &Air_State::RH, 50},
+        {"RH_From_Twb", state::step::RH_From_Twb, &Air_State::RH, 49.338f},  // the fits are no exact inverses
+        {"AH_From_Pw", state::step::AH_From_Pw, &Air_State::AH, 0.0072621f},
+        {"AH_From_H", state::step::AH_From_H, &Air_State::AH, 0.0072621f},
+        {"AH_From_SV", state::step::AH_From_SV, &Air_State::AH, 0.0072621f},
+        {"AH_From_DOS", state::step::AH_From_DOS, &Air_State::AH, 0.0072621f},
+        {"Tdp_From_Pw", state::step::Tdp_From_Pw, &Air_State::Tdp, 9.1468f},
+        {"Twb_From_Tdp", state::step::Twb_From_Tdp, &Air_State::Twb, 13.787f},
+        {"SV_From_AH", state::step::SV_From_AH, &Air_State::SV, 0.84020f},
+        {"Hfg_From_Tdb", state::step::Hfg_From_Tdb, &Air_State::Hfg, 2452.6f},
+        {"DOS_From_Pw", state::step::DOS_From_Pw, &Air_State::DOS, 0.49416f},
+        {"H_From_AH", state::step::H_From_AH, &Air_State::H, 38.545f},
     };
     const Air_State worked = standard_state(20, 50);
     for (const auto& c : cases) {
@@ -54,17 +61,18 @@ TEST(State_Steps, EachStoresItsFieldFromTheStoredOnes) {
 TEST(State_Steps, TheVapourPressureOfADewPointIsItsSaturationPressure) {
     Air_State state = standard_state(20, 50);
     state.Tdp = 70;
-    step::Pw_From_Tdp(state);
+    state::step::Pw_From_Tdp(state);
     EXPECT_NEAR(state.Pw, 31.198f, five_digits(31.198f));
     state.Tdp = -40;
-    step::Pw_From_Tdp(state);
+    state::step::Pw_From_Tdp(state);
     EXPECT_NEAR(state.Pw, 0.013118f, five_digits(0.013118f));
 }
 
 TEST(State_Steps, RunInTheOrderGiven) {
     Air_State state = standard_state(20, 50);
     state.Tdb = -10;
-    Run_Steps(state, {step::Pws_From_Tdb, step::Pw_From_RH, step::Tdp_From_Pw, step::Twb_From_Tdp});
+    Run_Steps(state, {state::step::Pws_From_Tdb, state::step::Pw_From_RH, state::step::Tdp_From_Pw,
+                      state::step::Twb_From_Tdp});
     EXPECT_NEAR(state.Pw, 0.13277f, five_digits(0.13277f));
     EXPECT_NEAR(state.Twb, -11.461f, five_digits(-11.461f));
 }
@@ -78,7 +86,7 @@ TEST(Dew_Point_Test, PerfectlyDryAirTakesTheDewPointOfTheDriestRH) {
         for (const float Pw : {0.0f, -1e-9f, 1e-12f}) {
             state.Pw = Pw;
             EXPECT_EQ(Dew_Point(state), driest_dew_point) << Tdb << " / " << Pw;
-            step::Tdp_From_Pw(state);
+            state::step::Tdp_From_Pw(state);
             EXPECT_EQ(state.Pw, Pw);
         }
         state.Pw = state.Pws / 2;

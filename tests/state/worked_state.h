@@ -12,16 +12,16 @@
 // to five significant digits.
 inline constexpr float Standard_Patm = 101.325f;
 
-inline Air_State standard_state(float Tdb, float RH) { return State_From_Tdb_RH(Standard_Patm, Tdb, RH); }
+inline state::Air_State standard_state(float Tdb, float RH) { return state::State_From_Tdb_RH(Standard_Patm, Tdb, RH); }
 
-inline std::array<float, 12> fields(const Air_State& s) {
+inline std::array<float, 12> fields(const state::Air_State& s) {
     return {s.Patm, s.RH, s.Tdb, s.Pws, s.Pw, s.AH, s.Tdp, s.SV, s.Twb, s.Hfg, s.DOS, s.H};
 }
 
-inline const Air_State Worked_20 = {Standard_Patm, 50,       20,      2.3388f, 1.1694f,  0.0072621f,
-                                    9.1468f,       0.84020f, 13.787f, 2452.6f, 0.49416f, 38.545f};
-inline const Air_State Worked_Minus_10 = {Standard_Patm, 50,       -10,      0.26554f, 0.13277f, 0.00081606f,
-                                          -17.230f,      0.74649f, -11.461f, 2525.2f,  0.49934f, -8.0338f};
+inline const state::Air_State Worked_20 = {Standard_Patm, 50,       20,      2.3388f, 1.1694f,  0.0072621f,
+                                           9.1468f,       0.84020f, 13.787f, 2452.6f, 0.49416f, 38.545f};
+inline const state::Air_State Worked_Minus_10 = {Standard_Patm, 50,       -10,      0.26554f, 0.13277f, 0.00081606f,
+                                                 -17.230f,      0.74649f, -11.461f, 2525.2f,  0.49934f, -8.0338f};
 
 // Half a unit of the fifth significant digit of a worked value (with a hair for the float).
 inline double five_digits(float worked) {
@@ -29,7 +29,7 @@ inline double five_digits(float worked) {
 }
 
 // Every field of the state against the worked one, within slack times half its last digit.
-inline void expect_worked(const Air_State& state, const Air_State& worked, double slack = 1) {
+inline void expect_worked(const state::Air_State& state, const state::Air_State& worked, double slack = 1) {
     const auto got = fields(state);
     const auto expected = fields(worked);
     const char* names[] = {"Patm", "RH", "Tdb", "Pws", "Pw", "AH", "Tdp", "SV", "Twb", "Hfg", "DOS", "H"};

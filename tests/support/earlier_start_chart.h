@@ -20,12 +20,12 @@ struct Earlier_Start_Chart {
     void set_pressure(float Patm) {
         moistrel::Calc_Pressure_Tables(Patm, chart, ah_lines);
         state.Patm = Patm;
-        Derive_From_Tdb_RH(state);
+        state::Derive_From_Tdb_RH(state);
     }
     void set_state(float Tdb) {
         state.Tdb = Tdb;
         state.RH = 50;
-        Derive_From_Tdb_RH(state);
+        state::Derive_From_Tdb_RH(state);
     }
     Chart_Outcome draw(const moistrel::Line_Switches& switches) {
         return painter.Draw_Chart(switches, image, chart, ah_lines, state);
@@ -38,7 +38,7 @@ struct Earlier_Start_Chart {
     Chart_Fields chart;
     moistrel::AH_Lines ah_lines;
     moistrel::Chart_Painter painter;
-    Air_State state{.Patm = 101.325f, .RH = 50, .Tdb = 20};
+    state::Air_State state{.Patm = 101.325f, .RH = 50, .Tdb = 20};
 };
 
 // Every family on.

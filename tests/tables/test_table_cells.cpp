@@ -11,6 +11,9 @@
 #include "tables/table_cells.h"
 #include "tests/engine/math_report_capture.h"
 
+using state::Air_State;
+using state::RH_From_Twb;
+
 namespace {
 
 constexpr float Standard_Patm = 101.325f;

@@ -13,6 +13,9 @@
 #include "engine/property.h"
 #include "state/air_state.h"
 
+using state::Air_State;
+using state::Derive_From_Tdb_RH;
+
 namespace {
 
 using moistrel::Move_Button;
