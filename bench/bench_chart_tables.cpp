@@ -3,6 +3,13 @@
 #include "chart/chart_tables.h"
 #include "state/air_state.h"
 
+using chart::Calc_AHLines;
+using chart::Calc_HLines;
+using chart::Calc_PwLines;
+using chart::Calc_RHCurves;
+using chart::Calc_SVLines;
+using chart::Calc_TLines;
+using chart::Chart_Fields;
 using state::Air_State;
 using state::Derive_From_Tdb_RH;
 

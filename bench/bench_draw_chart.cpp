@@ -11,6 +11,8 @@
 #include "ui/qt/canvas_raster.h"
 #include "ui/static_controls.h"
 
+using chart::Mode_State;
+
 namespace {
 
 // Answers nothing: a full drawing of the start state shows no box.

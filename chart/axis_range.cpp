@@ -5,6 +5,8 @@
 
 using state::Tdb_Range;
 
+namespace chart {
+
 namespace {
 
 constexpr int Axis_Low = static_cast<int>(Tdb_Range.lowest);  // degree C
@@ -39,3 +41,5 @@ bool Set_Axis(Chart_Fields& chart, Axis_Range range) {
     chart.Y_Scale = engine::to_single(engine::divide(Plot_Bottom, chart.W_Grid[Saturation_Row][chart.Tmax_Index]));
     return cut;
 }
+
+}  // namespace chart

@@ -2,6 +2,8 @@
 
 #include "ui/types.h"
 
+namespace chart {
+
 // The chart's palette, 0x00BBGGRR as the canvas takes colours.
 namespace chart_color {
 
@@ -23,3 +25,5 @@ inline constexpr ui::Color Sky_Blue{0xE5BD6C};
 inline constexpr ui::Color Navy{0x800000};
 
 }  // namespace chart_color
+
+}  // namespace chart

@@ -12,6 +12,8 @@
 #include "numtext/general_format.h"
 #include "numtext/int_text.h"
 
+namespace chart {
+
 namespace {
 
 using Level_Table = std::array<float, Level_Count>;
@@ -179,3 +181,5 @@ void Family_Painter::Draw_Families(ui::Canvas& canvas, const Chart_Switches& swi
                            chart_color::Silver, sv_labels_, -31, -11});
     }
 }
+
+}  // namespace chart

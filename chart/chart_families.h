@@ -5,6 +5,8 @@
 #include "chart/label_memo.h"
 #include "ui/canvas.h"
 
+namespace chart {
+
 // Paints the six families of property lines with their labels, RH, T, AH, Pw, H and SV in this
 // order, each while its switch is on. It keeps the label texts it made for the next drawing: the AH
 // and Pw labels by their family's base value, the H and SV labels by the pressure.
@@ -21,3 +23,5 @@ private:
     Label_Memo<Line_Count> h_labels_;
     Label_Memo<Line_Count> sv_labels_;
 };
+
+}  // namespace chart

@@ -4,6 +4,8 @@
 
 #include "state/entry_ranges.h"
 
+namespace chart {
+
 // The chart's data beside the current state: the axis of the last drawing, its scales, and the
 // line tables in chart coordinates (temperature index i = T + 40, humidity ratio in kg/kg).
 // Temperature indexes 0..110: a degree each of the dry-bulb range, -40..70 degree C.
@@ -48,3 +50,5 @@ struct Chart_Fields {
     std::array<float, Line_Count> SV_End_X{};
     std::array<float, Line_Count> SV_End_Y{};
 };
+
+}  // namespace chart

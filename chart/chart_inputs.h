@@ -3,6 +3,8 @@
 #include <exception>
 #include <string>
 
+namespace chart {
+
 // What a window hands its painter, and what the painter hands back for the window to apply. The
 // painter reads no control itself.
 
@@ -40,3 +42,5 @@ struct Chart_Outcome {
     // rest of the outcome; the picture keeps what was drawn before it.
     std::exception_ptr stopped_by;
 };
+
+}  // namespace chart

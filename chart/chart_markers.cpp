@@ -10,6 +10,8 @@
 
 using state::Air_State;
 
+namespace chart {
+
 namespace {
 
 struct Marker_Context {
@@ -105,3 +107,5 @@ void Draw_Markers(ui::Canvas& canvas, const Chart_Inputs& inputs, Chart_Fields& 
     chart.Chart_Mode = mode;
     Mode_Markers[static_cast<std::size_t>(mode)]({canvas, chart, state}, inputs);
 }
+
+}  // namespace chart

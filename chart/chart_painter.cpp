@@ -18,6 +18,8 @@
 
 using state::Air_State;
 
+namespace chart {
+
 namespace {
 
 bool outside(std::int64_t Tmin, std::int64_t Tmax, float Tdb) {
@@ -132,3 +134,5 @@ Chart_Outcome Chart_Painter::Draw_Chart(const Chart_Inputs& inputs, ui::Image& i
         Draw_Markers(canvas, inputs, chart, state, mode);
     });
 }
+
+}  // namespace chart

@@ -8,6 +8,8 @@
 #include "state/air_state.h"
 #include "ui/static_controls.h"
 
+namespace chart {
+
 // Hygrodex's chart painter, kept by its window for the window's life with what it made for the next
 // drawing: the background picture for the image's size and the label texts.
 class Chart_Painter {
@@ -29,3 +31,5 @@ private:
     Label_Memo<1> pressure_text_;
     Family_Painter families_;
 };
+
+}  // namespace chart

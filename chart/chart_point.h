@@ -2,6 +2,8 @@
 
 #include "state/entry_ranges.h"
 
+namespace chart {
+
 // A point of the chart read as a state at the window's pressure: what the pointer and the
 // crosshair steps find before the rest of the state is derived from it.
 struct Chart_Point {
@@ -18,3 +20,5 @@ inline constexpr float Lowest_Temperature = state::Tdb_Range.lowest;
 // The driest state at a temperature, which every point on or below the bottom axis is.
 inline constexpr float Driest_RH = 0.001f;
 inline constexpr float Driest_Pw = 0.0001f;
+
+}  // namespace chart

@@ -5,12 +5,13 @@
 #include "chart/chart_fields.h"
 #include "engine/float_env.h"
 
+namespace chart {
+
 // The searches behind the line tables. Each takes the first index whose value reaches the one
 // sought (>=), so ties go to the lower index, and interpolates on the segment that ends there.
 // At any sensible pressure the tables grow with their index; whatever they hold, the searches stay
 // within the bounds they are given, and a flat segment raises engine::Float_Error rather than
 // producing an infinity.
-namespace chart {
 
 inline constexpr int Edge_Point_Count = 101;  // the right edge from 0 to Wtop in hundredths
 

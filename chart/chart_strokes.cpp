@@ -2,6 +2,8 @@
 
 #include "numtext/int_text.h"
 
+namespace chart {
+
 Pixel Trace_Curve(ui::Canvas& canvas, const Chart_Fields& chart, std::span<const float, Index_Count> curve) {
     canvas.move_to(0, y_of_humidity(chart, curve[chart.Tmin_Index]));
     Pixel end{0, 0};
@@ -33,3 +35,5 @@ void Trace_Frame(ui::Canvas& canvas, const Chart_Fields& chart) {
     canvas.line_to(Plot_Right, Plot_Bottom);
     canvas.line_to(0, Plot_Bottom);
 }
+
+}  // namespace chart

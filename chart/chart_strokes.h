@@ -6,6 +6,8 @@
 #include "chart/pixel_mapping.h"
 #include "ui/canvas.h"
 
+namespace chart {
+
 // Lines that both editions' charts draw alike, with the pen and font as the caller set them.
 
 // A row of W_Grid across the axis: from the left edge through the row's point at every index up
@@ -22,3 +24,5 @@ int Draw_Level_Line(ui::Canvas& canvas, const Chart_Fields& chart, float start_x
 
 // The saturation curve, the right edge down from its end and the bottom axis; no left edge.
 void Trace_Frame(ui::Canvas& canvas, const Chart_Fields& chart);
+
+}  // namespace chart

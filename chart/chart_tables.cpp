@@ -9,16 +9,12 @@
 #include "engine/float_env.h"
 #include "engine/property.h"
 
+namespace chart {
+
 // Every stored value is a 32-bit float; the arithmetic that forms it runs in long double and is
 // rounded once, by to_single, as it is stored.
 namespace {
 
-using chart::bottom_crossing;
-using chart::Edge_Point_Count;
-using chart::first_reaching;
-using chart::right_edge_fraction;
-using chart::saturation_crossing;
-using chart::segment_fraction;
 using engine::to_single;
 
 constexpr int Dry_Row = 0;
@@ -188,3 +184,5 @@ void Calc_HLines(Chart_Fields& chart, float H, float Twb) {
 void Calc_SVLines(Chart_Fields& chart, float Patm, float SV) {
     build_lines(chart, volume_lines, Patm, SV, std::nullopt);
 }
+
+}  // namespace chart

@@ -13,6 +13,8 @@ using state::Air_State;
 using state::Enthalpy_Rule;
 using state::RH_From_Pw;
 
+namespace chart {
+
 namespace {
 
 using engine::divide;
@@ -104,3 +106,5 @@ Crosshair_Target Step_Target(const Chart_Fields& chart, const Air_State& state, 
     }
     throw std::invalid_argument("unknown step line");
 }
+
+}  // namespace chart

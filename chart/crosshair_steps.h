@@ -5,6 +5,8 @@
 #include "chart/derive_state.h"
 #include "state/air_state.h"
 
+namespace chart {
+
 // A move of the current state by a few pixels along one of its lines on the chart.
 enum class Step_Line { Temperature, Humidity_Ratio, Relative_Humidity, Enthalpy };
 
@@ -28,3 +30,5 @@ struct Crosshair_Target {
 // derived, also on the enthalpy line). A move across the saturation curve ends on it; upwards
 // along the enthalpy line it stops at the line's saturation point, the state's wet bulb.
 Crosshair_Target Step_Target(const Chart_Fields& chart, const state::Air_State& state, Crosshair_Move move, int step);
+
+}  // namespace chart

@@ -5,6 +5,8 @@ using state::Derive_State;
 using state::Enthalpy_Rule;
 using state::Run_Whole_Chain;
 
+namespace chart {
+
 void Set_Point(Air_State& state, const Chart_Point& point, Enthalpy_Rule enthalpy) {
     Run_Whole_Chain(state, [&](Air_State& next) {
         next.RH = point.RH;
@@ -13,3 +15,5 @@ void Set_Point(Air_State& state, const Chart_Point& point, Enthalpy_Rule enthalp
         Derive_State(next, point.Pw, enthalpy);
     });
 }
+
+}  // namespace chart

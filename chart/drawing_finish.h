@@ -6,6 +6,8 @@
 #include "chart/chart_inputs.h"
 #include "ui/static_controls.h"
 
+namespace chart {
+
 // Whatever way a drawing ends, the next one must find the pen one pixel wide, and the image must
 // show what was drawn up to there.
 class Drawing_Finish {
@@ -35,3 +37,5 @@ Chart_Outcome Paint_After_Axis(bool axis_cut, Paint&& paint) {
     }
     return outcome;
 }
+
+}  // namespace chart

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace chart {
+
 std::size_t Picture_Bytes(int width, int height) {
     return static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0)) * 3;
 }
@@ -16,3 +18,5 @@ void Kept_Picture::paint(ui::Image& image) {
     }
     image.canvas().draw_bitmap(0, 0, width, height, pixels_);
 }
+
+}  // namespace chart

@@ -7,6 +7,8 @@
 
 #include "ui/static_controls.h"
 
+namespace chart {
+
 // 24-bit pixels, rows top first, shared with the canvas record that draws them.
 using Picture_Pixels = std::shared_ptr<const std::vector<std::uint8_t>>;
 
@@ -31,3 +33,5 @@ private:
     int height_ = -1;
     Picture_Pixels pixels_;
 };
+
+}  // namespace chart

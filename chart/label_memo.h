@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+namespace chart {
+
 // Label texts that follow from one float (the pressure, or a family's base value) and the label's
 // number alone. The maker is a plain function of exactly these two, fixed when the memo is made,
 // so a text cannot depend on an input that the memo does not compare. Each text is made at its
@@ -41,3 +43,5 @@ private:
     std::bitset<Count> known_;
     std::array<std::string, Count> texts_;
 };
+
+}  // namespace chart

@@ -4,6 +4,8 @@
 
 #include "numtext/int_text.h"
 
+namespace chart {
+
 namespace {
 constexpr int Farthest_Pixel = 1 << 24;
 }  // namespace
@@ -26,3 +28,5 @@ int x_of_index(const Chart_Fields& chart, float u) {
 int y_of_humidity(const Chart_Fields& chart, float W) {
     return pixel_of(Plot_Bottom - static_cast<long double>(W) * chart.Y_Scale);
 }
+
+}  // namespace chart

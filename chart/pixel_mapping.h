@@ -2,6 +2,8 @@
 
 #include "chart/chart_fields.h"
 
+namespace chart {
+
 // Chart coordinates to image pixels for the axis and scales of the last drawing: x 0 is the left
 // edge (Tmin_Index), y 480 the bottom axis (humidity ratio 0). Each result is truncated toward zero.
 
@@ -20,3 +22,5 @@ int x_of_temperature(const Chart_Fields& chart, float T);
 int x_of_index(const Chart_Fields& chart, float u);
 // y of a humidity ratio W in kg/kg dry air.
 int y_of_humidity(const Chart_Fields& chart, float W);
+
+}  // namespace chart

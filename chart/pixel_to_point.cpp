@@ -9,6 +9,8 @@ using engine::divide;
 using engine::to_single;
 using state::RH_From_Pw;
 
+namespace chart {
+
 Chart_Point Map_Pixel(const Chart_Fields& chart, float Patm, int X, int Y) {
     Chart_Point point;
     point.Tdb = Column_Temperature(chart, X);
@@ -41,3 +43,5 @@ void Set_Vapour_Pressure(Chart_Point& point, float Pw) {
     point.RH = RH_From_Pw(point.Pw, point.Pws);
     if (point.RH > 100) point.RH = 100;
 }
+
+}  // namespace chart

@@ -3,6 +3,8 @@
 #include "chart/chart_fields.h"
 #include "chart/chart_point.h"
 
+namespace chart {
+
 // The inverse of the pixel mapping, for a pointer position in whole image pixels, with the axis
 // and scales of the last drawing: the temperature under x (the right edge's for the label band,
 // never below Lowest_Temperature), and the humidity ratio under y turned into a vapour pressure
@@ -18,3 +20,5 @@ void Read_Row(const Chart_Fields& chart, float Patm, int Y, Chart_Point& point);
 
 // Gives the point a vapour pressure and the RH it makes with the point's Pws, at most 100.
 void Set_Vapour_Pressure(Chart_Point& point, float Pw);
+
+}  // namespace chart

@@ -5,9 +5,13 @@
 
 using state::Air_State;
 
+namespace chart {
+
 Air_State State_Under_Pointer(const Chart_Fields& chart, float Patm, int X, int Y) {
     Air_State point;
     point.Patm = Patm;
     Set_Point(point, Map_Pixel(chart, Patm, X, Y));
     return point;
 }
+
+}  // namespace chart

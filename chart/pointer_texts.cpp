@@ -5,6 +5,8 @@
 
 using state::Air_State;
 
+namespace chart {
+
 std::string Crosshair_Text(float Tdb, float RH) {
     return numtext::format_string("Crosshair: Tdb:%2.2f ,RH:%3.2f", {Tdb, RH});
 }
@@ -15,3 +17,5 @@ std::string Pointer_Readout(const Air_State& point) {
         "Current:Tdb:%2.2f,RH:%3.2f,Twb:%2.2f,Tdp:%2.2f,AH:%1.4f,H:%1.3f,SV:%1.4f,Hfg:%3.2f,DOS:%3.2f,Pw:%2.2f",
         {point.Tdb, point.RH, point.Twb, point.Tdp, point.AH, point.H, point.SV, point.Hfg, DOS_percent, point.Pw});
 }
+
+}  // namespace chart

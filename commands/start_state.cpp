@@ -2,6 +2,7 @@
 
 #include "commands/zoom_buttons.h"
 
+using chart::Chart_Fields;
 using state::Air_State;
 using state::State_From_Tdb_RH;
 

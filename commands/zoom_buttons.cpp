@@ -2,6 +2,8 @@
 
 #include <exception>
 
+using chart::Chart_Outcome;
+
 namespace commands {
 
 namespace {

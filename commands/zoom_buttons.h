@@ -24,6 +24,6 @@ void Default_Zoom(int& Half_Span, const Zoom_Buttons& buttons);
 
 // Applies what a drawing hands back: ZoomOut disabled when the axis was cut at both ends, then the
 // error that stopped the drawing, raised again.
-void Apply_Outcome(const Chart_Outcome& outcome, ui::Button& ZoomOut);
+void Apply_Outcome(const chart::Chart_Outcome& outcome, ui::Button& ZoomOut);
 
 }  // namespace commands

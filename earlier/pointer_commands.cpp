@@ -7,6 +7,11 @@
 #include "earlier/status_panels.h"
 #include "ui/containers.h"
 
+using chart::Chart_Point;
+using chart::Map_Pixel;
+using chart::Set_Point;
+using chart::State_Under_Pointer;
+
 namespace moistrel {
 
 void TForm1::Show_Pointer_State(int X, int Y) {

@@ -21,7 +21,9 @@ class Status_Bar;
 class Track_Bar;
 }  // namespace ui
 
+namespace chart {
 struct Chart_Point;
+}  // namespace chart
 
 namespace moistrel {
 
@@ -47,7 +49,7 @@ public:
     // What tests and benchmarks read of the window; nothing changes the window through it.
     struct View {
         const state::Air_State& State;
-        const Chart_Fields& Chart;
+        const chart::Chart_Fields& Chart;
         const AH_Lines& AH_Tables;
     };
     View view() const { return {State, Chart, AH_Tables}; }
@@ -73,7 +75,7 @@ private:
     // The point under the pointer becomes the state; the focus stays where it is.
     void Take_Pixel(int X, int Y);
     // Makes a point of the chart the state, names it in panel 0 and shows it.
-    void Take_Point(const Chart_Point& point);
+    void Take_Point(const chart::Chart_Point& point);
     // Takes the point a move button reaches with the step bar's step.
     void Move_State(Move_Button button);
 
@@ -137,7 +139,7 @@ private:
     state::Air_State State;
 
     // The chart's axis, scales and line tables, and its humidity-ratio lines.
-    Chart_Fields Chart;
+    chart::Chart_Fields Chart;
     AH_Lines AH_Tables;
 
     // The dialogs this window opens, once connected.

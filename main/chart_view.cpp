@@ -3,6 +3,9 @@
 #include "main/psy.h"
 #include "ui/buttons.h"
 
+using chart::Chart_Inputs;
+using chart::Sheet_Point_Texts;
+
 namespace {
 Sheet_Point_Texts texts_of(const State_Column& column) { return {column[Row::Tdb].text(), column[Row::AH].text()}; }
 }  // namespace

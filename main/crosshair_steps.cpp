@@ -5,6 +5,14 @@
 #include "main/psy.h"
 #include "ui/containers.h"
 
+using chart::Crosshair_Move;
+using chart::Crosshair_Target;
+using chart::Crosshair_Text;
+using chart::Set_Point;
+using chart::Step_Direction;
+using chart::Step_Line;
+using chart::Step_Target;
+
 void TForm1::Step_Crosshair(const Crosshair_Move& move) {
     const Crosshair_Target target = Step_Target(Chart, State, move, MoveBar->position());
     // A step that fails part-way changes neither the state nor the crosshair text.

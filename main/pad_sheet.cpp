@@ -11,6 +11,7 @@
 #include "ui/application.h"
 #include "ui/static_controls.h"
 
+using chart::Mode_Pad;
 using state::After_Pad_State;
 using state::After_Pad_Tdb;
 using state::Air_State;

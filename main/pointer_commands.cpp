@@ -6,6 +6,13 @@
 #include "ui/containers.h"
 #include "ui/static_controls.h"
 
+using chart::Chart_Point;
+using chart::Crosshair_Text;
+using chart::Map_Pixel;
+using chart::Pointer_Readout;
+using chart::Set_Point;
+using chart::State_Under_Pointer;
+
 void TForm1::Chart_ImageMouseMove(ui::Control&, ui::Shift_State, int X, int Y) {
     StatusBar1->set_panel_text(1, Pointer_Readout(State_Under_Pointer(Chart, State.Patm, X, Y)));
 }

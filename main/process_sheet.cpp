@@ -9,6 +9,7 @@
 #include "ui/buttons.h"
 #include "ui/static_controls.h"
 
+using chart::Mode_Process;
 using state::Air_State;
 
 namespace {

@@ -4,6 +4,9 @@
 #include "commands/start_state.h"
 #include "ui/buttons.h"
 
+using chart::Calc_RHCurves;
+using chart::Calc_TLines;
+
 TForm1::TForm1(ui::Application& application) : ui::Form(application, "Form1") {
     Create_Layout();
     Bind_Handlers();

@@ -24,8 +24,10 @@ class Track_Bar;
 class TAboutBox;
 class Tconfig;
 class Tpsytable;
+namespace chart {
 struct Chart_Inputs;
 struct Crosshair_Move;
+}  // namespace chart
 struct Message_Lines;
 
 // Hygrodex's main window: the four sheets of the current state, the chart and its panels.
@@ -52,7 +54,7 @@ public:
     // What tests and benchmarks read of the window; nothing changes the window through it.
     struct View {
         const state::Air_State& State;
-        const Chart_Fields& Chart;
+        const chart::Chart_Fields& Chart;
     };
     View view() const { return {State, Chart}; }
 
@@ -115,12 +117,12 @@ private:
 
     void Create_Layout();
     void Bind_Handlers();
-    Chart_Inputs chart_inputs() const;
+    chart::Chart_Inputs chart_inputs() const;
     // The sheets' one key filter.
     void Filter_Key(char& key);
     void Open_Table(void (Tpsytable::*select)());
     // Moves the state by MoveBar's step along one of its lines.
-    void Step_Crosshair(const Crosshair_Move& move);
+    void Step_Crosshair(const chart::Crosshair_Move& move);
     // The one-line handlers, each a row of its topic's table.
     void Bind_Entries();
     void Bind_Hints();
@@ -222,7 +224,7 @@ private:
     state::Air_State State;
 
     // The chart's axis, scales and line tables.
-    Chart_Fields Chart;
+    chart::Chart_Fields Chart;
 
     // The dialogs and the tables window this window opens, once connected.
     TAboutBox* AboutBox = nullptr;
@@ -230,7 +232,7 @@ private:
     Tpsytable* psytable = nullptr;
 
     // Draws Chart on Chart_Image.
-    Chart_Painter Painter;
+    chart::Chart_Painter Painter;
     // Enter's walks through the sheets, as the layout names them.
     ui::Enter_Walk Walk;
 };

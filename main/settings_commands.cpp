@@ -5,6 +5,11 @@
 #include "main/psy.h"
 #include "ui/connected.h"
 
+using chart::Calc_AHLines;
+using chart::Calc_RHCurves;
+using chart::Calc_TLines;
+using chart::Chart_Fields;
+
 namespace {
 
 // The chart tables that depend on the pressure.

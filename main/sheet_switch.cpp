@@ -5,6 +5,8 @@
 #include "ui/buttons.h"
 #include "ui/containers.h"
 
+using chart::Mode_State;
+
 namespace {
 
 // What a sheet tells the user on arriving at it; the State sheet repeats the refresh's lines.

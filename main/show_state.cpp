@@ -3,6 +3,8 @@
 #include "ui/buttons.h"
 #include "ui/containers.h"
 
+using chart::Mode_State;
+
 void TForm1::Show_State() {
     Write_Message_Lines(State_Lines);
 

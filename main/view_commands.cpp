@@ -6,6 +6,8 @@
 #include "ui/containers.h"
 #include "ui/static_controls.h"
 
+using chart::Mode_State;
+
 void TForm1::ZoomOutClick(ui::Control&) {
     commands::Zoom_Out(Chart.Half_Span, {*ZoomIn, *ZoomOut});
     Draw_Chart(Chart.Chart_Mode);

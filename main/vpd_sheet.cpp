@@ -14,6 +14,7 @@
 #include "ui/buttons.h"
 #include "ui/static_controls.h"
 
+using chart::Mode_VPD;
 using state::Air_State;
 using state::Has_Saturation_Pressure;
 using state::Leaf_State;

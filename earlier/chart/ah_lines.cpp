@@ -6,6 +6,12 @@
 #include "chart/chart_tables.h"
 #include "engine/float_env.h"
 
+using chart::Calc_RHCurves;
+using chart::Calc_TLines;
+using chart::Chart_Fields;
+using chart::Index_Count;
+using chart::Saturation_Row;
+
 namespace moistrel {
 
 namespace {

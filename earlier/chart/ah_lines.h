@@ -22,10 +22,10 @@ struct AH_Lines {
 int AH_Level_Count(float wsat);
 
 // Builds the levels up to the saturation humidity ratio at 70 degree C from W_Grid.
-void Calc_AHLines(AH_Lines& lines, const Chart_Fields& chart);
+void Calc_AHLines(AH_Lines& lines, const chart::Chart_Fields& chart);
 
 // The tables that depend on the pressure only: the RH curves, the temperature lines and the
 // humidity-ratio lines.
-void Calc_Pressure_Tables(float Patm, Chart_Fields& chart, AH_Lines& ah_lines);
+void Calc_Pressure_Tables(float Patm, chart::Chart_Fields& chart, AH_Lines& ah_lines);
 
 }  // namespace moistrel

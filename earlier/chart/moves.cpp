@@ -4,6 +4,13 @@
 #include "engine/property.h"
 #include "numtext/int_text.h"
 
+using chart::Chart_Fields;
+using chart::Chart_Point;
+using chart::Column_Temperature;
+using chart::Plot_Bottom;
+using chart::Read_Row;
+using chart::Set_Vapour_Pressure;
+using chart::Temperature_Index_Offset;
 using state::Air_State;
 
 namespace moistrel {

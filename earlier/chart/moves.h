@@ -15,6 +15,7 @@ enum class Move_Button { Up, Down, Left, Right };
 // keep Tdb and Pws; on or below the bottom axis the point is the driest state, above saturation
 // it is saturated. Left and right keep AH; the temperature stops at the right edge and at
 // Lowest_Temperature.
-Chart_Point Move_Target(const Chart_Fields& chart, const state::Air_State& state, Move_Button button, int step);
+chart::Chart_Point Move_Target(const chart::Chart_Fields& chart, const state::Air_State& state, Move_Button button,
+                               int step);
 
 }  // namespace moistrel

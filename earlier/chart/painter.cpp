@@ -17,6 +17,32 @@
 #include "numtext/general_format.h"
 #include "numtext/int_text.h"
 
+using chart::Axis_Range;
+using chart::Calc_HLines;
+using chart::Calc_SVLines;
+using chart::Chart_Fields;
+using chart::Chart_Outcome;
+using chart::Draw_Level_Line;
+using chart::Draw_T_Line;
+using chart::Drawing_Finish;
+using chart::Line_Count;
+using chart::Mark_State;
+using chart::Paint_After_Axis;
+using chart::Picture_Bytes;
+using chart::Picture_Pixels;
+using chart::Pixel;
+using chart::pixel_of;
+using chart::Plot_Bottom;
+using chart::Saturation_Enthalpy;
+using chart::Saturation_Label;
+using chart::Saturation_Row;
+using chart::Saturation_Volume;
+using chart::Set_Axis;
+using chart::Temperature_Index_Offset;
+using chart::Trace_Curve;
+using chart::Trace_Frame;
+using chart::x_of_index;
+using chart::y_of_humidity;
 using state::Air_State;
 
 namespace moistrel {
@@ -103,32 +129,32 @@ void Draw_Whole_Lines(ui::Canvas& canvas, const Chart_Fields& chart, float Patm,
 // Everything over the white picture.
 void Paint(const Line_Switches& switches, ui::Canvas& canvas, const Chart_Fields& chart, const AH_Lines& ah_lines,
            const Air_State& state) {
-    canvas.pen.color = chart_color::Black;
+    canvas.pen.color = chart::chart_color::Black;
     Trace_Frame(canvas, chart);
 
     canvas.pen.width = 2;
-    canvas.pen.color = chart_color::Blue;
+    canvas.pen.color = chart::chart_color::Blue;
     Mark_State(canvas, chart, state);
 
     canvas.pen.width = 1;
-    canvas.pen.color = chart_color::Red;
+    canvas.pen.color = chart::chart_color::Red;
     if (switches.rh_lines) Draw_RH_Curves(canvas, chart);
     if (switches.t_lines) {
-        canvas.pen.color = chart_color::Blue;
+        canvas.pen.color = chart::chart_color::Blue;
         Draw_T_Lines(canvas, chart);
     }
     if (switches.ah_lines) {
-        canvas.pen.color = chart_color::Green;
+        canvas.pen.color = chart::chart_color::Green;
         Draw_AH_Lines(canvas, chart, ah_lines);
     }
     if (switches.h_lines) {
-        canvas.pen.color = chart_color::Blue;
+        canvas.pen.color = chart::chart_color::Blue;
         Draw_Whole_Lines(
             canvas, chart, state.Patm,
             {chart.H_Start_X, chart.H_Start_Y, chart.H_End_X, chart.H_End_Y, Saturation_Enthalpy, Midpoint});
     }
     if (switches.sv_lines) {
-        canvas.pen.color = chart_color::Black;
+        canvas.pen.color = chart::chart_color::Black;
         Draw_Whole_Lines(
             canvas, chart, state.Patm,
             {chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X, chart.SV_End_Y, Saturation_Volume, Start});

@@ -30,11 +30,11 @@ public:
     // bottom axis in black, the state's markers in blue, and over them the switched-on families: RH
     // red, T blue at every degree, AH green, H blue, SV black. Texts keep the canvas's font and brush.
     // Needs W_Grid, Sat_X, Sat_Y and the AH lines built and Half_Span in 5..60.
-    Chart_Outcome Draw_Chart(const Line_Switches& switches, ui::Image& image, Chart_Fields& chart,
-                             const AH_Lines& ah_lines, const state::Air_State& state);
+    chart::Chart_Outcome Draw_Chart(const Line_Switches& switches, ui::Image& image, chart::Chart_Fields& chart,
+                                    const AH_Lines& ah_lines, const state::Air_State& state);
 
 private:
-    Kept_Picture white_;
+    chart::Kept_Picture white_;
 };
 
 }  // namespace moistrel

@@ -21,6 +21,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 
+using namespace chart;
 using state::Air_State;
 using state::Derive_From_Tdb_RH;
 
@@ -301,7 +302,7 @@ TEST_F(Chart_Painter_Test, PressureTextInWhiteWithoutBackground) {
         draw();
         const Canvas_Op& pressure = ops().at(1);
         EXPECT_EQ(describe(pressure), text(120, 10, c.expected));
-        EXPECT_EQ(pressure.font.color, chart_color::White);
+        EXPECT_EQ(pressure.font.color, chart::chart_color::White);
         EXPECT_EQ(pressure.font.size, 12);
         EXPECT_EQ(pressure.brush.style, ui::Brush_Style::Clear);
         EXPECT_EQ(image.canvas().font.size, 8);
@@ -320,11 +321,12 @@ TEST_F(Chart_Painter_Test, LegendOnlyWithUnitLabel) {
         text(15, 130, " Pw"),         text(40, 130, ": kPa"),
     };
     EXPECT_EQ(describe(legend), expected);
-    EXPECT_EQ(legend[0].pen.color, chart_color::Silver);
+    EXPECT_EQ(legend[0].pen.color, chart::chart_color::Silver);
     EXPECT_EQ(legend[0].brush.style, ui::Brush_Style::Clear);
-    const ui::Color row_colors[] = {chart_color::White,  chart_color::Bright_Green, chart_color::Red,
-                                    chart_color::Yellow, chart_color::Light_Orange, chart_color::Silver,
-                                    chart_color::White,  chart_color::White,        chart_color::Light_Pink};
+    const ui::Color row_colors[] = {
+        chart::chart_color::White,  chart::chart_color::Bright_Green, chart::chart_color::Red,
+        chart::chart_color::Yellow, chart::chart_color::Light_Orange, chart::chart_color::Silver,
+        chart::chart_color::White,  chart::chart_color::White,        chart::chart_color::Light_Pink};
     for (std::size_t k = 1; k < legend.size(); ++k) {
         SCOPED_TRACE(legend[k].text);
         EXPECT_EQ(legend[k].font.color, row_colors[k / 2]);
@@ -339,7 +341,7 @@ TEST_F(Chart_Painter_Test, LegendOnlyWithUnitLabel) {
 
 TEST_F(Chart_Painter_Test, FrameIsSaturationCurveRightEdgeAndBottomAxis) {
     draw();
-    const Ops frame = paths_in(ops(), chart_color::Silver);
+    const Ops frame = paths_in(ops(), chart::chart_color::Silver);
     ASSERT_EQ(frame.size(), 24u);  // a move, 21 curve points, two edges
     EXPECT_EQ(describe(frame.front()), move(0, y_w(chart.W_Grid[10][50])));
     const Texts curve_start = {line(0, y_w(chart.W_Grid[10][50])), line(27, y_w(chart.W_Grid[10][51])),
@@ -347,7 +349,7 @@ TEST_F(Chart_Painter_Test, FrameIsSaturationCurveRightEdgeAndBottomAxis) {
     EXPECT_EQ(describe(Ops(frame.begin() + 1, frame.begin() + 5)), curve_start);
     // The curve reaches the top of the plot at the right edge.
     EXPECT_EQ(describe(Ops(frame.end() - 3, frame.end())), (Texts{line(550, 0), line(550, 480), line(0, 480)}));
-    for (const Canvas_Op& op : frame) EXPECT_EQ(op.pen, (ui::Pen{chart_color::Silver, 1, ui::Pen_Style::Solid}));
+    for (const Canvas_Op& op : frame) EXPECT_EQ(op.pen, (ui::Pen{chart::chart_color::Silver, 1, ui::Pen_Style::Solid}));
     EXPECT_EQ(ops().size(), 2 + frame.size());
 }
 
@@ -370,9 +372,9 @@ TEST_F(Chart_Painter_Test, LeavesTheCanvasSettingsForTheNextCall) {
         SCOPED_TRACE(mode);
         draw(mode);
         const ui::Canvas& canvas = image.canvas();
-        EXPECT_EQ(canvas.pen, (ui::Pen{chart_color::Sky_Blue, 1, ui::Pen_Style::Solid}));
-        EXPECT_EQ(canvas.brush, (ui::Brush{chart_color::Navy, ui::Brush_Style::Solid}));
-        EXPECT_EQ(canvas.font.color, chart_color::White);
+        EXPECT_EQ(canvas.pen, (ui::Pen{chart::chart_color::Sky_Blue, 1, ui::Pen_Style::Solid}));
+        EXPECT_EQ(canvas.brush, (ui::Brush{chart::chart_color::Navy, ui::Brush_Style::Solid}));
+        EXPECT_EQ(canvas.font.color, chart::chart_color::White);
         EXPECT_EQ(canvas.font.size, 8);
     }
 }
@@ -382,7 +384,7 @@ TEST_F(Chart_Painter_Test, LeavesTheCanvasSettingsForTheNextCall) {
 TEST_F(Chart_Painter_Test, RHCurvesEndWithTheirLabels) {
     rh_lines = true;
     draw();
-    const Ops curves = paths_in(ops(), chart_color::Red);
+    const Ops curves = paths_in(ops(), chart::chart_color::Red);
     ASSERT_EQ(curves.size(), 10u * 22);
     Texts expected_labels;
     for (int r = 1; r <= 10; ++r) {
@@ -395,7 +397,7 @@ TEST_F(Chart_Painter_Test, RHCurvesEndWithTheirLabels) {
         expected_labels.push_back(r < 10 ? text(536, y_w(row[70]), std::to_string(10 * r)) : text(531, 2, "100"));
     }
     expected_labels.push_back(text(510, 2, "RH"));
-    EXPECT_EQ(describe(texts_in(ops(), chart_color::Red)), expected_labels);
+    EXPECT_EQ(describe(texts_in(ops(), chart::chart_color::Red)), expected_labels);
 }
 
 TEST_F(Chart_Painter_Test, TLinesFollowTheSpacingRule) {
@@ -420,8 +422,8 @@ TEST_F(Chart_Painter_Test, TLinesFollowTheSpacingRule) {
             expected_lines.push_back(line(x, y_w(chart.Sat_Y[T + 40])));
             expected_labels.push_back(text(x - 7, 483, std::to_string(T)));
         }
-        const Ops lines = paths_in(ops(), chart_color::Bright_Green);
-        const Ops labels = texts_in(ops(), chart_color::Bright_Green);
+        const Ops lines = paths_in(ops(), chart::chart_color::Bright_Green);
+        const Ops labels = texts_in(ops(), chart::chart_color::Bright_Green);
         EXPECT_EQ(describe(lines), expected_lines);
         ASSERT_EQ(labels.size(), expected_labels.size() + 1);
         EXPECT_EQ(describe(Ops(labels.begin(), labels.end() - 1)), expected_labels);
@@ -430,10 +432,10 @@ TEST_F(Chart_Painter_Test, TLinesFollowTheSpacingRule) {
         EXPECT_EQ(labels.front().font.size, 8);
         for (const Canvas_Op& op : lines) EXPECT_EQ(op.pen.style, ui::Pen_Style::Dot);
         // Back to solid and size 8 for what follows.
-        const Ops after = paths_in(ops(), chart_color::Dark_Yellow);
+        const Ops after = paths_in(ops(), chart::chart_color::Dark_Yellow);
         ASSERT_FALSE(after.empty());
         EXPECT_EQ(after.front().pen.style, ui::Pen_Style::Solid);
-        EXPECT_EQ(texts_in(ops(), chart_color::Yellow).front().font.size, 8);
+        EXPECT_EQ(texts_in(ops(), chart::chart_color::Yellow).front().font.size, 8);
     }
 }
 
@@ -452,10 +454,10 @@ TEST_F(Chart_Painter_Test, LevelLinesStartAtTheCurveOrTheLeftEdge) {
         std::string caption;
     };
     const Family families[] = {
-        {"AH", ah_lines, chart_color::Dark_Yellow, chart_color::Yellow, &Chart_Fields::AH_Start_X,
+        {"AH", ah_lines, chart::chart_color::Dark_Yellow, chart::chart_color::Yellow, &Chart_Fields::AH_Start_X,
          &Chart_Fields::AH_Level, 556, 0,
          [](const Chart_Fields& c, int n) { return c.AH_Start_X[0] * 1000.0L * n * 0.1L; }, text(526, 17, "AH x0.001")},
-        {"Pw", pw_lines, chart_color::Mauve, chart_color::Light_Pink, &Chart_Fields::Pw_Start_X,
+        {"Pw", pw_lines, chart::chart_color::Mauve, chart::chart_color::Light_Pink, &Chart_Fields::Pw_Start_X,
          &Chart_Fields::Pw_Level, 550, -15,
          [](const Chart_Fields& c, int n) { return n * static_cast<long double>(c.Pw_Start_X[0]) * 0.1L; },
          text(555, 2, "Pw")},
@@ -497,8 +499,8 @@ TEST_F(Chart_Painter_Test, LevelLineLabelsAreGeneralFormatTexts) {
     pw_lines = true;
     draw();
     // Tenths of the right edge's saturation values, 30 degree C: about 27.3 g/kg and 4.25 kPa.
-    const Texts ah = strings_of(texts_in(ops(), chart_color::Yellow));
-    const Texts pw = strings_of(texts_in(ops(), chart_color::Light_Pink));
+    const Texts ah = strings_of(texts_in(ops(), chart::chart_color::Yellow));
+    const Texts pw = strings_of(texts_in(ops(), chart::chart_color::Light_Pink));
     ASSERT_EQ(ah.size(), 10u);
     ASSERT_EQ(pw.size(), 10u);
     EXPECT_NEAR(std::strtod(ah[0].c_str(), nullptr), 2.73, 0.01);
@@ -526,8 +528,8 @@ TEST_F(Chart_Painter_Test, LevelLineLabelsFollowThePressureAndTheAxis) {
         }
         ah.push_back("AH x0.001");
         pw.push_back("Pw");
-        EXPECT_EQ(strings_of(texts_in(ops(), chart_color::Yellow)), ah);
-        EXPECT_EQ(strings_of(texts_in(ops(), chart_color::Light_Pink)), pw);
+        EXPECT_EQ(strings_of(texts_in(ops(), chart::chart_color::Yellow)), ah);
+        EXPECT_EQ(strings_of(texts_in(ops(), chart::chart_color::Light_Pink)), pw);
     }
 }
 
@@ -547,14 +549,14 @@ TEST_F(Chart_Painter_Test, SlantLinesReachTheGuideLine) {
         int label_dy;
     };
     const Family families[] = {
-        {"H", h_lines, chart_color::Brown, chart_color::Light_Orange, chart.H_Start_X, chart.H_Start_Y, chart.H_End_X,
-         chart.H_End_Y,
+        {"H", h_lines, chart::chart_color::Brown, chart::chart_color::Light_Orange, chart.H_Start_X, chart.H_Start_Y,
+         chart.H_End_X, chart.H_End_Y,
          [](float Patm, float T) {
              return Calc_Property(Kind_H, T, Calc_Property(Kind_AH, Patm, Calc_Property(Kind_Pws, T)));
          },
          0, 0},
-        {"SV", sv_lines, chart_color::Gray, chart_color::Silver, chart.SV_Start_X, chart.SV_Start_Y, chart.SV_End_X,
-         chart.SV_End_Y,
+        {"SV", sv_lines, chart::chart_color::Gray, chart::chart_color::Silver, chart.SV_Start_X, chart.SV_Start_Y,
+         chart.SV_End_X, chart.SV_End_Y,
          [](float Patm, float T) {
              return Calc_Property(Kind_SV, Patm, T, Calc_Property(Kind_AH, Patm, Calc_Property(Kind_Pws, T)));
          },
@@ -618,7 +620,7 @@ TEST_F(Chart_Painter_Test, SlantLinesReachTheGuideLine) {
             }
             // The SV family comes last: its guide line closes the families.
             const Ops all_paths = select(ops(), is_path);
-            EXPECT_EQ(all_paths.back().pen.color, chart_color::Gray);
+            EXPECT_EQ(all_paths.back().pen.color, chart::chart_color::Gray);
         }
 }
 
@@ -627,8 +629,8 @@ TEST_F(Chart_Painter_Test, SlantLabelsAreSixCharactersOfTheSaturationValue) {
     sv_lines = true;
     draw();
     // Saturation at 29 degree C (the last line before the right edge): about 94.9 kJ/kg and 0.891 m3/kg.
-    const Texts h = strings_of(texts_in(ops(), chart_color::Light_Orange));
-    const Texts sv = strings_of(texts_in(ops(), chart_color::Silver));
+    const Texts h = strings_of(texts_in(ops(), chart::chart_color::Light_Orange));
+    const Texts sv = strings_of(texts_in(ops(), chart::chart_color::Silver));
     ASSERT_FALSE(h.empty());
     ASSERT_FALSE(sv.empty());
     EXPECT_EQ(h.back().substr(0, 3), "94.");
@@ -662,9 +664,9 @@ TEST_F(Chart_Painter_Test, MarkersOfEachMode) {
         EXPECT_EQ(strings_of(select(markers, is_text)), c.labels);
         EXPECT_EQ(chart.Chart_Mode, c.chart_mode_after);
         for (const Canvas_Op& op : markers) {
-            EXPECT_EQ(op.pen, (ui::Pen{chart_color::Sky_Blue, 2, ui::Pen_Style::Solid}));
-            EXPECT_EQ(op.brush, (ui::Brush{chart_color::Navy, ui::Brush_Style::Solid}));
-            EXPECT_EQ(op.font.color, chart_color::White);
+            EXPECT_EQ(op.pen, (ui::Pen{chart::chart_color::Sky_Blue, 2, ui::Pen_Style::Solid}));
+            EXPECT_EQ(op.brush, (ui::Brush{chart::chart_color::Navy, ui::Brush_Style::Solid}));
+            EXPECT_EQ(op.font.color, chart::chart_color::White);
             EXPECT_EQ(op.font.size, 8);
         }
         // The markers come last.
@@ -734,13 +736,13 @@ TEST_F(Chart_Painter_Test, ConversionErrorKeepsWhatWasDrawn) {
         EXPECT_EQ(image.canvas().pen.width, 1);
         EXPECT_EQ(changes.count, shown + 1);
         // The families were drawn before the markers and stay.
-        EXPECT_FALSE(paths_in(ops(), chart_color::Brown).empty());
+        EXPECT_FALSE(paths_in(ops(), chart::chart_color::Brown).empty());
 
         // The next drawing's lines are one pixel wide again.
         c.text = good_text;
         draw(Mode_State);
-        for (const Canvas_Op& op : paths_in(ops(), chart_color::Silver)) EXPECT_EQ(op.pen.width, 1);
-        for (const Canvas_Op& op : paths_in(ops(), chart_color::Brown)) EXPECT_EQ(op.pen.width, 1);
+        for (const Canvas_Op& op : paths_in(ops(), chart::chart_color::Silver)) EXPECT_EQ(op.pen.width, 1);
+        for (const Canvas_Op& op : paths_in(ops(), chart::chart_color::Brown)) EXPECT_EQ(op.pen.width, 1);
     }
 }
 

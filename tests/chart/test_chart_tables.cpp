@@ -12,6 +12,7 @@
 #include "engine/property.h"
 #include "state/air_state.h"
 
+using namespace chart;
 using state::Air_State;
 using state::State_From_Tdb_RH;
 

@@ -7,6 +7,8 @@
 
 #include "chart/label_memo.h"
 
+using chart::Label_Memo;
+
 namespace {
 
 // A text that shows its key's sign and value and its number, so a kept text of another key shows.

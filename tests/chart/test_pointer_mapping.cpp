@@ -11,6 +11,12 @@
 #include "engine/property.h"
 #include "state/air_state.h"
 
+using chart::Chart_Fields;
+using chart::Chart_Point;
+using chart::Crosshair_Text;
+using chart::Map_Pixel;
+using chart::Pointer_Readout;
+using chart::Set_Point;
 using state::Air_State;
 using state::Derive_State;
 using state::Enthalpy_Rule;

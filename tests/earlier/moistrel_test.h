@@ -48,7 +48,7 @@ protected:
 
     // What the window holds, read only.
     const state::Air_State& state() const { return form.view().State; }
-    const Chart_Fields& chart() const { return form.view().Chart; }
+    const chart::Chart_Fields& chart() const { return form.view().Chart; }
 
     // The panel's texts in row order.
     Names panel_texts() const {

@@ -5,6 +5,8 @@
 #include "engine/property.h"
 #include "tests/earlier/earlier_chart_test.h"
 
+using chart::Saturation_Row;
+
 namespace {
 
 using namespace canvas_ops;
@@ -36,7 +38,7 @@ TEST_F(Chart_View_Test, StartDrawsTheTwentyDegreeAxisWithTheRHAndTemperatureLine
     EXPECT_EQ(chart().X_Scale, 27.5f);
     ASSERT_FALSE(ops().empty());
     EXPECT_EQ(describe(ops().front()), "bitmap 0,0 577,497");
-    EXPECT_EQ(family_pens(ops()), (std::vector<ui::Color>{chart_color::Red, chart_color::Blue}));
+    EXPECT_EQ(family_pens(ops()), (std::vector<ui::Color>{chart::chart_color::Red, chart::chart_color::Blue}));
     // The humidity-ratio lines of the start pressure: 0 to 0.27 kg/kg.
     EXPECT_EQ(form.view().AH_Tables.AH_Level[1], 0.01f);
     EXPECT_EQ(form.view().AH_Tables.AH_Level[27], 0.27f);
@@ -106,8 +108,9 @@ TEST_F(Chart_View_Test, EachLineSwitchRedrawsAtOnceWithItsFamily) {
         const char* box;
         ui::Color pen;
     } switches[] = {
-        {"Check_RH", chart_color::Red}, {"Check_T", chart_color::Blue},   {"Check_AH", chart_color::Green},
-        {"Check_H", chart_color::Blue}, {"Check_SV", chart_color::Black},
+        {"Check_RH", chart::chart_color::Red},   {"Check_T", chart::chart_color::Blue},
+        {"Check_AH", chart::chart_color::Green}, {"Check_H", chart::chart_color::Blue},
+        {"Check_SV", chart::chart_color::Black},
     };
     for (const auto& s : switches) {
         SCOPED_TRACE(s.box);

@@ -47,10 +47,10 @@ protected:
 
     // What the window holds, read only.
     const state::Air_State& state() const { return form.view().State; }
-    const Chart_Fields& chart() const { return form.view().Chart; }
+    const chart::Chart_Fields& chart() const { return form.view().Chart; }
     // The same, written past every user action (main_window_test_access.h).
     state::Air_State& forced_state() { return Main_Window_Test_Access::State(form); }
-    Chart_Fields& forced_chart() { return Main_Window_Test_Access::Chart(form); }
+    chart::Chart_Fields& forced_chart() { return Main_Window_Test_Access::Chart(form); }
 
     // The name of the sheet in front.
     std::string active_sheet() const {

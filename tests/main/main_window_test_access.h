@@ -7,5 +7,5 @@
 // derived value a chain would put right again, a chart mode without its sheet, a drawing's span).
 struct Main_Window_Test_Access {
     static state::Air_State& State(TForm1& form) { return form.State; }
-    static Chart_Fields& Chart(TForm1& form) { return form.Chart; }
+    static chart::Chart_Fields& Chart(TForm1& form) { return form.Chart; }
 };

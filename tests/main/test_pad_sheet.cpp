@@ -4,6 +4,8 @@
 
 #include "tests/main/sheet_test.h"
 
+using chart::Mode_Pad;
+
 namespace {
 
 using Expected_Texts = std::vector<std::pair<std::string, std::string>>;

@@ -3,6 +3,8 @@
 #include "chart/pointer_texts.h"
 #include "tests/main/main_window_test.h"
 
+using chart::Mode_State;
+using chart::Pointer_Readout;
 using state::Air_State;
 
 namespace {

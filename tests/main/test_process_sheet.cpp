@@ -2,6 +2,9 @@
 
 #include "tests/main/sheet_test.h"
 
+using chart::Mode_Pad;
+using chart::Mode_Process;
+using chart::Mode_State;
 using state::Air_State;
 using state::Derive_From_Tdb_RH;
 

@@ -4,6 +4,7 @@
 #include "state/state_steps.h"
 #include "tests/main/reliability_test.h"
 
+using chart::Chart_Fields;
 using state::Air_State;
 using state::Dew_Point;
 

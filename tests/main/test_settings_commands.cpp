@@ -3,6 +3,11 @@
 #include "dialogs/status.h"
 #include "tests/main/main_window_test.h"
 
+using chart::Calc_AHLines;
+using chart::Calc_RHCurves;
+using chart::Calc_TLines;
+using chart::Chart_Fields;
+
 namespace {
 
 using Driver = test_support::Driver;

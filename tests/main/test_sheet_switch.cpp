@@ -3,6 +3,8 @@
 
 #include "tests/main/main_window_test.h"
 
+using chart::Mode_Pad;
+using chart::Mode_State;
 using state::Air_State;
 
 namespace {

@@ -1,5 +1,9 @@
 #include "tests/main/main_window_test.h"
 
+using chart::Mode_Pad;
+using chart::Mode_Process;
+using chart::Mode_State;
+
 namespace {
 
 class View_Commands_Test : public Main_Window_Test {

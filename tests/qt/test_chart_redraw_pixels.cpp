@@ -18,6 +18,12 @@
 #include "ui/qt/fonts.h"
 #include "ui/static_controls.h"
 
+using chart::Calc_RHCurves;
+using chart::Calc_TLines;
+using chart::Chart_Fields;
+using chart::Mode_Pad;
+using chart::Mode_State;
+using chart::Mode_VPD;
 using state::Air_State;
 using state::Derive_From_Tdb_RH;
 

@@ -12,6 +12,8 @@
 #include "ui/containers.h"
 #include "ui/qt/qt_front_end.h"
 
+using chart::Mode_State;
+
 namespace {
 
 // The main window shown through the Qt front end; its pictures are saved beside the test

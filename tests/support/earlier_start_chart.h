@@ -27,7 +27,7 @@ struct Earlier_Start_Chart {
         state.RH = 50;
         state::Derive_From_Tdb_RH(state);
     }
-    Chart_Outcome draw(const moistrel::Line_Switches& switches) {
+    chart::Chart_Outcome draw(const moistrel::Line_Switches& switches) {
         return painter.Draw_Chart(switches, image, chart, ah_lines, state);
     }
 
@@ -35,7 +35,7 @@ struct Earlier_Start_Chart {
     Math_Error_Boxes math_error_boxes{application};
     ui::Form& form = application.create_form<ui::Form>("TForm1");
     ui::Image& image = form.create<ui::Image>(nullptr, "Chart_Image");
-    Chart_Fields chart;
+    chart::Chart_Fields chart;
     moistrel::AH_Lines ah_lines;
     moistrel::Chart_Painter painter;
     state::Air_State state{.Patm = 101.325f, .RH = 50, .Tdb = 20};

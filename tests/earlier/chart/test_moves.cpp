@@ -13,6 +13,11 @@
 #include "engine/property.h"
 #include "state/air_state.h"
 
+using chart::Calc_RHCurves;
+using chart::Chart_Fields;
+using chart::Saturation_Row;
+using chart::Set_Point;
+using chart::State_Under_Pointer;
 using state::Air_State;
 using state::Derive_From_Tdb_RH;
 

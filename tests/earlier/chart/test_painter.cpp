@@ -15,6 +15,8 @@
 #include "tests/support/earlier_start_chart.h"
 #include "tests/support/headless_front_end.h"
 
+using namespace chart;
+
 namespace {
 
 using namespace canvas_ops;
@@ -154,7 +156,7 @@ TEST_F(Earlier_Chart_Test, WithEveryFamilyOffOnlyTheFrameAndTheMarkersAreDrawn) 
     for (std::size_t k = 1; k < ops().size(); ++k) {
         const Canvas_Op& op = ops()[k];
         const bool marker = k > 1 + 21 + 2;
-        EXPECT_EQ(op.pen.color, marker ? chart_color::Blue : chart_color::Black) << describe(op);
+        EXPECT_EQ(op.pen.color, marker ? chart::chart_color::Blue : chart::chart_color::Black) << describe(op);
         EXPECT_EQ(op.pen.width, marker ? 2 : 1) << describe(op);
         EXPECT_EQ(op.brush, default_brush) << describe(op);
         EXPECT_EQ(op.font, default_font) << describe(op);
@@ -172,8 +174,9 @@ TEST_F(Earlier_Chart_Test, FamiliesComeAfterTheMarkersInTheirOrderAndColours) {
         if (!after_markers || op.pen.width == 2 || !is_path(op)) continue;
         if (family_pens.empty() || family_pens.back() != op.pen.color) family_pens.push_back(op.pen.color);
     }
-    EXPECT_EQ(family_pens, (std::vector<ui::Color>{chart_color::Red, chart_color::Blue, chart_color::Green,
-                                                   chart_color::Blue, chart_color::Black}));
+    EXPECT_EQ(family_pens,
+              (std::vector<ui::Color>{chart::chart_color::Red, chart::chart_color::Blue, chart::chart_color::Green,
+                                      chart::chart_color::Blue, chart::chart_color::Black}));
     for (const Canvas_Op& op : ops()) {
         EXPECT_EQ(op.font, ui::Font{}) << describe(op);
         EXPECT_EQ(op.brush, ui::Brush{}) << describe(op);
@@ -195,7 +198,7 @@ TEST_F(Earlier_Chart_Test, RHCurvesAreLabelledAtTheirRightEnd) {
         for (int i = 50; i <= 70; ++i) lines.push_back(line(x_u(static_cast<float>(i)), y_w(curve[i])));
         labels.push_back(text(550 - 18, y_w(curve[70]) + 3, std::to_string(10 * r)));
     }
-    EXPECT_EQ(describe(paths_in(ops(), chart_color::Red)), lines);
+    EXPECT_EQ(describe(paths_in(ops(), chart::chart_color::Red)), lines);
     EXPECT_EQ(describe(select(width_one(ops()), is_text)), labels);
 }
 
@@ -213,7 +216,7 @@ TEST_F(Earlier_Chart_Test, TemperatureLinesAtEveryDegreeEvenWhenTheyCrowd) {
             lines.push_back(line(x, y_w(chart.Sat_Y[i])));
             labels.push_back(text(x - 7, 483, std::to_string(i - 40)));
         }
-        EXPECT_EQ(describe(paths_in(width_one(ops()), chart_color::Blue)), lines);
+        EXPECT_EQ(describe(paths_in(width_one(ops()), chart::chart_color::Blue)), lines);
         EXPECT_EQ(describe(select(width_one(ops()), is_text)), labels);
     }
     EXPECT_EQ(strings_of(select(width_one(ops()), is_text)).front(), "-40");
@@ -246,7 +249,7 @@ TEST_F(Earlier_Chart_Test, AHLinesUpToTheRightEdgesSaturationLabelledInKilograms
             if (n > 0) labels.push_back(text(553, y - 5, numtext::format_general(n * 0.01L)));
         }
         EXPECT_EQ(lines.front(), move(0, 480)) << "level 0 lies on the bottom axis";
-        EXPECT_EQ(describe(paths_in(ops(), chart_color::Green)), lines);
+        EXPECT_EQ(describe(paths_in(ops(), chart::chart_color::Green)), lines);
         EXPECT_EQ(describe(select(width_one(ops()), is_text)), labels);
         EXPECT_EQ(labels.back(), text(553, y_w(ah_lines.AH_Level[c.lines - 1]) - 5, c.last_label));
     }
@@ -265,9 +268,9 @@ TEST_F(Earlier_Chart_Test, EnthalpyAndVolumeLinesAreDrawnWholeAndLabelledWithSix
         bool at_midpoint;
     };
     const Family families[] = {
-        {"H", &moistrel::Line_Switches::h_lines, chart_color::Blue, chart.H_Start_X, chart.H_Start_Y, chart.H_End_X,
-         chart.H_End_Y, Saturation_Enthalpy, true},
-        {"SV", &moistrel::Line_Switches::sv_lines, chart_color::Black, chart.SV_Start_X, chart.SV_Start_Y,
+        {"H", &moistrel::Line_Switches::h_lines, chart::chart_color::Blue, chart.H_Start_X, chart.H_Start_Y,
+         chart.H_End_X, chart.H_End_Y, Saturation_Enthalpy, true},
+        {"SV", &moistrel::Line_Switches::sv_lines, chart::chart_color::Black, chart.SV_Start_X, chart.SV_Start_Y,
          chart.SV_End_X, chart.SV_End_Y, Saturation_Volume, false},
     };
     for (const Family& family : families) {
