@@ -6,6 +6,10 @@
 #include "main/psy.h"
 #include "tables/tables.h"
 
+using dialogs::TAboutBox;
+using dialogs::Tconfig;
+using tables::Tpsytable;
+
 int run_hygrodex(int argc, char** argv, const std::function<void()>& once_open) {
     return run_program(
         argc, argv, "Hygrodex",

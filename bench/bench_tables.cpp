@@ -2,6 +2,15 @@
 
 #include "tables/table_cells.h"
 
+using tables::compute_table;
+using tables::Row_Axis;
+using tables::sheet_definition;
+using tables::Table_ahd2;
+using tables::Table_Count;
+using tables::Table_Kind;
+using tables::Table_rh;
+using tables::Table_Span;
+
 namespace {
 
 constexpr float Standard_Patm = 101.325f;

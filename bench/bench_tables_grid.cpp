@@ -10,6 +10,10 @@
 #include "ui/qt/environment.h"
 #include "ui/qt/qt_front_end.h"
 
+using tables::Table_Sheet;
+using tables::Table_vpd1;
+using tables::Tpsytable;
+
 namespace {
 
 // The tables window on screen after a "List" of a table of Tdb -40 upwards and the given count

@@ -6,6 +6,8 @@
 #include "ui/layout.h"
 #include "ui/program_icon.h"
 
+namespace dialogs {
+
 namespace {
 
 using Control_Layout = ui::layout::Control_Layout<TAboutBox>;
@@ -78,3 +80,5 @@ void TAboutBox::Fill_Contacts() {
     }
     Memo1->set_caption(std::move(lines));
 }
+
+}  // namespace dialogs

@@ -6,6 +6,8 @@
 #include "ui/form.h"
 #include "ui/static_controls.h"
 
+namespace dialogs {
+
 // The About box: the program's name, version and how to reach its authors. OK closes it.
 class TAboutBox : public ui::Form {
 public:
@@ -24,3 +26,5 @@ private:
     void Create_Layout();
     void Fill_Contacts();
 };
+
+}  // namespace dialogs

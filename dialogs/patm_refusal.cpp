@@ -9,6 +9,8 @@
 using state::Highest_Patm;
 using state::Patm_Acceptable;
 
+namespace dialogs {
+
 void Keep_Open(ui::Form& dialog, ui::Edit& edit) {
     dialog.set_modal_result(ui::Mr_None);
     edit.set_focus();
@@ -21,3 +23,5 @@ bool Refuse_Patm(ui::Form& dialog, ui::Edit& edit_patm, const Patm_Refusal& refu
     Keep_Open(dialog, edit_patm);
     return true;
 }
+
+}  // namespace dialogs

@@ -5,6 +5,8 @@
 #include "ui/edit.h"
 #include "ui/form.h"
 
+namespace dialogs {
+
 // The boxes of OK's test of the pressure that a settings dialog's kPa edit shows, in each
 // program's language.
 struct Patm_Refusal {
@@ -19,3 +21,5 @@ void Keep_Open(ui::Form& dialog, ui::Edit& edit);
 // and keeps the dialog open on the edit; returns whether it did. A text that is not a number stops
 // here.
 bool Refuse_Patm(ui::Form& dialog, ui::Edit& edit_patm, const Patm_Refusal& refusal);
+
+}  // namespace dialogs

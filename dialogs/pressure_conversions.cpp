@@ -4,6 +4,8 @@
 
 #include "engine/float_env.h"
 
+namespace dialogs {
+
 namespace {
 
 using engine::to_single;
@@ -82,3 +84,5 @@ Pressure_Set From_ft(float ft) {
     set.psi = to_psi(set.kPa);
     return set;
 }
+
+}  // namespace dialogs

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace dialogs {
+
 // Atmospheric pressure in kPa and psi and the elevation in m and ft that has it. Each value is
 // rounded to a 32-bit float when formed, before the next one is computed from it.
 struct Pressure_Set {
@@ -20,3 +22,5 @@ Pressure_Set From_kPa(float P);
 Pressure_Set From_psi(float psi);
 Pressure_Set From_m(float h);
 Pressure_Set From_ft(float ft);
+
+}  // namespace dialogs

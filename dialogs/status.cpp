@@ -10,6 +10,8 @@
 #include "numtext/text_to_number.h"
 #include "ui/calling.h"
 
+namespace dialogs {
+
 namespace {
 
 constexpr std::string_view Pressure_Mask = "###0.###";
@@ -123,3 +125,5 @@ void Tconfig::OKBtnClick(ui::Control&) {
     for (const Unit& unit : Units) this->*unit.stored = numtext::text_to_single((this->*unit.edit)->text());
     if (Patm_Accepted) Patm_Accepted();
 }
+
+}  // namespace dialogs

@@ -11,6 +11,8 @@
 #include "ui/form.h"
 #include "ui/static_controls.h"
 
+namespace dialogs {
+
 // The settings dialog: the atmospheric pressure typed in kPa or psi, or as an elevation in m or
 // ft. Leaving an edit converts its value into the other three; OK hands the kPa value on.
 class Tconfig : public ui::Form {
@@ -73,3 +75,5 @@ private:
     // An elevation edit that still shows the value its exit refused; OK waits until it is changed.
     ui::Edit* Refused_Elevation = nullptr;
 };
+
+}  // namespace dialogs

@@ -4,6 +4,8 @@
 #include "dialogs/status.h"
 #include "ui/layout.h"
 
+namespace dialogs {
+
 // The settings dialog's layout as data, in creation order.
 namespace {
 
@@ -75,3 +77,5 @@ void Tconfig::Create_Layout() {
     ui::layout::apply_window(*this, Window);
     Layout::create(*this, Containers);
 }
+
+}  // namespace dialogs

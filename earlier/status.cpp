@@ -7,6 +7,8 @@
 #include "ui/calling.h"
 #include "ui/layout.h"
 
+using dialogs::Refuse_Patm;
+
 namespace moistrel {
 
 namespace {

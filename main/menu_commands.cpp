@@ -7,6 +7,7 @@
 #include "ui/connected.h"
 
 using state::Patm_Acceptable;
+using tables::Tpsytable;
 
 void TForm1::ExitExecute() { commands::Exit_Program(*this); }
 

@@ -21,9 +21,13 @@ class Tab_Sheet;
 class Track_Bar;
 }  // namespace ui
 
+namespace dialogs {
 class TAboutBox;
 class Tconfig;
+}  // namespace dialogs
+namespace tables {
 class Tpsytable;
+}  // namespace tables
 namespace chart {
 struct Chart_Inputs;
 struct Crosshair_Move;
@@ -46,10 +50,10 @@ public:
     void Set_Patm();
     // The start-up hands over the dialogs it created after this window; the settings dialog's
     // OK then applies its pressure here.
-    void Connect_Dialogs(TAboutBox& about_box, Tconfig& settings);
+    void Connect_Dialogs(dialogs::TAboutBox& about_box, dialogs::Tconfig& settings);
     // The start-up hands over the tables window after the dialogs; it takes its pressure from
     // the settings dialog, or this window's where the dialog's text is none it would take.
-    void Connect_Tables(Tpsytable& tables);
+    void Connect_Tables(tables::Tpsytable& tables);
 
     // What tests and benchmarks read of the window; nothing changes the window through it.
     struct View {
@@ -120,7 +124,7 @@ private:
     chart::Chart_Inputs chart_inputs() const;
     // The sheets' one key filter.
     void Filter_Key(char& key);
-    void Open_Table(void (Tpsytable::*select)());
+    void Open_Table(void (tables::Tpsytable::*select)());
     // Moves the state by MoveBar's step along one of its lines.
     void Step_Crosshair(const chart::Crosshair_Move& move);
     // The one-line handlers, each a row of its topic's table.
@@ -227,9 +231,9 @@ private:
     chart::Chart_Fields Chart;
 
     // The dialogs and the tables window this window opens, once connected.
-    TAboutBox* AboutBox = nullptr;
-    Tconfig* config = nullptr;
-    Tpsytable* psytable = nullptr;
+    dialogs::TAboutBox* AboutBox = nullptr;
+    dialogs::Tconfig* config = nullptr;
+    tables::Tpsytable* psytable = nullptr;
 
     // Draws Chart on Chart_Image.
     chart::Chart_Painter Painter;

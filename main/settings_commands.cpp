@@ -9,6 +9,8 @@ using chart::Calc_AHLines;
 using chart::Calc_RHCurves;
 using chart::Calc_TLines;
 using chart::Chart_Fields;
+using dialogs::TAboutBox;
+using dialogs::Tconfig;
 
 namespace {
 

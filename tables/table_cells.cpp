@@ -17,6 +17,8 @@ using state::RH_From_Twb;
 using state::Saturation_AH;
 using state::Twb_Min;
 
+namespace tables {
+
 namespace {
 
 constexpr std::string_view No_Value = "N/A";
@@ -290,3 +292,5 @@ Table_Texts compute_table(Table_Kind kind, const Table_Span& tdb, const Table_Sp
     }
     return texts;
 }
+
+}  // namespace tables

@@ -7,6 +7,8 @@
 
 #include "tables/table_kind.h"
 
+namespace tables {
+
 // The texts that name a listed table: the caption of the table's group and the three message
 // lines.
 struct Table_Heading {
@@ -58,3 +60,5 @@ std::int64_t grid_lines(const Table_Span& span);
 // function's domain, or where its computation reports a math error or raises a floating-point
 // error; no report reaches the user. The table must pass check_table.
 Table_Texts compute_table(Table_Kind kind, const Table_Span& tdb, const Table_Span& rows, float patm);
+
+}  // namespace tables

@@ -16,6 +16,8 @@ using state::Percent_Range;
 using state::Range_Message;
 using state::Tdb_Range;
 
+namespace tables {
+
 // The input controls of the sheets: each step label follows its bar, a key filter keeps the keys
 // of a number and walks the sheet's group on Enter, leaving a limit edit warns of a value out of
 // range, and entering a control writes its hint lines. Each family is one routine; the tables
@@ -132,3 +134,5 @@ void Tpsytable::Show_Hint(Row_Axis rows, Table_Input input) {
     const Hint& hint = (rows == Row_Axis::RH ? RH_Row_Hints : Twb_Row_Hints)[static_cast<std::size_t>(input)];
     Write_Messages(hint.line1, hint.line2, hint.line3);
 }
+
+}  // namespace tables

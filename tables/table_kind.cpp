@@ -1,5 +1,7 @@
 #include "tables/table_kind.h"
 
+namespace tables {
+
 const std::array<Table_Sheet_Definition, Table_Count> Table_Sheets = {{
     {Table_twb,
      "twb",
@@ -69,3 +71,5 @@ const std::array<Table_Sheet_Definition, Table_Count> Table_Sheets = {{
      {"Label74", "Label104", "Label105", "Label106", "Label107", "Label108", "Label109", "Label110", "Label111",
       "Label112"}},
 }};
+
+}  // namespace tables

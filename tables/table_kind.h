@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace tables {
+
 // The eleven tables of the tables window, in page order, which is also the Tables menu's order.
 enum Table_Kind {
     Table_twb,
@@ -42,3 +44,5 @@ extern const std::array<Table_Sheet_Definition, Table_Count> Table_Sheets;
 inline const Table_Sheet_Definition& sheet_definition(Table_Kind kind) {
     return Table_Sheets[static_cast<std::size_t>(kind)];
 }
+
+}  // namespace tables

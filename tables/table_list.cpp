@@ -4,6 +4,8 @@
 #include "numtext/text_to_number.h"
 #include "tables/tables.h"
 
+namespace tables {
+
 namespace {
 
 constexpr std::string_view Table_Caption = "Table";
@@ -74,3 +76,5 @@ void Tpsytable::Btn_clsClick(ui::Control&) {
     for (int r = 0; r < Table_Grid_Rows; ++r)
         for (int c = 0; c < Table_Grid_Cols; ++c) grid.set_cell(c, r, std::string());
 }
+
+}  // namespace tables

@@ -3,6 +3,8 @@
 #include "numtext/mask_format.h"
 #include "numtext/text_to_number.h"
 
+namespace tables {
+
 Tpsytable::Tpsytable(ui::Application& application) : ui::Form(application, "psytable") {
     Create_Layout();
     Bind_Handlers();
@@ -41,3 +43,5 @@ void Tpsytable::Write_Messages(std::string_view line1, std::string_view line2, s
     Message2->set_caption(std::string(line2));
     Message3->set_caption(std::string(line3));
 }
+
+}  // namespace tables

@@ -15,6 +15,8 @@
 #include "ui/static_controls.h"
 #include "ui/string_grid.h"
 
+namespace tables {
+
 // The grid's size at design and after "Clear", headers included.
 inline constexpr int Table_Grid_Cols = 14;
 inline constexpr int Table_Grid_Rows = 15;
@@ -108,3 +110,5 @@ private:
     float Table_Patm = 0;
     Patm_Source Patm_Sources;
 };
+
+}  // namespace tables

@@ -4,6 +4,8 @@
 #include "tables/tables.h"
 #include "ui/layout.h"
 
+namespace tables {
+
 // The tables window's layout as data. The eleven sheets are alike but for their names, captions
 // and rows, so one routine creates each sheet's controls from its definition.
 namespace {
@@ -194,3 +196,5 @@ void Tpsytable::Create_Layout() {
     Layout::create(*this, Containers);
     psytable->set_active_page(Sheets[Table_vpd1].sheet);
 }
+
+}  // namespace tables

@@ -39,6 +39,6 @@ protected:
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
     Math_Error_Boxes math_error_boxes{application};
-    Tconfig& dialog = application.create_form<Tconfig>();
+    dialogs::Tconfig& dialog = application.create_form<dialogs::Tconfig>();
     Texts applied;
 };

@@ -9,6 +9,8 @@
 #include "tests/support/headless_front_end.h"
 #include "ui/application.h"
 
+using dialogs::TAboutBox;
+
 namespace {
 
 using Texts = std::vector<std::string>;

@@ -2,6 +2,9 @@
 
 #include "dialogs/pressure_conversions.h"
 
+using dialogs::Calc_Elevation;
+using dialogs::Calc_Patm;
+
 namespace {
 
 // The fits' own check values, finer than the dialog's masks show them.

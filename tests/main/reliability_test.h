@@ -34,8 +34,8 @@ protected:
         });
     }
 
-    TAboutBox& about_box = application.create_form<TAboutBox>();
-    Tconfig& settings = application.create_form<Tconfig>();
+    dialogs::TAboutBox& about_box = application.create_form<dialogs::TAboutBox>();
+    dialogs::Tconfig& settings = application.create_form<dialogs::Tconfig>();
 };
 
 // The state is finite and inside the physical range: RH 0..100, Pw 0..Pws, AH and DOS not below 0.

@@ -42,7 +42,7 @@ protected:
         return page;
     }
 
-    TAboutBox& about_box = application.create_form<TAboutBox>();
-    Tconfig& settings = application.create_form<Tconfig>();
-    Tpsytable& tables = application.create_form<Tpsytable>();
+    dialogs::TAboutBox& about_box = application.create_form<dialogs::TAboutBox>();
+    dialogs::Tconfig& settings = application.create_form<dialogs::Tconfig>();
+    tables::Tpsytable& tables = application.create_form<tables::Tpsytable>();
 };

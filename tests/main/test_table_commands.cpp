@@ -3,6 +3,7 @@
 #include "tests/main/tables_menu_test.h"
 
 using state::Air_State;
+using tables::Table_twb;
 
 namespace {
 

@@ -9,6 +9,9 @@
 
 #include "tests/main/tables_menu_test.h"
 
+using tables::Table_Count;
+using tables::Table_Sheet;
+
 // A seeded walk of random user actions in the tables window, opened from a random Tables menu
 // entry each time it was closed: texts typed into the limit edits (numbers, texts that are no
 // number, huge and tiny numbers, nothing), Tab, Shift+Tab and Enter out of them, clicks into them,

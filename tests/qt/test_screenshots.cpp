@@ -13,6 +13,8 @@
 #include "ui/qt/qt_front_end.h"
 
 using chart::Mode_State;
+using dialogs::TAboutBox;
+using dialogs::Tconfig;
 
 namespace {
 

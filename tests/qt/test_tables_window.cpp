@@ -18,6 +18,13 @@
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/text.h"
 
+using tables::Table_Kind;
+using tables::Table_Sheet;
+using tables::Table_thi1;
+using tables::Table_twb;
+using tables::Table_vpd1;
+using tables::Tpsytable;
+
 namespace {
 
 // The tables window shown through the Qt front end; its pictures are saved beside the test

@@ -26,16 +26,18 @@ protected:
         window.show();
     }
 
-    const Table_Sheet& sheet(Table_Kind kind) const { return window.Sheets[static_cast<std::size_t>(kind)]; }
-    void select(Table_Kind kind) { driver.select_page(static_cast<int>(kind)); }
+    const tables::Table_Sheet& sheet(tables::Table_Kind kind) const {
+        return window.Sheets[static_cast<std::size_t>(kind)];
+    }
+    void select(tables::Table_Kind kind) { driver.select_page(static_cast<int>(kind)); }
     std::string cell(int col, int row) const { return window.StringGrid_table->cell(col, row); }
     Texts messages() const {
         return {window.Message1->caption(), window.Message2->caption(), window.Message3->caption()};
     }
     // Lists the table of the sheet with these inputs.
-    void list(Table_Kind kind, const Texts& limits) {
+    void list(tables::Table_Kind kind, const Texts& limits) {
         select(kind);
-        const Table_Sheet& inputs = sheet(kind);
+        const tables::Table_Sheet& inputs = sheet(kind);
         inputs.tdb_low->set_text(limits.at(0));
         inputs.tdb_high->set_text(limits.at(1));
         inputs.row_low->set_text(limits.at(2));
@@ -48,6 +50,6 @@ protected:
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
     Math_Error_Boxes math_error_boxes{application};
-    Tpsytable& window = application.create_form<Tpsytable>();
+    tables::Tpsytable& window = application.create_form<tables::Tpsytable>();
     test_support::Driver driver{window};
 };

@@ -11,6 +11,7 @@
 #include "tables/table_cells.h"
 #include "tests/engine/math_report_capture.h"
 
+using namespace tables;
 using state::Air_State;
 using state::RH_From_Twb;
 

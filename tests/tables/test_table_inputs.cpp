@@ -1,5 +1,7 @@
 #include "tests/tables/tables_window_test.h"
 
+using namespace tables;
+
 namespace {
 
 using Table_Inputs = Tables_Window_Test;

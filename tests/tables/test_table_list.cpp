@@ -2,6 +2,8 @@
 
 #include "tests/tables/tables_window_test.h"
 
+using namespace tables;
+
 namespace {
 
 using Table_List = Tables_Window_Test;

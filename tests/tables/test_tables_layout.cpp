@@ -1,5 +1,11 @@
 #include "tests/tables/tables_window_test.h"
 
+using tables::Row_Axis;
+using tables::Table_Sheet;
+using tables::Table_Sheet_Definition;
+using tables::Table_Sheets;
+using tables::Table_twb;
+
 namespace {
 
 using Layout = Tables_Window_Test;
