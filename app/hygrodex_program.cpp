@@ -8,6 +8,7 @@
 
 using dialogs::TAboutBox;
 using dialogs::Tconfig;
+using hygrodex::TForm1;
 using tables::Tpsytable;
 
 int run_hygrodex(int argc, char** argv, const std::function<void()>& once_open) {

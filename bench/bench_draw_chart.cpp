@@ -12,6 +12,7 @@
 #include "ui/static_controls.h"
 
 using chart::Mode_State;
+using hygrodex::TForm1;
 
 namespace {
 

@@ -6,6 +6,8 @@
 using chart::Chart_Inputs;
 using chart::Sheet_Point_Texts;
 
+namespace hygrodex {
+
 namespace {
 Sheet_Point_Texts texts_of(const State_Column& column) { return {column[Row::Tdb].text(), column[Row::AH].text()}; }
 }  // namespace
@@ -24,3 +26,5 @@ Chart_Inputs TForm1::chart_inputs() const {
 void TForm1::Draw_Chart(int mode) {
     commands::Apply_Outcome(Painter.Draw_Chart(chart_inputs(), *Chart_Image, Chart, State, mode), *ZoomOut);
 }
+
+}  // namespace hygrodex

@@ -13,6 +13,8 @@ using chart::Step_Direction;
 using chart::Step_Line;
 using chart::Step_Target;
 
+namespace hygrodex {
+
 void TForm1::Step_Crosshair(const Crosshair_Move& move) {
     const Crosshair_Target target = Step_Target(Chart, State, move, MoveBar->position());
     // A step that fails part-way changes neither the state nor the crosshair text.
@@ -34,3 +36,5 @@ void TForm1::Bind_Crosshair() {
     };
     Bind_Named_Handlers(*this, handlers);
 }
+
+}  // namespace hygrodex

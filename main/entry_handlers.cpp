@@ -11,6 +11,8 @@ using state::Too_High_Message;
 using state::Too_Low_Message;
 using state::Wet_Entry_Rule;
 
+namespace hygrodex {
+
 void TForm1::Enter_Property(Row row, const State_Column& column) {
     const std::string text = column[row].text();
     if (!text.empty()) {
@@ -82,3 +84,5 @@ void TForm1::Bind_Entries() {
     };
     Bind_Named_Handlers(*this, handlers);
 }
+
+}  // namespace hygrodex

@@ -4,6 +4,8 @@
 #include "ui/containers.h"
 #include "ui/static_controls.h"
 
+namespace hygrodex {
+
 // Binds the handlers that exist to their controls' events; the one-line ones are rows of their
 // topics' tables.
 void TForm1::Bind_Handlers() {
@@ -42,3 +44,5 @@ void TForm1::Bind_Handlers() {
     Chart_Image->OnMouseDown = ui::calling(this, &TForm1::Chart_ImageMouseDown);
     Bind_Crosshair();
 }
+
+}  // namespace hygrodex

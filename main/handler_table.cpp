@@ -7,6 +7,8 @@
 #include "ui/menu.h"
 #include "ui/win_control.h"
 
+namespace hygrodex {
+
 namespace {
 
 bool take_suffix(std::string_view& name, std::string_view suffix) {
@@ -49,3 +51,5 @@ void Bind_Named_Handlers(ui::Form& form, std::span<const Handler> handlers) {
         }
     }
 }
+
+}  // namespace hygrodex

@@ -10,6 +10,8 @@ class Control;
 class Form;
 }  // namespace ui
 
+namespace hygrodex {
+
 // A handler of a window as its event is named: the control's name followed by the event
 // ("Edit_2tdb1Exit": the exit of Edit_2tdb1; "TwbfClick": the click of the menu item Twbf; a
 // handler of the window itself starts with "Form"), and what it runs.
@@ -22,3 +24,5 @@ struct Handler {
 
 // Binds each handler to the event its name ends in: Click, Enter, Exit or MouseMove.
 void Bind_Named_Handlers(ui::Form& form, std::span<const Handler> handlers);
+
+}  // namespace hygrodex

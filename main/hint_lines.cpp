@@ -12,6 +12,8 @@
 using state::Air_State;
 using state::Percent_Range;
 
+namespace hygrodex {
+
 // The guidance the main window gives: three message lines for the field that takes the focus,
 // and a line in the status bar for the side-panel control under the pointer. Both only write
 // texts; the ranges are those of the current state, the same on every sheet.
@@ -151,3 +153,5 @@ void TForm1::Bind_Hints() {
     };
     Bind_Named_Handlers(*this, handlers);
 }
+
+}  // namespace hygrodex

@@ -9,6 +9,8 @@
 using state::Patm_Acceptable;
 using tables::Tpsytable;
 
+namespace hygrodex {
+
 void TForm1::ExitExecute() { commands::Exit_Program(*this); }
 
 void TForm1::Connect_Tables(Tpsytable& tables) {
@@ -39,3 +41,5 @@ void TForm1::Bind_Table_Menu() {
     };
     Bind_Named_Handlers(*this, handlers);
 }
+
+}  // namespace hygrodex

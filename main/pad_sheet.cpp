@@ -18,6 +18,8 @@ using state::Air_State;
 using state::Pad_Efficiency;
 using state::Percent_Range;
 
+namespace hygrodex {
+
 // The sheet holds the pad's after-pad Tdb and efficiency only as its texts.
 namespace {
 
@@ -71,3 +73,5 @@ void TForm1::Btn_efficiencyClick(ui::Control&) {
     Message3->set_caption("");
     Draw_Chart(Mode_Pad);
 }
+
+}  // namespace hygrodex

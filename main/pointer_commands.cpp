@@ -13,6 +13,8 @@ using chart::Pointer_Readout;
 using chart::Set_Point;
 using chart::State_Under_Pointer;
 
+namespace hygrodex {
+
 void TForm1::Chart_ImageMouseMove(ui::Control&, ui::Shift_State, int X, int Y) {
     StatusBar1->set_panel_text(1, Pointer_Readout(State_Under_Pointer(Chart, State.Patm, X, Y)));
 }
@@ -28,3 +30,5 @@ void TForm1::Chart_ImageMouseDown(ui::Control&, ui::Mouse_Button, ui::Shift_Stat
     Set_Point(State, point);
     Show_State();
 }
+
+}  // namespace hygrodex

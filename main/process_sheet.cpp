@@ -12,6 +12,8 @@
 using chart::Mode_Process;
 using state::Air_State;
 
+namespace hygrodex {
+
 namespace {
 
 // One of the two state columns with the speed button under it.
@@ -97,3 +99,5 @@ void TForm1::Btn_2calClick(ui::Control&) {
     Message3->set_caption("");
     Draw_Chart(Mode_Process);
 }
+
+}  // namespace hygrodex

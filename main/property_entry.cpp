@@ -30,6 +30,8 @@ using state::Twb_Min;
 using state::Wet_Entry_Rule;
 using state::Wet_Entry_Top;
 
+namespace hygrodex {
+
 namespace {
 
 using commands::fixed;
@@ -66,3 +68,5 @@ const Property_Entry& property_entry(Row row) {
     if (found == std::end(Entries)) throw std::logic_error("the row takes no entry: " + std::string(row_info(row).tag));
     return *found;
 }
+
+}  // namespace hygrodex

@@ -7,6 +7,8 @@
 using chart::Calc_RHCurves;
 using chart::Calc_TLines;
 
+namespace hygrodex {
+
 TForm1::TForm1(ui::Application& application) : ui::Form(application, "Form1") {
     Create_Layout();
     Bind_Handlers();
@@ -17,3 +19,5 @@ TForm1::TForm1(ui::Application& application) : ui::Form(application, "Form1") {
     // The first drawing is centred on Tdb; afterwards the user decides.
     Check_auto->set_checked(false);
 }
+
+}  // namespace hygrodex

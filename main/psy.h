@@ -32,6 +32,10 @@ namespace chart {
 struct Chart_Inputs;
 struct Crosshair_Move;
 }  // namespace chart
+struct Main_Window_Test_Access;
+
+namespace hygrodex {
+
 struct Message_Lines;
 
 // Hygrodex's main window: the four sheets of the current state, the chart and its panels.
@@ -66,7 +70,7 @@ private:
     // The tests' one way past the user actions: it writes State and Chart directly, for the faults
     // and exact states no entry reaches (a pressure of 0, a chart mode without its sheet). Only the
     // tests define it.
-    friend struct Main_Window_Test_Access;
+    friend struct ::Main_Window_Test_Access;
 
     // The window as data (psy_layout.cpp).
     struct Layout_Tables;
@@ -240,3 +244,5 @@ private:
     // Enter's walks through the sheets, as the layout names them.
     ui::Enter_Walk Walk;
 };
+
+}  // namespace hygrodex

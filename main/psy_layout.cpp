@@ -8,6 +8,8 @@
 #include "main/psy.h"
 #include "ui/layout.h"
 
+namespace hygrodex {
+
 // The main window's layout as data: every container lists its controls in creation order. The
 // sheets' edit columns are generated from the row table, so an edit's name, place and
 // read-only state follow from its column and its row.
@@ -541,3 +543,5 @@ void TForm1::Create_Layout() {
     ui::layout::create_menus(*this, Layout_Tables::Menu_Bar);
     for (std::span<const Walk_Stop> walk : Layout_Tables::Walks) Walk.add_order(walk_order(*this, walk));
 }
+
+}  // namespace hygrodex

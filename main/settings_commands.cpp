@@ -12,6 +12,8 @@ using chart::Chart_Fields;
 using dialogs::TAboutBox;
 using dialogs::Tconfig;
 
+namespace hygrodex {
+
 namespace {
 
 // The chart tables that depend on the pressure.
@@ -40,3 +42,5 @@ void TForm1::Set_Patm() {
     commands::Set_Patm(State, config, calc_pressure_tables, Chart);
     Show_State();
 }
+
+}  // namespace hygrodex

@@ -7,6 +7,8 @@
 
 using chart::Mode_State;
 
+namespace hygrodex {
+
 namespace {
 
 // What a sheet tells the user on arriving at it; the State sheet repeats the refresh's lines.
@@ -46,3 +48,5 @@ void TForm1::PageControl1Change(ui::Control&) {
         Calc_VPD();
     }
 }
+
+}  // namespace hygrodex

@@ -5,6 +5,8 @@
 
 using chart::Mode_State;
 
+namespace hygrodex {
+
 void TForm1::Show_State() {
     Write_Message_Lines(State_Lines);
 
@@ -26,3 +28,5 @@ void TForm1::Show_State() {
     }
     Draw_Chart(Mode_State);
 }
+
+}  // namespace hygrodex

@@ -5,6 +5,8 @@
 
 using state::Air_State;
 
+namespace hygrodex {
+
 bool Holds_State(const State_Column& column) {
     return !column[Row::Tdb].text().empty() && !column[Row::RH].text().empty();
 }
@@ -21,3 +23,5 @@ void Load_Column(const State_Column& column, Air_State& state) {
     }
     state = loaded;
 }
+
+}  // namespace hygrodex

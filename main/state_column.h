@@ -6,6 +6,8 @@
 #include "state/air_state.h"
 #include "ui/edit.h"
 
+namespace hygrodex {
+
 // One column of a sheet: an edit per row, Tdb at the top.
 struct State_Column {
     std::array<ui::Edit*, Row_Count> edits{};
@@ -25,3 +27,5 @@ void Write_Column(const State_Column& column, const state::Air_State& state);
 // is converted before any is stored: a text that is not a number raises the conversion error
 // and leaves the state as it was.
 void Load_Column(const State_Column& column, state::Air_State& state);
+
+}  // namespace hygrodex

@@ -5,6 +5,8 @@
 
 using state::Air_State;
 
+namespace hygrodex {
+
 namespace {
 
 constexpr bool rows_in_enum_order() {
@@ -25,3 +27,5 @@ float shown_value(Row row, const Air_State& state) {
 std::string shown_text(Row row, const Air_State& state) {
     return numtext::format_mask(shown_value(row, state), row_info(row).mask);
 }
+
+}  // namespace hygrodex

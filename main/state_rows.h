@@ -7,6 +7,8 @@
 
 #include "state/air_state.h"
 
+namespace hygrodex {
+
 // The eleven properties of a state in the order every sheet lists them, top to bottom.
 enum class Row { Tdb, RH, Twb, Tdp, AH, H, SV, Hfg, DOS, Pws, Pw };
 inline constexpr std::size_t Row_Count = 11;
@@ -44,3 +46,5 @@ constexpr const Row_Info& row_info(Row row) { return State_Rows[row_index(row)];
 float shown_value(Row row, const state::Air_State& state);
 // That value written with the row's display mask.
 std::string shown_text(Row row, const state::Air_State& state);
+
+}  // namespace hygrodex

@@ -8,6 +8,8 @@
 
 using chart::Mode_State;
 
+namespace hygrodex {
+
 void TForm1::ZoomOutClick(ui::Control&) {
     commands::Zoom_Out(Chart.Half_Span, {*ZoomIn, *ZoomOut});
     Draw_Chart(Chart.Chart_Mode);
@@ -29,3 +31,5 @@ void TForm1::DrawPsyExecute() { Draw_Chart(Chart.Chart_Mode); }
 void TForm1::Check_unitClick(ui::Control&) { Draw_Chart(Chart.Chart_Mode); }
 
 void TForm1::MoveBarChange(ui::Control&) { commands::Show_Step(*MoveBar, *Move_Label); }
+
+}  // namespace hygrodex

@@ -21,6 +21,8 @@ using state::Leaf_State;
 using state::Tdb_Range;
 using state::Vapour_Pressure_Deficit;
 
+namespace hygrodex {
+
 // The sheet holds the leaf temperature and the deficit only as its texts.
 namespace {
 
@@ -69,3 +71,5 @@ void TForm1::Btn_vpdClick(ui::Control&) {
     Message3->set_caption("      two horizontal lines.");
     Draw_Chart(Mode_VPD);
 }
+
+}  // namespace hygrodex

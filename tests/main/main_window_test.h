@@ -38,9 +38,9 @@ inline Names joined(std::initializer_list<Names> parts) {
 // The main window as the program creates it, with a front end that records message boxes.
 class Main_Window_Test : public ::testing::Test {
 protected:
-    static TForm1& create_window(ui::Application& application, ui::Front_End& front_end) {
+    static hygrodex::TForm1& create_window(ui::Application& application, ui::Front_End& front_end) {
         application.set_front_end(front_end);
-        return application.create_form<TForm1>();
+        return application.create_form<hygrodex::TForm1>();
     }
 
     std::string text(const std::string& name) const { return driver.text(name); }
@@ -59,25 +59,26 @@ protected:
     }
 
     // A sheet's column, found by its edits' names.
-    State_Column column_of(const std::string& letter, const std::string& suffix) const {
-        State_Column column;
+    hygrodex::State_Column column_of(const std::string& letter, const std::string& suffix) const {
+        hygrodex::State_Column column;
         const Names names = column_names(letter, suffix);
-        for (std::size_t row = 0; row < Row_Count; ++row) column.edits[row] = &driver.get<ui::Edit>(names[row]);
+        for (std::size_t row = 0; row < hygrodex::Row_Count; ++row)
+            column.edits[row] = &driver.get<ui::Edit>(names[row]);
         return column;
     }
 
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
     Math_Error_Boxes math_error_boxes{application};
-    TForm1& form = create_window(application, front_end);
+    hygrodex::TForm1& form = create_window(application, front_end);
     test_support::Driver driver{form};
 
-    const State_Column Col_state = column_of("", "");
-    const State_Column Col_two1 = column_of("2", "1");
-    const State_Column Col_two2 = column_of("2", "2");
-    const State_Column Col_two_diff = column_of("2", "d");
-    const State_Column Col_pad_outdoor = column_of("p", "1");
-    const State_Column Col_pad_after = column_of("p", "2");
-    const State_Column Col_vpd_air = column_of("v", "1");
-    const State_Column Col_vpd_leaf = column_of("v", "2");
+    const hygrodex::State_Column Col_state = column_of("", "");
+    const hygrodex::State_Column Col_two1 = column_of("2", "1");
+    const hygrodex::State_Column Col_two2 = column_of("2", "2");
+    const hygrodex::State_Column Col_two_diff = column_of("2", "d");
+    const hygrodex::State_Column Col_pad_outdoor = column_of("p", "1");
+    const hygrodex::State_Column Col_pad_after = column_of("p", "2");
+    const hygrodex::State_Column Col_vpd_air = column_of("v", "1");
+    const hygrodex::State_Column Col_vpd_leaf = column_of("v", "2");
 };

@@ -14,20 +14,20 @@
 
 inline const Names Start_Texts = {"20",     "50",     "13.79", "9.15",  "0.0073", "38.545",
                                   "0.8402", "2452.6", "49.42", "2.339", "1.169"};
-inline const Names Empty_Column(Row_Count, "");
+inline const Names Empty_Column(hygrodex::Row_Count, "");
 
 inline std::array<float, 12> fields(const state::Air_State& s) {
     return {s.Patm, s.RH, s.Tdb, s.Pws, s.Pw, s.AH, s.Tdp, s.SV, s.Twb, s.Hfg, s.DOS, s.H};
 }
 
-inline Names texts(const State_Column& column) {
+inline Names texts(const hygrodex::State_Column& column) {
     Names all;
     for (const ui::Edit* edit : column.edits) all.push_back(edit->text());
     return all;
 }
 
-inline void fill(const State_Column& column, const Names& texts) {
-    for (std::size_t row = 0; row < Row_Count; ++row) column.edits[row]->set_text(texts[row]);
+inline void fill(const hygrodex::State_Column& column, const Names& texts) {
+    for (std::size_t row = 0; row < hygrodex::Row_Count; ++row) column.edits[row]->set_text(texts[row]);
 }
 
 inline test_support::Recorded_Box error_box(const std::string& text) { return {text, "Error", ui::Message_Icon::Stop}; }

@@ -4,6 +4,12 @@
 #include "state/air_state.h"
 #include "tests/main/main_window_test.h"
 
+using hygrodex::Row;
+using hygrodex::Row_Count;
+using hygrodex::row_index;
+using hygrodex::Row_Info;
+using hygrodex::State_Column;
+using hygrodex::State_Rows;
 using state::Derive_From_Tdb_RH;
 
 namespace {

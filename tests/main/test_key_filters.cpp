@@ -4,6 +4,8 @@
 
 #include "tests/main/main_window_test.h"
 
+using hygrodex::Row;
+
 namespace {
 
 constexpr const char* Drop_Message = "Please input a value.";

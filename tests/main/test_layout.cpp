@@ -5,6 +5,10 @@
 #include "tests/main/main_window_test.h"
 #include "ui/user_input.h"
 
+using hygrodex::Row;
+using hygrodex::Row_Count;
+using hygrodex::State_Column;
+
 namespace {
 
 using Kind = ui::Control_Kind;

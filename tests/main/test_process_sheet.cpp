@@ -5,6 +5,11 @@
 using chart::Mode_Pad;
 using chart::Mode_Process;
 using chart::Mode_State;
+using hygrodex::Row;
+using hygrodex::Row_Count;
+using hygrodex::row_index;
+using hygrodex::row_info;
+using hygrodex::State_Column;
 using state::Air_State;
 using state::Derive_From_Tdb_RH;
 

@@ -8,6 +8,7 @@
 #include "tests/main/reliability_test.h"
 #include "tests/support/random_draws.h"
 
+using namespace hygrodex;
 using namespace state;
 
 // A seeded walk of random user actions: entries of every property (inside, at and beyond their

@@ -5,6 +5,9 @@
 #include "tests/main/reliability_test.h"
 
 using chart::Chart_Fields;
+using hygrodex::Row;
+using hygrodex::row_info;
+using hygrodex::shown_text;
 using state::Air_State;
 using state::Dew_Point;
 

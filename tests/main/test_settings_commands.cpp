@@ -9,6 +9,7 @@ using chart::Calc_TLines;
 using chart::Chart_Fields;
 using dialogs::TAboutBox;
 using dialogs::Tconfig;
+using hygrodex::Row;
 
 namespace {
 

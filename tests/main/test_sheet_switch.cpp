@@ -5,6 +5,10 @@
 
 using chart::Mode_Pad;
 using chart::Mode_State;
+using hygrodex::Row;
+using hygrodex::Row_Count;
+using hygrodex::row_index;
+using hygrodex::State_Column;
 using state::Air_State;
 
 namespace {

@@ -1,5 +1,11 @@
 #include "tests/main/main_window_test.h"
 
+using hygrodex::Row;
+using hygrodex::Row_Count;
+using hygrodex::shown_text;
+using hygrodex::shown_value;
+using hygrodex::State_Column;
+using hygrodex::State_Rows;
 using state::Air_State;
 
 namespace {

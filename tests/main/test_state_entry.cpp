@@ -6,6 +6,9 @@
 #include "main/property_entry.h"
 #include "tests/main/main_window_test.h"
 
+using hygrodex::Property_Entry;
+using hygrodex::property_entry;
+using hygrodex::Row;
 using state::Air_State;
 using state::Derive_From_Tdb_RH;
 using state::Wet_Entry_Rule;

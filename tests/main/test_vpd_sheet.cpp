@@ -5,6 +5,9 @@
 #include "tests/main/sheet_test.h"
 
 using chart::Mode_VPD;
+using hygrodex::Row;
+using hygrodex::Row_Count;
+using hygrodex::shown_text;
 
 namespace {
 

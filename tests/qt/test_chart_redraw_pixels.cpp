@@ -24,6 +24,7 @@ using chart::Chart_Fields;
 using chart::Mode_Pad;
 using chart::Mode_State;
 using chart::Mode_VPD;
+using hygrodex::TForm1;
 using state::Air_State;
 using state::Derive_From_Tdb_RH;
 

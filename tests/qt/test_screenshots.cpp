@@ -15,6 +15,7 @@
 using chart::Mode_State;
 using dialogs::TAboutBox;
 using dialogs::Tconfig;
+using hygrodex::TForm1;
 
 namespace {
 

@@ -12,6 +12,8 @@
 #include "ui/qt/canvas_raster.h"
 #include "ui/static_controls.h"
 
+using hygrodex::TForm1;
+
 namespace {
 
 // Hygrodex's main window as the program starts it.
