@@ -11,6 +11,8 @@ using dialogs::Tconfig;
 using hygrodex::TForm1;
 using tables::Tpsytable;
 
+namespace app {
+
 int run_hygrodex(int argc, char** argv, const std::function<void()>& once_open) {
     return run_program(
         argc, argv, "Hygrodex",
@@ -25,3 +27,5 @@ int run_hygrodex(int argc, char** argv, const std::function<void()>& once_open) 
         },
         once_open);
 }
+
+}  // namespace app

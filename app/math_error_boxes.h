@@ -3,6 +3,8 @@
 #include "engine/float_env.h"
 #include "ui/application.h"
 
+namespace app {
+
 // For its life, shows each report of a failed math function in the application's box ("log: SING
 // error"), so the user learns of it while the computation goes on; afterwards the reports go where
 // they went before. The programs keep one beside their application; tests of windows do the same.
@@ -13,3 +15,5 @@ public:
 private:
     engine::Math_Error_Redirect redirect_;
 };
+
+}  // namespace app

@@ -3,6 +3,8 @@
 #include "earlier/psy.h"
 #include "earlier/status.h"
 
+using app::run_program;
+
 // Moistrel reads no command-line argument; argv goes to Qt only.
 int main(int argc, char** argv) {
     return run_program(argc, argv, "Moistrel", [](ui::Application& application) {

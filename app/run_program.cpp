@@ -7,6 +7,8 @@
 #include "ui/qt/environment.h"
 #include "ui/qt/qt_front_end.h"
 
+namespace app {
+
 int run_program(int argc, char** argv, const std::string& name,
                 const std::function<void(ui::Application&)>& create_windows, const std::function<void()>& once_open) {
     ui::qt::prepare_environment(false);
@@ -24,3 +26,5 @@ int run_program(int argc, char** argv, const std::string& name,
     }
     return 0;
 }
+
+}  // namespace app

@@ -22,6 +22,7 @@
 #include "ui/form.h"
 
 using namespace chart;
+using app::Math_Error_Boxes;
 using state::Air_State;
 using state::Derive_From_Tdb_RH;
 

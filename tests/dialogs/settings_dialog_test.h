@@ -38,7 +38,7 @@ protected:
 
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
-    Math_Error_Boxes math_error_boxes{application};
+    app::Math_Error_Boxes math_error_boxes{application};
     dialogs::Tconfig& dialog = application.create_form<dialogs::Tconfig>();
     Texts applied;
 };

@@ -75,7 +75,7 @@ protected:
 
     test_support::Headless_Front_End front_end;
     ui::Application application{"Moistrel"};
-    Math_Error_Boxes math_error_boxes{application};
+    app::Math_Error_Boxes math_error_boxes{application};
     moistrel::TForm1& form = create_window(application, front_end);
     moistrel::TAboutBox& about_box = application.create_form<moistrel::TAboutBox>();
     moistrel::Tconfig& settings = application.create_form<moistrel::Tconfig>();

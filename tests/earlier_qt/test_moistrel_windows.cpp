@@ -17,6 +17,8 @@
 #include "ui/qt/text.h"
 #include "ui/static_controls.h"
 
+using app::Math_Error_Boxes;
+
 namespace {
 
 // Moistrel's windows shown through the Qt front end; their pictures are saved beside the test

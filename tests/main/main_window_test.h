@@ -69,7 +69,7 @@ protected:
 
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
-    Math_Error_Boxes math_error_boxes{application};
+    app::Math_Error_Boxes math_error_boxes{application};
     hygrodex::TForm1& form = create_window(application, front_end);
     test_support::Driver driver{form};
 

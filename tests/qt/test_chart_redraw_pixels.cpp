@@ -18,6 +18,7 @@
 #include "ui/qt/fonts.h"
 #include "ui/static_controls.h"
 
+using app::Math_Error_Boxes;
 using chart::Calc_RHCurves;
 using chart::Calc_TLines;
 using chart::Chart_Fields;

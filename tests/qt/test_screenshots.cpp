@@ -12,6 +12,7 @@
 #include "ui/containers.h"
 #include "ui/qt/qt_front_end.h"
 
+using app::Math_Error_Boxes;
 using chart::Mode_State;
 using dialogs::TAboutBox;
 using dialogs::Tconfig;

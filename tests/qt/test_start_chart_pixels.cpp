@@ -12,6 +12,7 @@
 #include "ui/qt/canvas_raster.h"
 #include "ui/static_controls.h"
 
+using app::Math_Error_Boxes;
 using hygrodex::TForm1;
 
 namespace {

@@ -18,6 +18,7 @@
 #include "ui/qt/qt_front_end.h"
 #include "ui/qt/text.h"
 
+using app::Math_Error_Boxes;
 using tables::Table_Kind;
 using tables::Table_Sheet;
 using tables::Table_thi1;

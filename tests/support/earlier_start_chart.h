@@ -32,7 +32,7 @@ struct Earlier_Start_Chart {
     }
 
     ui::Application application{"Moistrel"};
-    Math_Error_Boxes math_error_boxes{application};
+    app::Math_Error_Boxes math_error_boxes{application};
     ui::Form& form = application.create_form<ui::Form>("TForm1");
     ui::Image& image = form.create<ui::Image>(nullptr, "Chart_Image");
     chart::Chart_Fields chart;

@@ -49,7 +49,7 @@ protected:
     float applied_patm = 101.325f;
     test_support::Headless_Front_End front_end;
     ui::Application application{"Hygrodex.exe"};
-    Math_Error_Boxes math_error_boxes{application};
+    app::Math_Error_Boxes math_error_boxes{application};
     tables::Tpsytable& window = application.create_form<tables::Tpsytable>();
     test_support::Driver driver{window};
 };

@@ -38,7 +38,7 @@ protected:
 
     test_support::Headless_Front_End front_end;
     ui::Application app{"Testprog"};
-    Math_Error_Boxes math_error_boxes{app};
+    app::Math_Error_Boxes math_error_boxes{app};
     ui::Form& form = app.create_form<ui::Form>("Form1");
     test_support::Driver driver{form};
     std::vector<std::string> log;
